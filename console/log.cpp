@@ -1,0 +1,70 @@
+// The log file and the console's line buffer.
+#include "console/log.h"
+
+#include <cstdio>
+
+#include "console/settings.h"
+#include "platform/files.h"
+
+namespace console {
+
+Console console;
+
+void StartLog(const std::string& fileName) {
+    console.open = true;
+    console.logFileName = fileName;
+    if (FILE* file = platform::OpenFile(fileName, "w")) {
+        std::fclose(file);
+    }
+    AddLine("Torvane 1.0 started...");
+    AddLine("Console started...");
+}
+
+void AddLine(const std::string& text) {
+    console.lines.push_back(text);
+    WriteLog(text);
+}
+
+// A log that cannot be written is skipped silently: there is nowhere to report it.
+void WriteLog(const std::string& text) {
+    if (console.logFileName.empty()) {
+        return;
+    }
+    FILE* file = platform::OpenFile(console.logFileName, "a+");
+    if (!file) {
+        return;
+    }
+    std::fwrite(text.data(), 1, text.size(), file);
+    std::fputc('\n', file);
+    std::fclose(file);
+}
+
+void Print(const std::string& text) {
+    WriteLog(text);
+    int width = settings.display_Width / 8;
+    if (width > 0) {
+        for (size_t at = 0; at < text.size(); at += static_cast<size_t>(width)) {
+            console.lines.push_back(text.substr(at, static_cast<size_t>(width)));
+        }
+    }
+    if (console.followTail) {
+        console.viewLine = static_cast<int>(console.lines.size()) - 1;
+    }
+}
+
+void Print(const char* text) { Print(std::string(text)); }
+
+void AddHistory(const std::string& line) {
+    console.history.push_back(line);
+    console.historyIndex = static_cast<int>(console.history.size());
+}
+
+std::string IntToString(int value) { return std::to_string(value); }
+
+std::string FloatToString(float value) {
+    char buffer[512];
+    std::snprintf(buffer, sizeof buffer, "%f", static_cast<double>(value));
+    return buffer;
+}
+
+}  // namespace console

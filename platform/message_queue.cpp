@@ -1,0 +1,113 @@
+// The message queue: SDL events and signals become window messages, oldest first.
+#include <SDL.h>
+
+#include <csignal>
+#include <deque>
+
+#include "platform/messages.h"
+
+namespace platform {
+namespace {
+
+std::deque<Message> queue;
+volatile std::sig_atomic_t closeSignalled = 0;
+bool closeSignalPosted = false;
+
+void OnCloseSignal(int) { closeSignalled = 1; }
+
+void TranslateWindowEvent(const SDL_WindowEvent& event) {
+    switch (event.event) {
+        case SDL_WINDOWEVENT_MINIMIZED:
+            PostMessage(WM_ACTIVATE, MakeLParam(WA_INACTIVE, 1), 0);
+            break;
+        case SDL_WINDOWEVENT_RESTORED:
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            PostMessage(WM_ACTIVATE, MakeLParam(WA_ACTIVE, 0), 0);
+            break;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            PostMessage(WM_ACTIVATE, MakeLParam(WA_INACTIVE, 0), 0);
+            break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            PostMessage(WM_SIZE, 0, MakeLParam(event.data1, event.data2));
+            break;
+        case SDL_WINDOWEVENT_CLOSE:
+            PostMessage(WM_CLOSE, 0, 0);
+            break;
+        default:
+            break;
+    }
+}
+
+void TranslateKey(const SDL_KeyboardEvent& event) {
+    int key = VirtualKeyFromSdl(event.keysym.sym);
+    if (key != 0) {
+        PostMessage(event.type == SDL_KEYDOWN ? WM_KEYDOWN : WM_KEYUP, key, 0);
+    }
+}
+
+// Only single-byte characters reach the input line; other UTF-8 text is dropped.
+void TranslateText(const SDL_TextInputEvent& event) {
+    for (const char* c = event.text; *c; ++c) {
+        auto byte = static_cast<unsigned char>(*c);
+        if (byte < 0x80) {
+            PostMessage(WM_CHAR, byte, 0);
+        }
+    }
+}
+
+void TranslateEvent(const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_QUIT: PostMessage(WM_CLOSE, 0, 0); break;
+        case SDL_WINDOWEVENT: TranslateWindowEvent(event.window); break;
+        case SDL_KEYDOWN:
+        case SDL_KEYUP: TranslateKey(event.key); break;
+        case SDL_TEXTINPUT: TranslateText(event.text); break;
+        case SDL_MOUSEMOTION:
+            PostMessage(WM_MOUSEMOVE, 0, MakeLParam(event.motion.x, event.motion.y));
+            break;
+        default: break;
+    }
+}
+
+void GatherEvents() {
+    if (closeSignalled && !closeSignalPosted) {
+        closeSignalPosted = true;
+        PostMessage(WM_CLOSE, 0, 0);
+    }
+    if (SDL_WasInit(SDL_INIT_VIDEO) == 0) {
+        return;
+    }
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        TranslateEvent(event);
+    }
+}
+
+}  // namespace
+
+bool PeekMessage(Message& message) {
+    if (queue.empty()) {
+        GatherEvents();
+    }
+    if (queue.empty()) {
+        return false;
+    }
+    message = queue.front();
+    queue.pop_front();
+    return true;
+}
+
+void PostMessage(uint32_t message, uint64_t wParam, int64_t lParam) {
+    queue.push_back(Message{message, wParam, lParam});
+}
+
+void PostQuitMessage(int exitCode) { PostMessage(WM_QUIT, static_cast<uint64_t>(exitCode), 0); }
+
+void ClearMessages() { queue.clear(); }
+
+void InstallCloseSignals() {
+    std::signal(SIGINT, OnCloseSignal);
+    std::signal(SIGTERM, OnCloseSignal);
+}
+
+}  // namespace platform

@@ -1,0 +1,16 @@
+// A linear congruential generator with 15-bit results, seeded with 1 at start.
+#include "platform/random.h"
+
+namespace platform {
+namespace {
+uint32_t state = 1;
+}
+
+void SeedRandom(uint32_t seed) { state = seed; }
+
+int Random() {
+    state = state * 214013u + 2531011u;
+    return static_cast<int>((state >> 16) & kRandomMax);
+}
+
+}  // namespace platform

@@ -1,0 +1,4 @@
+// Tests of the presentation variant.
+#include "app/main_loop.h"
+
+const int app::cameraMode = 2;
