@@ -16,7 +16,7 @@ int quitRequested = 0;
 int audioState = 0;
 float animationTime = 0.0f;
 int64_t startStamp = 0;
-uint64_t lastMessageParam = 0;
+int exitCode = 0;
 
 Timer frameTimer;
 Timer cameraTimer;
@@ -29,8 +29,8 @@ using render::frameStats;
 void StartUp() {
     console::StartLog("Torvan.log");
     console::LoadConfig("Torvane.cfg");
-    render::renderer.Start(settings.display_Width, settings.display_Height,
-                           settings.display_Depth, settings.display_Fullscreen);
+    render::renderer.Start(settings.display_Width, settings.display_Height, settings.display_Depth,
+                           settings.display_Fullscreen);
     // Still to come, in this order: the unit quad; the caption and title-image tables;
     // the loading screen; the console background; the console font.
     console::console.slideSpeed = 400.0f;
@@ -81,8 +81,8 @@ bool Frame() {
 bool LoopPass() {
     platform::Message message;
     if (platform::PeekMessage(message)) {
-        lastMessageParam = message.wParam;
         if (message.message == platform::WM_QUIT) {
+            exitCode = static_cast<int>(message.wParam);
             quitRequested = 1;
             return false;
         }
@@ -109,7 +109,7 @@ int RunProgram() {
     while (quitRequested == 0 && LoopPass()) {
     }
     ShutDown();
-    return static_cast<int>(lastMessageParam);
+    return exitCode;
 }
 
 }  // namespace app

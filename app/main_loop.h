@@ -16,7 +16,7 @@ extern int quitRequested;
 extern int audioState;
 extern float animationTime;
 extern int64_t startStamp;
-extern uint64_t lastMessageParam;
+extern int exitCode;
 
 extern Timer frameTimer;
 extern Timer cameraTimer;
@@ -31,7 +31,8 @@ bool LoopPass();
 bool Frame();
 void ShutDown();
 
-// The whole run; returns the wParam of the last message taken from the queue.
+// The whole run; returns the code of WM_QUIT, and 0 when Esc or the schedule ended it
+// (the last message's wParam, a key code, would read as a failure to the shell).
 int RunProgram();
 
 }  // namespace app

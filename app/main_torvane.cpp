@@ -3,4 +3,6 @@
 
 const int app::cameraMode = 2;
 
-int main() { return app::RunProgram(); }
+int main() {
+    return app::RunProgram();
+}

@@ -8,7 +8,9 @@ namespace app {
 
 int64_t performanceFrequency = 1;
 
-void Timer::Start() { start = platform::QueryPerformanceCounter(); }
+void Timer::Start() {
+    start = platform::QueryPerformanceCounter();
+}
 
 int64_t Timer::Update() {
     int64_t now = platform::QueryPerformanceCounter();

@@ -178,6 +178,10 @@ int64_t WindowProc(const platform::Message& message) {
         case WM_CHAR:
             lastChar = static_cast<uint8_t>(message.wParam & 0xFF);
             return 0;
+        case WM_MOUSEMOVE:
+            mouseX = LowWord(static_cast<uint64_t>(message.lParam));
+            mouseY = HighWord(static_cast<uint64_t>(message.lParam));
+            return 0;
         default:
             // Screen saver and monitor power-down requests are swallowed (and SDL keeps the
             // screen saver off); nothing else needs a default action here.
@@ -185,7 +189,9 @@ int64_t WindowProc(const platform::Message& message) {
     }
 }
 
-bool KeyDown(int virtualKey) { return keyDown[virtualKey & 0xFF] != 0; }
+bool KeyDown(int virtualKey) {
+    return keyDown[virtualKey & 0xFF] != 0;
+}
 
 void BeginInputStep() {
     int width, height;
@@ -198,10 +204,16 @@ void BeginInputStep() {
     lastChar = 0;
 }
 
-bool KeyPressed(int virtualKey) { return pressedKey == virtualKey; }
+bool KeyPressed(int virtualKey) {
+    return pressedKey == virtualKey;
+}
 
-void RecentreCursor() { platform::WarpCursor(windowCentreX, windowCentreY); }
+void RecentreCursor() {
+    platform::WarpCursor(windowCentreX, windowCentreY);
+}
 
-void SwapScreenBuffers() { platform::SwapWindow(); }
+void SwapScreenBuffers() {
+    platform::SwapWindow();
+}
 
 }  // namespace app

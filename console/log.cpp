@@ -52,14 +52,18 @@ void Print(const std::string& text) {
     }
 }
 
-void Print(const char* text) { Print(std::string(text)); }
+void Print(const char* text) {
+    Print(std::string(text));
+}
 
 void AddHistory(const std::string& line) {
     console.history.push_back(line);
     console.historyIndex = static_cast<int>(console.history.size());
 }
 
-std::string IntToString(int value) { return std::to_string(value); }
+std::string IntToString(int value) {
+    return std::to_string(value);
+}
 
 std::string FloatToString(float value) {
     char buffer[512];

@@ -2,8 +2,8 @@
 #include "console/settings.h"
 
 #include <cctype>
-#include <cstdlib>
 #include <climits>
+#include <cstdlib>
 
 #include "console/log.h"
 
@@ -100,10 +100,14 @@ void SetVariable(const ConsoleVariable& variable, const std::string& value) {
 
 std::string ValueText(const ConsoleVariable& variable) {
     switch (variable.type) {
-        case kInteger: return IntToString(*static_cast<int32_t*>(variable.address));
-        case kBool: return *static_cast<bool*>(variable.address) ? "1" : "0";
-        case kFloat: return FloatToString(*static_cast<float*>(variable.address));
-        case kCommand: break;
+        case kInteger:
+            return IntToString(*static_cast<int32_t*>(variable.address));
+        case kBool:
+            return *static_cast<bool*>(variable.address) ? "1" : "0";
+        case kFloat:
+            return FloatToString(*static_cast<float*>(variable.address));
+        case kCommand:
+            break;
     }
     return "";
 }

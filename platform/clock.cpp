@@ -27,15 +27,23 @@ ClockSource* RealSource() {
 
 ClockSource* current = nullptr;
 
-ClockSource* Source() { return current ? current : RealSource(); }
+ClockSource* Source() {
+    return current ? current : RealSource();
+}
 
 }  // namespace
 
-void UseClock(ClockSource* source) { current = source; }
+void UseClock(ClockSource* source) {
+    current = source;
+}
 
-int64_t QueryPerformanceCounter() { return Source()->Counter(); }
+int64_t QueryPerformanceCounter() {
+    return Source()->Counter();
+}
 
-int64_t QueryPerformanceFrequency() { return Source()->Frequency(); }
+int64_t QueryPerformanceFrequency() {
+    return Source()->Frequency();
+}
 
 uint32_t GetTickCount() {
     ClockSource* source = Source();

@@ -42,16 +42,17 @@ int AskInWindow(const std::string& text, const std::string& caption, unsigned st
         {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, IDNO, "No"},
     };
     SDL_MessageBoxButtonData ok[] = {{SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, IDOK, "OK"}};
-    Uint32 flags = (style & 0xF0) == MB_ICONINFORMATION ? SDL_MESSAGEBOX_INFORMATION
-                                                        : SDL_MESSAGEBOX_ERROR;
+    Uint32 flags =
+        (style & 0xF0) == MB_ICONINFORMATION ? SDL_MESSAGEBOX_INFORMATION : SDL_MESSAGEBOX_ERROR;
     if ((style & 0xF0) == MB_ICONEXCLAMATION) {
         flags = SDL_MESSAGEBOX_WARNING;
     }
     std::string title = Cp1251ToUtf8(caption);
     std::string message = Cp1251ToUtf8(text);
     bool question = (style & MB_YESNO) != 0;
-    SDL_MessageBoxData data{flags,       nullptr, title.c_str(), message.c_str(),
-                            question ? 2 : 1, question ? yesNo : ok, nullptr};
+    SDL_MessageBoxData data{flags,           nullptr,          title.c_str(),
+                            message.c_str(), question ? 2 : 1, question ? yesNo : ok,
+                            nullptr};
     int answer = 0;
     if (SDL_ShowMessageBox(&data, &answer) != 0 || answer < 0) {
         return AskOnTerminal(text, caption, style);

@@ -13,7 +13,9 @@ std::deque<Message> queue;
 volatile std::sig_atomic_t closeSignalled = 0;
 bool closeSignalPosted = false;
 
-void OnCloseSignal(int) { closeSignalled = 1; }
+void OnCloseSignal(int) {
+    closeSignalled = 1;
+}
 
 void TranslateWindowEvent(const SDL_WindowEvent& event) {
     switch (event.event) {
@@ -57,15 +59,24 @@ void TranslateText(const SDL_TextInputEvent& event) {
 
 void TranslateEvent(const SDL_Event& event) {
     switch (event.type) {
-        case SDL_QUIT: PostMessage(WM_CLOSE, 0, 0); break;
-        case SDL_WINDOWEVENT: TranslateWindowEvent(event.window); break;
+        case SDL_QUIT:
+            PostMessage(WM_CLOSE, 0, 0);
+            break;
+        case SDL_WINDOWEVENT:
+            TranslateWindowEvent(event.window);
+            break;
         case SDL_KEYDOWN:
-        case SDL_KEYUP: TranslateKey(event.key); break;
-        case SDL_TEXTINPUT: TranslateText(event.text); break;
+        case SDL_KEYUP:
+            TranslateKey(event.key);
+            break;
+        case SDL_TEXTINPUT:
+            TranslateText(event.text);
+            break;
         case SDL_MOUSEMOTION:
             PostMessage(WM_MOUSEMOVE, 0, MakeLParam(event.motion.x, event.motion.y));
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -101,9 +112,13 @@ void PostMessage(uint32_t message, uint64_t wParam, int64_t lParam) {
     queue.push_back(Message{message, wParam, lParam});
 }
 
-void PostQuitMessage(int exitCode) { PostMessage(WM_QUIT, static_cast<uint64_t>(exitCode), 0); }
+void PostQuitMessage(int exitCode) {
+    PostMessage(WM_QUIT, static_cast<uint64_t>(exitCode), 0);
+}
 
-void ClearMessages() { queue.clear(); }
+void ClearMessages() {
+    queue.clear();
+}
 
 void InstallCloseSignals() {
     std::signal(SIGINT, OnCloseSignal);

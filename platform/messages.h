@@ -56,8 +56,12 @@ constexpr int64_t MakeLParam(int low, int high) {
     return static_cast<int64_t>((static_cast<uint32_t>(high & 0xFFFF) << 16) |
                                 static_cast<uint32_t>(low & 0xFFFF));
 }
-constexpr int LowWord(uint64_t value) { return static_cast<int>(value & 0xFFFF); }
-constexpr int HighWord(uint64_t value) { return static_cast<int>((value >> 16) & 0xFFFF); }
+constexpr int LowWord(uint64_t value) {
+    return static_cast<int>(value & 0xFFFF);
+}
+constexpr int HighWord(uint64_t value) {
+    return static_cast<int>((value >> 16) & 0xFFFF);
+}
 
 // Takes the oldest waiting message; first turns pending SDL events and signals into
 // messages. False when nothing is waiting.

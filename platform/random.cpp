@@ -6,7 +6,9 @@ namespace {
 uint32_t state = 1;
 }
 
-void SeedRandom(uint32_t seed) { state = seed; }
+void SeedRandom(uint32_t seed) {
+    state = seed;
+}
 
 int Random() {
     state = state * 214013u + 2531011u;

@@ -98,7 +98,9 @@ bool CreateContext() {
     return context != nullptr;
 }
 
-bool MakeContextCurrent() { return SDL_GL_MakeCurrent(window, context) == 0; }
+bool MakeContextCurrent() {
+    return SDL_GL_MakeCurrent(window, context) == 0;
+}
 
 bool ReleaseContext() {
     if (!context) {
@@ -118,8 +120,12 @@ bool DestroyWindow() {
     return true;
 }
 
-bool HasWindow() { return window != nullptr; }
-bool HasContext() { return context != nullptr; }
+bool HasWindow() {
+    return window != nullptr;
+}
+bool HasContext() {
+    return context != nullptr;
+}
 
 void ShowWindow() {
     SDL_ShowWindow(window);
@@ -140,7 +146,9 @@ void GetClientSize(int& width, int& height) {
     }
 }
 
-void ShowCursor(bool show) { SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE); }
+void ShowCursor(bool show) {
+    SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+}
 
 void WarpCursor(int clientX, int clientY) {
     if (window && (SDL_GetWindowFlags(window) & SDL_WINDOW_INPUT_FOCUS)) {
@@ -148,8 +156,12 @@ void WarpCursor(int clientX, int clientY) {
     }
 }
 
-void DisableScreenSaver() { SDL_DisableScreenSaver(); }
+void DisableScreenSaver() {
+    SDL_DisableScreenSaver();
+}
 
-void* GetProcAddress(const char* name) { return SDL_GL_GetProcAddress(name); }
+void* GetProcAddress(const char* name) {
+    return SDL_GL_GetProcAddress(name);
+}
 
 }  // namespace platform

@@ -14,7 +14,9 @@ void GlTest::SetUp() {
     ASSERT_TRUE(app::CreateGLWindow("test", width, height, 32, false));
 }
 
-void GlTest::TearDown() { app::KillWindow(); }
+void GlTest::TearDown() {
+    app::KillWindow();
+}
 
 std::vector<uint8_t> GlTest::ReadPixels() const {
     std::vector<uint8_t> pixels(static_cast<size_t>(width) * height * 4);

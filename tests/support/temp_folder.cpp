@@ -29,7 +29,9 @@ void TempFolder::Write(const std::string& name, const std::string& contents) con
     std::ofstream(file, std::ios::binary) << contents;
 }
 
-std::string TempFolder::Read(const std::string& name) const { return ReadText(path_ + "/" + name); }
+std::string TempFolder::Read(const std::string& name) const {
+    return ReadText(path_ + "/" + name);
+}
 
 std::string ReadText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

@@ -5,7 +5,6 @@
 #include "console/settings.h"
 #include "support/temp_folder.h"
 
-
 using console::Print;
 using console::settings;
 

@@ -1,0 +1,124 @@
+// The frame loop on the virtual clock: timers, minimising, Esc and closing.
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include "app/main_loop.h"
+#include "app/window.h"
+#include "console/log.h"
+#include "console/settings.h"
+#include "platform/clock.h"
+#include "platform/messages.h"
+#include "render/frame_stats.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+using namespace platform;
+
+class FrameLoop : public ::testing::Test {
+protected:
+    void SetUp() override {
+        console::console = console::Console{};
+        console::settings = console::Settings{};
+        render::frameStats = render::FrameStats{};
+        app::quitRequested = 0;
+        app::windowActive = true;
+        ClearMessages();
+        UseClock(&clock);
+    }
+    void TearDown() override {
+        if (!shutDown) {
+            app::ShutDown();
+        }
+        UseClock(nullptr);
+    }
+    // One pass of the loop after the clock moved on by `ticks`.
+    bool Pass(int64_t ticks) {
+        clock.Advance(ticks);
+        return app::LoopPass();
+    }
+    std::string Log() const { return folder.Read("Torvan.log"); }
+
+    testing_support::TempFolder folder;
+    VirtualClock clock;
+    bool shutDown = false;
+};
+
+TEST_F(FrameLoop, StartUpLogsInOrderAndUsesTheConfiguredSize) {
+    folder.Write("Torvane.cfg", "display_Width 800\ndisplay_Height 600\n");
+    app::StartUp();
+    std::string log = Log();
+    const char* timing =
+        "\xc8\xed\xe8\xf6\xe8\xe0\xeb\xe8\xe7\xe0\xf6\xe8\xff \xf2\xe0\xe9\xec"
+        "\xe8\xed\xe3\xe0 \xef\xf0\xee\xf8\xeb\xe0 \xf3\xf1\xef\xe5\xf8\xed\xee.";
+    std::string expected = std::string("Torvane 1.0 started...\nConsole started...\n") +
+                           "display_Width 800\ndisplay_Height 600\n" +
+                           "Set video mode: 800x600x32 fullscreen=0\n" + timing +
+                           "\nTime system started...\n" + timing + "\nStart main game loop...\n";
+    EXPECT_EQ(log, expected);
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[2], 800);
+    EXPECT_EQ(viewport[3], 600);
+    EXPECT_FALSE(console::console.open);
+}
+
+TEST_F(FrameLoop, FrameStepAndStatisticsFollowTheClock) {
+    app::StartUp();
+    ASSERT_TRUE(Pass(0));
+    EXPECT_EQ(render::frameStats.frameCount, 1u);
+    for (int frame = 1; frame <= 50; ++frame) {
+        ASSERT_TRUE(Pass(200));
+    }
+    EXPECT_EQ(app::frameTimer.elapsed, 200);
+    EXPECT_EQ(app::scheduleTimer.elapsed, 10000);
+    EXPECT_FLOAT_EQ(render::frameStats.framesPerSecond, 50.0f);
+    EXPECT_EQ(render::frameStats.fpsText, "50");
+}
+
+TEST_F(FrameLoop, MinimisedWindowMakesNoFramesWhileTimeRunsOn) {
+    app::StartUp();
+    Pass(100);
+    uint64_t frames = render::frameStats.frameCount;
+    PostMessage(WM_ACTIVATE, MakeLParam(WA_INACTIVE, 1), 0);
+    for (int i = 0; i < 10; ++i) {
+        ASSERT_TRUE(Pass(1000));
+    }
+    EXPECT_EQ(render::frameStats.frameCount, frames);
+    PostMessage(WM_ACTIVATE, MakeLParam(WA_ACTIVE, 0), 0);
+    Pass(0);
+    Pass(0);
+    EXPECT_EQ(render::frameStats.frameCount, frames + 1);
+    EXPECT_EQ(app::scheduleTimer.elapsed, 10100);
+}
+
+TEST_F(FrameLoop, EscEndsTheRunBeforeDrawing) {
+    app::StartUp();
+    Pass(100);
+    uint64_t frames = render::frameStats.frameCount;
+    PostMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_TRUE(Pass(0));
+    EXPECT_FALSE(Pass(0));
+    EXPECT_EQ(app::quitRequested, 1);
+    EXPECT_EQ(render::frameStats.frameCount, frames);
+    app::WindowProc({WM_KEYUP, VK_ESCAPE, 0});
+    clock.Advance(24900);
+    app::ShutDown();
+    shutDown = true;
+    std::string log = Log();
+    EXPECT_NE(log.find("<Esc> pressed, ok guys, goto exit!\nWork time: 2.500000 seconds\n"
+                       "Torvane shut down...\n"),
+              std::string::npos);
+}
+
+TEST_F(FrameLoop, ClosingLeavesThroughQuitWithoutTheEscLine) {
+    app::StartUp();
+    PostMessage(WM_CLOSE, 0, 0);
+    EXPECT_TRUE(Pass(0));
+    EXPECT_FALSE(Pass(0));
+    EXPECT_EQ(app::quitRequested, 1);
+    EXPECT_EQ(Log().find("<Esc>"), std::string::npos);
+}
+
+}  // namespace

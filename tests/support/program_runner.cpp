@@ -1,0 +1,132 @@
+// Child processes and a virtual X server for end-to-end tests.
+#include "support/program_runner.h"
+
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
+
+#include "support/temp_folder.h"
+
+namespace testing_support {
+namespace {
+
+void Sleep(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+std::vector<char*> Pointers(std::vector<std::string>& strings) {
+    std::vector<char*> pointers;
+    for (std::string& s : strings) {
+        pointers.push_back(s.data());
+    }
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
+}  // namespace
+
+std::string ProgramPath(const std::string& name) {
+    return std::string(TORVANE_BINARY_DIR) + "/" + name;
+}
+
+RunningProgram::RunningProgram(const std::vector<std::string>& command, const std::string& folder,
+                               const std::vector<std::string>& environment) {
+    std::vector<std::string> args = command;
+    // Mesa keeps allocations until exit; leak reports would only name the driver.
+    std::vector<std::string> env = {"ASAN_OPTIONS=detect_leaks=0"};
+    env.insert(env.end(), environment.begin(), environment.end());
+    pid_ = fork();
+    if (pid_ == 0) {
+        if (!folder.empty() && chdir(folder.c_str()) != 0) {
+            _exit(126);
+        }
+        for (std::string& entry : env) {
+            putenv(entry.data());
+        }
+        execv(args[0].c_str(), Pointers(args).data());
+        _exit(127);
+    }
+}
+
+RunningProgram::~RunningProgram() {
+    if (pid_ > 0) {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+    }
+}
+
+void RunningProgram::Signal(int signal) const {
+    if (pid_ > 0) {
+        kill(pid_, signal);
+    }
+}
+
+int RunningProgram::Wait(double seconds) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    int status = 0;
+    while (pid_ > 0) {
+        if (waitpid(pid_, &status, WNOHANG) == pid_) {
+            pid_ = -1;
+            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        }
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+            pid_ = -1;
+            return -1;
+        }
+        Sleep(20);
+    }
+    return -1;
+}
+
+bool WaitForText(const std::string& path, const std::string& text, double seconds) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (ReadText(path).find(text) != std::string::npos) {
+            return true;
+        }
+        Sleep(50);
+    }
+    return false;
+}
+
+int RunCommand(const std::vector<std::string>& command, const std::vector<std::string>& env) {
+    RunningProgram program(command, "", env);
+    return program.Wait(60);
+}
+
+VirtualDisplay::VirtualDisplay() {
+    struct stat info;
+    if (stat("/usr/bin/Xvfb", &info) != 0) {
+        return;
+    }
+    for (number_ = 90 + getpid() % 100; number_ < 400; ++number_) {
+        std::string lock = "/tmp/.X" + std::to_string(number_) + "-lock";
+        if (stat(lock.c_str(), &info) != 0) {
+            break;
+        }
+    }
+    server_ = new RunningProgram({"/usr/bin/Xvfb", ":" + std::to_string(number_), "-screen", "0",
+                                  "1024x768x24", "-nolisten", "tcp"},
+                                 "", {});
+    std::string socket = "/tmp/.X11-unix/X" + std::to_string(number_);
+    for (int i = 0; i < 200 && !ready_; ++i) {
+        ready_ = stat(socket.c_str(), &info) == 0;
+        Sleep(25);
+    }
+}
+
+VirtualDisplay::~VirtualDisplay() {
+    if (server_) {
+        server_->Signal(SIGTERM);
+        server_->Wait(5);
+        delete server_;
+    }
+}
+
+}  // namespace testing_support

@@ -1,0 +1,65 @@
+// The window procedure's key, character, mouse and activity state.
+#include <gtest/gtest.h>
+
+#include "app/window.h"
+#include "platform/messages.h"
+
+namespace {
+
+using namespace platform;
+
+int64_t Send(uint32_t message, uint64_t wParam, int64_t lParam = 0) {
+    return app::WindowProc({message, wParam, lParam});
+}
+
+TEST(WindowProcedure, KeysSetAndClearTheTable) {
+    Send(WM_KEYDOWN, 'W');
+    Send(WM_KEYDOWN, VK_ESCAPE);
+    EXPECT_TRUE(app::KeyDown('W'));
+    EXPECT_TRUE(app::KeyDown(VK_ESCAPE));
+    EXPECT_EQ(app::lastKey, VK_ESCAPE);
+    Send(WM_KEYUP, 'W');
+    EXPECT_FALSE(app::KeyDown('W'));
+    EXPECT_TRUE(app::KeyDown(VK_ESCAPE));
+    Send(WM_KEYUP, VK_ESCAPE);
+}
+
+TEST(WindowProcedure, InputStepLatchesAndClears) {
+    Send(WM_KEYDOWN, VK_OEM_3);
+    Send(WM_CHAR, 0x161);  // only the low byte counts
+    app::BeginInputStep();
+    EXPECT_TRUE(app::KeyPressed(VK_OEM_3));
+    EXPECT_EQ(app::typedChar, 0x61);
+    EXPECT_EQ(app::lastKey, 0);
+    EXPECT_EQ(app::lastChar, 0);
+    app::BeginInputStep();
+    EXPECT_FALSE(app::KeyPressed(VK_OEM_3));
+    Send(WM_KEYUP, VK_OEM_3);
+}
+
+TEST(WindowProcedure, MouseWordsAreUnsigned) {
+    Send(WM_MOUSEMOVE, 0, MakeLParam(65535, 300));
+    EXPECT_EQ(app::mouseX, 65535);
+    EXPECT_EQ(app::mouseY, 300);
+}
+
+TEST(WindowProcedure, OnlyMinimisingStopsFrames) {
+    Send(WM_ACTIVATE, MakeLParam(WA_INACTIVE, 1));
+    EXPECT_FALSE(app::windowActive);
+    Send(WM_ACTIVATE, MakeLParam(WA_ACTIVE, 0));
+    EXPECT_TRUE(app::windowActive);
+    Send(WM_ACTIVATE, MakeLParam(WA_INACTIVE, 0));
+    EXPECT_TRUE(app::windowActive);
+}
+
+TEST(WindowProcedure, CloseAsksToQuit) {
+    ClearMessages();
+    EXPECT_EQ(Send(WM_CLOSE, 0), 0);
+    Message message;
+    ASSERT_TRUE(PeekMessage(message));
+    EXPECT_EQ(message.message, static_cast<uint32_t>(WM_QUIT));
+    EXPECT_EQ(message.wParam, 0u);
+    EXPECT_EQ(Send(WM_SYSCOMMAND, SC_SCREENSAVE), 0);
+}
+
+}  // namespace

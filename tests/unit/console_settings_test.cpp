@@ -1,0 +1,136 @@
+// Console variables, the command interpreter and the configuration file.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "console/config.h"
+#include "console/log.h"
+#include "console/settings.h"
+#include "support/temp_folder.h"
+
+using console::Execute;
+using console::settings;
+
+namespace {
+
+class SettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        console::console = console::Console{};
+        settings = console::Settings{};
+        console::StartLog("Torvan.log");
+    }
+    std::string LastLine() const { return console::console.lines.back(); }
+    std::string Log() const { return folder.Read("Torvan.log"); }
+    testing_support::TempFolder folder;
+};
+
+TEST_F(SettingsTest, DefaultsAndTableOrder) {
+    EXPECT_EQ(settings.display_Width, 640);
+    EXPECT_EQ(settings.render_one_object, -1);
+    EXPECT_FLOAT_EQ(settings.mouse_FactorY, -0.22f);
+    EXPECT_EQ(console::FindVariable("help"), 0);
+    EXPECT_EQ(console::FindVariable("RENDER_ONE_OBJECT"), 17);
+    EXPECT_EQ(console::FindVariable("display"), -1);
+}
+
+TEST_F(SettingsTest, SetQueryAndEcho) {
+    Execute("display_Width 800");
+    EXPECT_EQ(settings.display_Width, 800);
+    EXPECT_EQ(LastLine(), "display_Width 800");
+    Execute("DISPLAY_WIDTH");
+    EXPECT_EQ(LastLine(), "DISPLAY_WIDTH 800");
+    Execute("camera_Speed");
+    EXPECT_EQ(LastLine(), "camera_Speed 10.000000");
+    Execute("mouse_factorx 0.5");
+    EXPECT_FLOAT_EQ(settings.mouse_FactorX, 0.5f);
+    Execute("display_Width abc");
+    EXPECT_EQ(settings.display_Width, 0);
+}
+
+TEST_F(SettingsTest, BoolsTakeOnlyZeroAndOne) {
+    settings.render_WireFrame = true;
+    Execute("display_Fullscreen 2");
+    EXPECT_FALSE(settings.display_Fullscreen);
+    EXPECT_EQ(LastLine(), "display_Fullscreen 2");
+    Execute("display_Fullscreen");
+    EXPECT_EQ(LastLine(), "display_Fullscreen 0");
+    Execute("render_WireFrame 0");
+    Execute("render_WireFrame");
+    EXPECT_EQ(LastLine(), "render_WireFrame 0");
+    Execute("render_WireFrame 1");
+    Execute("render_WireFrame x");
+    EXPECT_FALSE(settings.render_WireFrame);
+}
+
+TEST_F(SettingsTest, UnknownNamesAreReportedAndRemembered) {
+    Execute("foo 1");
+    EXPECT_EQ(LastLine(),
+              "Error! \"foo 1\" is unknow command (\xed\xe5\xe8\xe7\xe2\xe5\xf1\xf2\xed\xe0\xff "
+              "\xea\xee\xec\xec\xe0\xed\xe4\xe0)");
+    ASSERT_EQ(console::console.history.size(), 1u);
+    EXPECT_EQ(console::console.history[0], "foo 1");
+    EXPECT_EQ(console::console.historyIndex, 1);
+    Execute("   ");
+    EXPECT_EQ(console::console.history.size(), 1u);
+}
+
+TEST_F(SettingsTest, HelpListsEveryName) {
+    size_t before = console::console.lines.size();
+    Execute("help");
+    ASSERT_EQ(console::console.lines.size() - before, 23u);
+    EXPECT_EQ(console::console.lines[before], std::string(37, '-'));
+    EXPECT_EQ(console::console.lines[before + 3], "help");
+    EXPECT_EQ(console::console.lines[before + 20], "render_one_object");
+    EXPECT_EQ(console::console.lines[before + 21], std::string(37, '-'));
+    EXPECT_EQ(LastLine(), "help");
+    Execute("help 1");
+    EXPECT_EQ(LastLine(), "help 1");
+}
+
+TEST_F(SettingsTest, LongTokensAreCutNotOverrun) {
+    std::string name(5000, 'n');
+    Execute(name + " " + std::string(5000, '7'));
+    std::string echoed = "Error! \"" + name + " " + std::string(5000, '7') + "\" is unknow";
+    EXPECT_NE(Log().find(echoed), std::string::npos);
+    Execute("display_Width " + std::string(300, '1'));
+    EXPECT_EQ(settings.display_Width, INT32_MAX);
+}
+
+TEST_F(SettingsTest, ConfigFileCommentsBlanksAndLastLine) {
+    folder.Write("Torvane.cfg",
+                 "// comment\n /x\n\ndisplay_Height 600\r\ndisplay_Depth \t  16\n"
+                 "display_Width 800 \nmouse_Sensitivity 5");
+    console::LoadConfig("Torvane.cfg");
+    EXPECT_EQ(settings.display_Height, 600);
+    EXPECT_EQ(settings.display_Depth, 16);
+    EXPECT_EQ(settings.display_Width, 800);
+    EXPECT_EQ(settings.mouse_Sensitivity, 5);
+    EXPECT_NE(Log().find("\ndisplay_Height 600\ndisplay_Depth 16\ndisplay_Width 800 \n"),
+              std::string::npos);
+    EXPECT_EQ(console::console.history.size(), 4u);
+}
+
+TEST_F(SettingsTest, MissingConfigKeepsDefaults) {
+    console::LoadConfig("Torvane.cfg");
+    EXPECT_EQ(LastLine(), "Config file not found, let's start with default settings...");
+    EXPECT_EQ(settings.display_Width, 640);
+}
+
+TEST_F(SettingsTest, BinaryGarbageConfigIsHarmless) {
+    std::string garbage;
+    for (int i = 0; i < 20000; ++i) {
+        garbage += static_cast<char>((i * 7919 + i / 3) & 0xFF);
+    }
+    folder.Write("Torvane.cfg", garbage);
+    console::LoadConfig("Torvane.cfg");
+    EXPECT_EQ(settings.display_Width, 640);
+}
+
+TEST_F(SettingsTest, ConfigNameIsFoundInAnyLetterCase) {
+    folder.Write("torvane.CFG", "display_Height 500\n");
+    console::LoadConfig("Torvane.cfg");
+    EXPECT_EQ(settings.display_Height, 500);
+}
+
+}  // namespace
