@@ -1,0 +1,115 @@
+// The console's slide, history, paging and completion.
+#include <gtest/gtest.h>
+
+#include "console/console_screen.h"
+#include "console/log.h"
+#include "console/settings.h"
+#include "platform/messages.h"
+
+namespace {
+
+using console::HandleConsoleKey;
+using namespace platform;
+
+class ConsoleScreen : public ::testing::Test {
+protected:
+    void SetUp() override {
+        console::console = console::Console{};
+        console::settings = console::Settings{};
+    }
+};
+
+TEST_F(ConsoleScreen, SlidesInSixtyFramesAndReverses) {
+    console::console.open = true;
+    console::console.height = 0.0f;
+    console::UpdateConsole(100);
+    EXPECT_FLOAT_EQ(console::console.height, 4.0f);
+    for (int frame = 1; frame < 60; ++frame) {
+        console::UpdateConsole(100);
+    }
+    EXPECT_FLOAT_EQ(console::console.height, 240.0f);
+    console::UpdateConsole(100);
+    EXPECT_FLOAT_EQ(console::console.height, 240.0f);
+    for (int frame = 0; frame < 30; ++frame) {
+        console::UpdateConsole(100);
+    }
+    console::console.open = false;
+    console::UpdateConsole(100);
+    EXPECT_FLOAT_EQ(console::console.height, 236.0f);
+    console::UpdateConsole(1000000);
+    EXPECT_FLOAT_EQ(console::console.height, 0.0f);
+}
+
+TEST_F(ConsoleScreen, HistoryUpAndDown) {
+    console::console.history = {"zero", "one", "two"};
+    console::console.historyIndex = 3;
+    HandleConsoleKey(VK_UP, 0);
+    EXPECT_EQ(console::console.input, "two");
+    HandleConsoleKey(VK_UP, 0);
+    EXPECT_EQ(console::console.input, "one");
+    HandleConsoleKey(VK_DOWN, 0);
+    EXPECT_EQ(console::console.input, "two");
+    HandleConsoleKey(VK_DOWN, 0);
+    EXPECT_EQ(console::console.input, "");
+    EXPECT_EQ(console::console.historyIndex, 3);
+    HandleConsoleKey(VK_DOWN, 0);
+    HandleConsoleKey(VK_UP, 0);
+    EXPECT_EQ(console::console.historyIndex, 3);
+    EXPECT_EQ(console::console.input, "");
+    HandleConsoleKey(VK_UP, 0);
+    EXPECT_EQ(console::console.input, "two");
+}
+
+TEST_F(ConsoleScreen, TypingEnterAndBackspace) {
+    for (char c : std::string("display_Width 7")) {
+        HandleConsoleKey(0, static_cast<uint8_t>(c));
+    }
+    HandleConsoleKey(VK_BACK, 0);
+    HandleConsoleKey(0, '9');
+    HandleConsoleKey(VK_RETURN, 0);
+    EXPECT_EQ(console::settings.display_Width, 9);
+    EXPECT_EQ(console::console.input, "");
+    EXPECT_EQ(console::console.history.back(), "display_Width 9");
+    HandleConsoleKey(VK_BACK, 0);
+    EXPECT_EQ(console::console.input, "");
+}
+
+TEST_F(ConsoleScreen, PagingStopsFollowingUntilEnd) {
+    for (int i = 0; i < 4; ++i) {
+        console::Print("line");
+    }
+    console::console.viewLine = 3;
+    HandleConsoleKey(VK_PRIOR, 0);
+    EXPECT_EQ(console::console.viewLine, 3);
+    EXPECT_FALSE(console::console.followTail);
+    console::Print("more");
+    EXPECT_EQ(console::console.viewLine, 3);
+    HandleConsoleKey(VK_NEXT, 0);
+    EXPECT_EQ(console::console.viewLine, 3);
+    HandleConsoleKey(VK_END, 0);
+    EXPECT_TRUE(console::console.followTail);
+    EXPECT_EQ(console::console.viewLine, 4);
+}
+
+TEST_F(ConsoleScreen, CompletionListsOrCompletes) {
+    console::console.input = "disp";
+    HandleConsoleKey(VK_TAB, 0);
+    EXPECT_EQ(console::console.input, "disp");
+    ASSERT_GE(console::console.lines.size(), 5u);
+    auto last = console::console.lines.end();
+    EXPECT_EQ(*(last - 5), "Type more to exactly detect command. I found few:");
+    EXPECT_EQ(*(last - 4), "display_Width");
+    EXPECT_EQ(*(last - 1), "display_Fullscreen");
+
+    console::console.input = "render_one";
+    HandleConsoleKey(VK_TAB, 0);
+    EXPECT_EQ(console::console.input, "render_one_object");
+
+    size_t lines = console::console.lines.size();
+    console::console.input = "x";
+    HandleConsoleKey(VK_TAB, 0);
+    EXPECT_EQ(console::console.input, "x");
+    EXPECT_EQ(console::console.lines.size(), lines);
+}
+
+}  // namespace
