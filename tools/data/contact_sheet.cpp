@@ -1,0 +1,63 @@
+// Lays out the generated pictures on one sheet.
+#include "tools/data/contact_sheet.h"
+
+#include "tools/data/effect_images.h"
+#include "tools/data/font_atlas.h"
+#include "tools/data/texture_set.h"
+#include "tools/data/title_plates.h"
+
+namespace tools::data {
+namespace {
+
+constexpr int kGap = 8;
+constexpr int kThumb = 120;
+constexpr int kPlateColumn = 512;
+constexpr int kSheetWidth = kGap * 3 + kPlateColumn + kFontAtlasSize * 2;
+constexpr int kSheetHeight = 928;
+
+// Nearest-neighbour resampling to `width` x `height`, blended over a checkerboard.
+Image Thumbnail(const Image& image, int width, int height) {
+    Image result(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const Rgba& p = image.at(x * image.width() / width, y * image.height() / height);
+            int check = ((x / 8 + y / 8) % 2) ? 90 : 60;
+            auto over = [&](uint8_t c) {
+                return static_cast<uint8_t>((c * p.a + check * (255 - p.a)) / 255);
+            };
+            result.at(x, y) = Rgba{over(p.r), over(p.g), over(p.b), 255};
+        }
+    }
+    return result;
+}
+
+}  // namespace
+
+Image BuildContactSheet() {
+    Image sheet(kSheetWidth, kSheetHeight, Rgba{24, 24, 28, 255});
+    int y = kGap;
+    for (const TitlePlate& plate : TitlePlates()) {
+        sheet.Paste(PaintTitlePlate(plate), kGap, y);
+        y += plate.height + kGap;
+    }
+    int right = kGap * 2 + kPlateColumn;
+    Image atlas = BuildFontAtlas().atlas;
+    sheet.Paste(Thumbnail(atlas, kFontAtlasSize * 2, kFontAtlasSize * 2), right, kGap);
+
+    std::vector<Image> tiles;
+    for (const TextureFile& file : TextureFiles()) {
+        tiles.push_back(Thumbnail(file.paint(file.size), kThumb, kThumb));
+    }
+    tiles.push_back(Thumbnail(PaintFireParticle(64), kThumb, kThumb));
+    tiles.push_back(Thumbnail(PaintConsoleBackground(512), kThumb, kThumb));
+    int top = kGap * 2 + kFontAtlasSize * 2;
+    int perRow = (kFontAtlasSize * 2 + kGap) / (kThumb + kGap);
+    for (size_t i = 0; i < tiles.size(); ++i) {
+        int column = static_cast<int>(i) % perRow;
+        int row = static_cast<int>(i) / perRow;
+        sheet.Paste(tiles[i], right + column * (kThumb + kGap), top + row * (kThumb + kGap));
+    }
+    return sheet;
+}
+
+}  // namespace tools::data
