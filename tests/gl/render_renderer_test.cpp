@@ -1,0 +1,238 @@
+// Renderer start-up on the real driver and on driver strings the tests make up: the log
+// lines in order, the flags, the client arrays and the vertex buffer's fast-memory retry.
+#include <GL/gl.h>
+#include <GL/glext.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "console/log.h"
+#include "console/settings.h"
+#include "render/glh/glh_extensions.h"
+#include "render/renderer.h"
+#include "support/gl_context.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+using console::settings;
+using render::renderer;
+
+// Fails until its `grantAt`-th call to allocate; counts the calls.
+struct ScriptedFastMemory {
+    static int calls;
+    static int grantAt;
+    static void* Allocate(int32_t size, float, float, float) {
+        ++calls;
+        return calls >= grantAt ? std::malloc(static_cast<size_t>(size)) : nullptr;
+    }
+    static void Release(void* block) { std::free(block); }
+};
+int ScriptedFastMemory::calls = 0;
+int ScriptedFastMemory::grantAt = 0;
+
+class RendererGl : public testing_support::GlTest {
+protected:
+    void SetUp() override {
+        GlTest::SetUp();
+        console::StartLog("test.log");
+        saved = settings;
+        render::vertexBufferUnits = 2000000;
+        ScriptedFastMemory::calls = 0;
+    }
+    void TearDown() override {
+        renderer.UseExtensions("");
+        renderer.fastMemoryAllocator = render::DriverFastMemory();
+        render::vertexBufferUnits = 2000000;
+        settings = saved;
+        console::console.logFileName.clear();
+        GlTest::TearDown();
+    }
+
+    // Log lines from the one after `first`, or all of them.
+    std::vector<std::string> LogLines(const std::string& first = "") const {
+        std::istringstream log(folder.Read("test.log"));
+        std::vector<std::string> lines;
+        bool started = first.empty();
+        for (std::string line; std::getline(log, line);) {
+            if (started) {
+                lines.push_back(line);
+            }
+            started = started || line == first;
+        }
+        return lines;
+    }
+
+    void ScriptFastMemory(int grantAt) {
+        ScriptedFastMemory::grantAt = grantAt;
+        renderer.fastMemoryAllocator = {ScriptedFastMemory::Allocate, ScriptedFastMemory::Release};
+        settings.render_use_vertex_array_range = true;
+    }
+
+    std::vector<std::string> FastMemoryLines() const {
+        std::vector<std::string> lines;
+        for (const std::string& line : LogLines()) {
+            if (line.rfind("Allocated ", 0) == 0 || line.rfind("Unable ", 0) == 0 ||
+                line.rfind("In ", 0) == 0) {
+                lines.push_back(line);
+            }
+        }
+        return lines;
+    }
+
+    console::Settings saved;
+    testing_support::TempFolder folder;
+};
+
+TEST_F(RendererGl, WithoutExtensionsOnlyTheDriverIsLogged) {
+    settings.render_use_OGL_ext = false;
+    renderer.CheckCapabilities();
+    std::vector<std::string> lines = LogLines("Console started...");
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].rfind("OpenGL Version: ", 0), 0u);
+    EXPECT_EQ(lines[1].rfind("OpenGL Renderer: llvmpipe", 0), 0u);
+    EXPECT_EQ(lines[2].rfind("OpenGL Vendor: ", 0), 0u);
+    EXPECT_FALSE(renderer.multitexture || renderer.textureEnvCombine || renderer.vertexArray ||
+                 renderer.edgeClamp || renderer.separateSpecular || renderer.vertexArrayRange);
+    EXPECT_EQ(renderer.vertexBufferBytes, 7999992u);
+    EXPECT_NE(renderer.vertexBuffer, nullptr);
+    EXPECT_EQ(renderer.fastMemory, nullptr);
+    EXPECT_FALSE(glIsEnabled(GL_VERTEX_ARRAY));
+}
+
+TEST_F(RendererGl, MesaTakesTheExtensionsItOffers) {
+    settings.render_use_OGL_ext = true;
+    renderer.CheckCapabilities();
+    std::vector<std::string> lines = LogLines("Check OpenGL extensions:");
+    ASSERT_GE(lines.size(), 10u);
+    EXPECT_NE(lines[0].find("GL_ARB_multitexture"), std::string::npos);
+    std::vector<std::string> tests(lines.begin() + 1, lines.begin() + 10);
+    EXPECT_EQ(tests,
+              (std::vector<std::string>{
+                  "Using GL_ARB_multitexture", "Using GL_ARB_texture_env_combine",
+                  "Using GL_EXT_vertex_array", "GL_NV_vertex_array_range not supported!",
+                  "GL_EXT_vertex_weighting not supported!", "Using GL_EXT_separate_specular_color",
+                  "Using GL_ARB_texture_border_clamp", "WGL_ARB_pixel_format not supported!",
+                  "WGL_ARB_pbuffer not supported!"}));
+    EXPECT_TRUE(renderer.multitexture && renderer.textureEnvCombine && renderer.vertexArray);
+    EXPECT_TRUE(renderer.separateSpecular && renderer.edgeClamp);
+    EXPECT_FALSE(renderer.vertexArrayRange || renderer.wglPixelFormat || renderer.wglPbuffer);
+    EXPECT_NE(glh::glActiveTextureARB, nullptr);
+    EXPECT_EQ(renderer.vertexBufferBytes, 7999992u);
+
+    // Client arrays point into the buffer with the 36-byte stride.
+    EXPECT_TRUE(glIsEnabled(GL_VERTEX_ARRAY) && glIsEnabled(GL_NORMAL_ARRAY) &&
+                glIsEnabled(GL_COLOR_ARRAY) && glIsEnabled(GL_TEXTURE_COORD_ARRAY));
+    struct Array {
+        GLenum pointer, stride;
+        int offset;
+    };
+    for (Array array : {Array{GL_VERTEX_ARRAY_POINTER, GL_VERTEX_ARRAY_STRIDE, 0},
+                        Array{GL_NORMAL_ARRAY_POINTER, GL_NORMAL_ARRAY_STRIDE, 12},
+                        Array{GL_TEXTURE_COORD_ARRAY_POINTER, GL_TEXTURE_COORD_ARRAY_STRIDE, 24},
+                        Array{GL_COLOR_ARRAY_POINTER, GL_COLOR_ARRAY_STRIDE, 32}}) {
+        void* pointer = nullptr;
+        glGetPointerv(array.pointer, &pointer);
+        EXPECT_EQ(pointer, renderer.vertexBuffer + array.offset);
+        GLint stride = 0;
+        glGetIntegerv(array.stride, &stride);
+        EXPECT_EQ(stride, 36);
+    }
+    GLint value = 0;
+    glGetIntegerv(GL_LIGHT_MODEL_COLOR_CONTROL_EXT, &value);
+    EXPECT_EQ(value, GL_SEPARATE_SPECULAR_COLOR_EXT);
+    glGetIntegerv(GL_LIGHT_MODEL_LOCAL_VIEWER, &value);
+    EXPECT_EQ(value, 1);
+}
+
+TEST_F(RendererGl, FallbacksAndMissingExtensionsLogInOrder) {
+    renderer.UseExtensions("GL_EXT_texture_env_combine GL_EXT_texture_edge_clamp");
+    EXPECT_TRUE(renderer.textureEnvCombine);
+    EXPECT_TRUE(renderer.edgeClamp);
+    renderer.UseExtensions("");
+    EXPECT_EQ(
+        LogLines("WGL_ARB_pbuffer not supported!"),
+        (std::vector<std::string>{
+            "GL_ARB_multitexture not supported!", "GL_EXT_texture_env_combine not supported!",
+            "GL_ARB_texture_env_combine not supported!", "GL_EXT_vertex_array not supported!",
+            "GL_NV_vertex_array_range not supported!", "GL_EXT_vertex_weighting not supported!",
+            "GL_EXT_separate_specular_color not supported!",
+            "GL_ARB_texture_border_clamp not supported!",
+            "GL_EXT_texture_edge_clamp not supported!", "WGL_ARB_pixel_format not supported!",
+            "WGL_ARB_pbuffer not supported!"}));
+    EXPECT_FALSE(renderer.textureEnvCombine || renderer.edgeClamp);
+    std::vector<std::string> all = LogLines();
+    EXPECT_NE(std::find(all.begin(), all.end(), "Using GL_EXT_texture_env_combine"), all.end());
+}
+
+TEST_F(RendererGl, FastMemoryAtTheFirstAttempt) {
+    ScriptFastMemory(1);
+    renderer.UseExtensions("GL_NV_vertex_array_range");
+    EXPECT_EQ(FastMemoryLines(), (std::vector<std::string>{"Allocated 8 megabytes of fast memory",
+                                                           "In 1 chunks of 8.000000 MBytes"}));
+    EXPECT_TRUE(renderer.vertexArrayRange);
+    EXPECT_NE(renderer.fastMemory, nullptr);
+    EXPECT_EQ(renderer.vertexBuffer, renderer.fastMemory);
+    EXPECT_EQ(renderer.vertexBufferBytes, 8000000u);
+}
+
+TEST_F(RendererGl, FastMemoryAtTheSecondAttemptAsksForHalf) {
+    // Both priorities of the first attempt fail.
+    ScriptFastMemory(3);
+    renderer.UseExtensions("GL_NV_vertex_array_range");
+    EXPECT_EQ(FastMemoryLines(), (std::vector<std::string>{
+                                     "Unable to allocate 8 megabytes of fast memory.  Trying less.",
+                                     "Allocated 4 megabytes of fast memory"}));
+    EXPECT_EQ(renderer.vertexBuffer, renderer.fastMemory);
+    EXPECT_EQ(renderer.vertexBufferBytes, 4000000u);
+}
+
+TEST_F(RendererGl, NoFastMemoryFallsBackToAQuarteredHeapBlock) {
+    ScriptFastMemory(1000);
+    renderer.UseExtensions("GL_NV_vertex_array_range GL_EXT_vertex_array");
+    EXPECT_EQ(ScriptedFastMemory::calls, 6);
+    EXPECT_EQ(
+        FastMemoryLines(),
+        (std::vector<std::string>{"Unable to allocate 8 megabytes of fast memory.  Trying less.",
+                                  "Unable to allocate 4 megabytes of fast memory.  Trying less.",
+                                  "Unable to allocate 2 megabytes of fast memory.  Giving up."}));
+    EXPECT_EQ(renderer.fastMemory, nullptr);
+    EXPECT_EQ(renderer.vertexBufferBytes, 1999980u);
+    void* pointer = nullptr;
+    glGetPointerv(GL_VERTEX_ARRAY_POINTER, &pointer);
+    EXPECT_EQ(pointer, renderer.vertexBuffer);
+}
+
+TEST_F(RendererGl, VertexArrayRangeSwitchedOffIsNotSupported) {
+    ScriptFastMemory(1);
+    settings.render_use_vertex_array_range = false;
+    renderer.UseExtensions("GL_NV_vertex_array_range");
+    EXPECT_EQ(ScriptedFastMemory::calls, 0);
+    std::vector<std::string> lines = LogLines();
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "GL_NV_vertex_array_range not supported!"),
+              lines.end());
+    EXPECT_FALSE(renderer.vertexArrayRange);
+    EXPECT_EQ(renderer.vertexBufferBytes, 7999992u);
+}
+
+TEST_F(RendererGl, LoaderResolvesOnlyWhatTheDriverOffers) {
+    EXPECT_EQ(glh::KnownExtensionCount(), 46);
+    EXPECT_TRUE(glh::IsExtensionSupported("GL_ARB_multitexture"));
+    EXPECT_FALSE(glh::IsExtensionSupported("GL_ARB_multi"));
+    EXPECT_TRUE(glh::IsExtensionSupported("GL_VERSION_1_2"));
+    EXPECT_TRUE(glh::InitExtensions("GL_ARB_multitexture GL_EXT_texture_object"));
+    EXPECT_NE(glh::EntryPoint("glMultiTexCoord4svARB"), nullptr);
+    EXPECT_NE(glh::EntryPoint("glPrioritizeTexturesEXT"), nullptr);
+    EXPECT_TRUE(glh::InitExtensions("GL_ARB_texture_env_combine"));
+    // Not offered by the driver, or not in the loader's list.
+    EXPECT_FALSE(glh::InitExtensions("GL_ARB_multitexture GL_NV_vertex_array_range"));
+    EXPECT_EQ(glh::glVertexArrayRangeNV, nullptr);
+    EXPECT_FALSE(glh::InitExtensions("GL_EXT_texture_edge_clamp"));
+    EXPECT_FALSE(glh::InitExtensions("GL_ARB_no_such_thing"));
+}
+
+}  // namespace
