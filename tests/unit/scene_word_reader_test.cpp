@@ -1,0 +1,120 @@
+// The word reader: words, numbers, the three search forms and the end of the file.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "console/log.h"
+#include "scene/word_reader.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+using scene::WordReader;
+
+class WordReaderTest : public ::testing::Test {
+protected:
+    void SetUp() override { console::StartLog("Torvan.log"); }
+
+    WordReader Open(const std::string& contents) {
+        folder.Write("words.txt", contents);
+        WordReader in;
+        EXPECT_TRUE(in.Open("words.txt"));
+        return in;
+    }
+    std::string Log() const { return folder.Read("Torvan.log"); }
+
+    testing_support::TempFolder folder;
+};
+
+TEST_F(WordReaderTest, WordsAreRunsOfNonBlanksCutAt254) {
+    WordReader in = Open(" one\ttwo\r\n\nthree " + std::string(300, 'x') + "\n");
+    std::string words;
+    while (in.ReadWord()) {
+        words += std::string(in.Word()) + "|";
+    }
+    EXPECT_EQ(words, "one|two|three|" + std::string(254, 'x') + "|" + std::string(46, 'x') + "|");
+    EXPECT_TRUE(in.AtEnd());
+    EXPECT_EQ(in.WordsLeft(), 0);
+}
+
+TEST_F(WordReaderTest, NumbersReadAsTheCLibraryDoes) {
+    EXPECT_EQ(scene::WordToInt("42"), 42);
+    EXPECT_EQ(scene::WordToInt("-7abc"), -7);
+    EXPECT_EQ(scene::WordToInt("+3"), 3);
+    EXPECT_EQ(scene::WordToInt("abc"), 0);
+    EXPECT_EQ(scene::WordToInt("1.9"), 1);
+    EXPECT_EQ(scene::WordToInt("99999999999"), 2147483647);
+    EXPECT_EQ(scene::WordToInt("-99999999999"), -2147483647 - 1);
+    EXPECT_FLOAT_EQ(scene::WordToFloat("2.5"), 2.5f);
+    EXPECT_FLOAT_EQ(scene::WordToFloat("+1.5x"), 1.5f);
+    EXPECT_FLOAT_EQ(scene::WordToFloat("-1e2"), -100.0f);
+    EXPECT_FLOAT_EQ(scene::WordToFloat("0x10"), 16.0f);
+    EXPECT_EQ(scene::WordToFloat("none"), 0.0f);
+    EXPECT_TRUE(std::isinf(scene::WordToFloat("1e999")));
+}
+
+TEST_F(WordReaderTest, SkipToStaysOnTheCurrentWordAndOnlyMovesForward) {
+    WordReader in = Open("a K b K c");
+    ASSERT_TRUE(in.SkipTo("K"));
+    EXPECT_EQ(in.WordsLeft(), 3);
+    ASSERT_TRUE(in.SkipTo("K"));
+    EXPECT_EQ(in.WordsLeft(), 3) << "the current word already matched";
+    ASSERT_TRUE(in.Next());
+    ASSERT_TRUE(in.SkipTo("K"));
+    EXPECT_EQ(in.WordsLeft(), 1);
+}
+
+TEST_F(WordReaderTest, KeyedValueConsumesAMismatchedWord) {
+    WordReader in = Open("Opacity x 50 Opacity = 70 Shader Type = Leaf Shader Kind = Blinn");
+    EXPECT_FALSE(in.KeyedValue("Opacity", "="));
+    EXPECT_EQ(in.Word(), "x");
+    ASSERT_TRUE(in.KeyedValue("Opacity", "="));
+    EXPECT_EQ(in.Word(), "70");
+    ASSERT_TRUE(in.KeyedValue("Shader", "Type", "="));
+    EXPECT_EQ(in.Word(), "Leaf");
+    EXPECT_FALSE(in.KeyedValue("Shader", "Type", "="));
+    EXPECT_EQ(in.Word(), "Kind");
+}
+
+TEST_F(WordReaderTest, RestOfLineKeepsBlanksAndStopsBeforeTheLineEnd) {
+    WordReader in = Open("NAME = Stone  wall \r\nnext\nNAME =");
+    ASSERT_TRUE(in.SkipTo("="));
+    EXPECT_EQ(in.RestOfLine(), " Stone  wall ");
+    ASSERT_TRUE(in.Next());
+    EXPECT_EQ(in.Word(), "next");
+    EXPECT_EQ(in.WordsLeft(), 2);
+    ASSERT_TRUE(in.SkipTo("="));
+    EXPECT_EQ(in.RestOfLine(), "") << "the last line has no line end";
+}
+
+TEST_F(WordReaderTest, TheEndOfTheFileStopsSearchesAndIsLoggedOnce) {
+    WordReader in = Open("a b");
+    EXPECT_FALSE(in.SkipTo("MESH"));
+    EXPECT_FALSE(in.SkipTo("MESH"));
+    EXPECT_EQ(in.ReadInt(), 0);
+    EXPECT_TRUE(in.AtEnd());
+    std::string log = Log();
+    std::string line = "Unexpected end of file words.txt\n";
+    ASSERT_NE(log.find(line), std::string::npos);
+    EXPECT_EQ(log.find(line), log.rfind(line));
+}
+
+TEST_F(WordReaderTest, CountsMustFitTheWordsLeft) {
+    WordReader in = Open("3 a b c d e f");
+    ASSERT_TRUE(in.Next());
+    EXPECT_TRUE(in.CountFits(3, 2, "vertex"));
+    EXPECT_FALSE(in.CountFits(4, 2, "vertex"));
+    EXPECT_FALSE(in.CountFits(-1, 2, "face"));
+    EXPECT_NE(Log().find("Rejected vertex count 4 in words.txt: the file holds 6 more words"),
+              std::string::npos);
+    EXPECT_NE(Log().find("Rejected face count -1"), std::string::npos);
+}
+
+TEST_F(WordReaderTest, AMissingFileDoesNotOpen) {
+    WordReader in;
+    EXPECT_FALSE(in.Open("missing.txt"));
+    EXPECT_FALSE(in.ReadWord());
+}
+
+}  // namespace
