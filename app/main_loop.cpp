@@ -6,8 +6,11 @@
 #include "console/log.h"
 #include "console/settings.h"
 #include "platform/messages.h"
+#include "production/captions.h"
 #include "production/frame_composition.h"
+#include "render/font.h"
 #include "render/frame_stats.h"
+#include "render/overlay.h"
 #include "render/renderer.h"
 
 namespace app {
@@ -31,8 +34,11 @@ void StartUp() {
     console::LoadConfig("Torvane.cfg");
     render::renderer.Start(settings.display_Width, settings.display_Height, settings.display_Depth,
                            settings.display_Fullscreen);
-    // Still to come, in this order: the unit quad; the caption and title-image tables;
-    // the loading screen; the console background; the console font.
+    render::BuildUnitQuad();
+    production::BuildCaptions();
+    render::ShowLoadingScreen();
+    // Still to come: the console background.
+    render::ConsoleFont.SetUp("Data\\textures\\font\\AntiAlias\\LC_B");
     console::console.slideSpeed = 400.0f;
     InitTimer();
     console::Print("Time system started...");
@@ -59,9 +65,9 @@ bool Frame() {
     }
     int64_t dt = frameTimer.Update();
     frameTimer.Start();
-    (void)dt;
     // Still to come: console input and free camera (recording only); scene animation and
-    // the console slide; captions and title images.
+    // the console slide.
+    production::AdvanceCaptions(dt);
     production::DrawFrame();
     frameStats.triangleTotal += frameStats.trianglesThisFrame;
     cameraTimer.Update();

@@ -1,0 +1,160 @@
+// The caption and title-image timetable, driven through the frame timer by a virtual
+// clock.
+#include <gtest/gtest.h>
+
+#include "app/timer.h"
+#include "console/log.h"
+#include "platform/clock.h"
+#include "production/captions.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+using namespace production;
+
+class Captions : public ::testing::Test {
+protected:
+    void SetUp() override {
+        platform::UseClock(&clock);
+        console::StartLog("test.log");
+        app::InitTimer();
+        BuildCaptions();
+        frameTimer.Start();
+    }
+    void TearDown() override {
+        console::console.logFileName.clear();
+        platform::UseClock(nullptr);
+    }
+
+    // One frame of the loop: the frame timer's step, then the sequences advance.
+    void Frame(int64_t ticks) {
+        clock.Advance(ticks);
+        int64_t dt = frameTimer.Update();
+        frameTimer.Start();
+        AdvanceCaptions(dt);
+    }
+
+    void ExpectGrey(float level) {
+        EXPECT_NEAR(titleColor.x, level, 1e-4);
+        EXPECT_NEAR(titleColor.y, level, 1e-4);
+        EXPECT_NEAR(titleColor.z, level, 1e-4);
+    }
+
+    testing_support::TempFolder folder;
+    platform::VirtualClock clock;
+    app::Timer frameTimer;
+};
+
+TEST_F(Captions, TablesStartOnTheLoadingImage) {
+    EXPECT_EQ(captions.size(), 31u);
+    EXPECT_EQ(titleImages.size(), 20u);
+    EXPECT_EQ(titleImage, &titleTextures[0]);
+    EXPECT_EQ(titlePosition[0], 70);
+    EXPECT_EQ(titlePosition[1], 180);
+    ExpectGrey(1.0f);
+    EXPECT_EQ(captionColor.x, 0.0f);
+    EXPECT_EQ(CurrentCaption(), "");
+    // Each picture is loaded once, in order of first appearance; missing ones fail.
+    std::string log = folder.Read("test.log");
+    size_t at = 0;
+    for (const char* name :
+         {"Loading", "SeerDreams", "Stih1", "Stih2", "Stih3", "Stih4", "TheEnd"}) {
+        std::string line = std::string("Error: Data\\Text\\") + name + ".tga not found!\n";
+        size_t found = log.find(line, at);
+        ASSERT_NE(found, std::string::npos) << line;
+        at = found + line.size();
+    }
+    EXPECT_EQ(titleImages[4].image, &titleTextures[2]);
+    EXPECT_EQ(titleImages[17].image, &titleTextures[5]);
+    EXPECT_EQ(titleImages[19].image, &titleTextures[6]);
+}
+
+TEST_F(Captions, TitleFadesInAfterTheLoadingScreen) {
+    NextTitleImage();
+    EXPECT_EQ(titleImage, &titleTextures[1]);
+    ExpectGrey(0.0f);
+    for (int i = 0; i < 15; ++i) {
+        Frame(1000);
+    }
+    ExpectGrey(0.5f);
+    EXPECT_EQ(titlePosition[0], 70);
+    EXPECT_EQ(titlePosition[1], 210);
+    EXPECT_EQ(titleImage, &titleTextures[1]);
+}
+
+TEST_F(Captions, FirstVersePlateDriftsDownAsItFadesIn) {
+    NextTitleImage();
+    // Each entry runs to its full length; the one-tick frame after it moves on and is
+    // dropped, so 11.5 s in the first verse plate is half-way through its fade.
+    for (int64_t length : {30000, 50000, 30000}) {
+        Frame(length);
+        Frame(1);
+    }
+    EXPECT_EQ(titleImage, &titleTextures[2]);
+    ExpectGrey(0.0f);
+    EXPECT_EQ(titlePosition[1], 200);
+    Frame(5000);
+    EXPECT_EQ(titlePosition[0], 70);
+    EXPECT_EQ(titlePosition[1], 205);
+    ExpectGrey(0.5f);
+}
+
+TEST_F(Captions, CaptionLeavesOnlyOnceElapsedExceedsItsDuration) {
+    // Half-second frames add up exactly: at 27.0 s the empty caption is still current.
+    for (int i = 0; i < 54; ++i) {
+        Frame(5000);
+    }
+    EXPECT_EQ(captionIndex, 0u);
+    EXPECT_EQ(captions[0].elapsed, 27.0f);
+    EXPECT_EQ(captionColor.x, 1.0f);
+    Frame(5000);
+    EXPECT_EQ(captionIndex, 1u);
+    EXPECT_EQ(CurrentCaption(), "What we see while sleeping?");
+    // The overshoot is dropped: the next caption starts from 0.
+    EXPECT_EQ(captions[1].elapsed, 0.0f);
+    Frame(5000);
+    EXPECT_EQ(captions[1].elapsed, 0.5f);
+}
+
+TEST_F(Captions, TenthSecondFramesLeaveInTheFirstFrameBeyondTheDuration) {
+    int frames = 0;
+    while (captionIndex == 0 && frames < 1000) {
+        float before = captions[0].elapsed;
+        Frame(1000);
+        ++frames;
+        if (captionIndex == 0) {
+            EXPECT_LE(captions[0].elapsed, 27.0f);
+        } else {
+            EXPECT_LE(before, 27.0f);
+            EXPECT_GT(captions[0].elapsed, 27.0f);
+        }
+    }
+    EXPECT_NEAR(frames, 270, 1);
+}
+
+TEST_F(Captions, BothSequencesEndAndStayEnded) {
+    NextTitleImage();
+    for (int i = 0; i < 500; ++i) {
+        Frame(10000);
+    }
+    EXPECT_EQ(captionIndex, captions.size());
+    EXPECT_EQ(titleIndex, titleImages.size());
+    EXPECT_EQ(titleImage, nullptr);
+    EXPECT_EQ(CurrentCaption(), "");
+    NextTitleImage();
+    Frame(10000);
+    EXPECT_EQ(titleIndex, titleImages.size());
+    EXPECT_EQ(titleImage, nullptr);
+}
+
+TEST_F(Captions, EmptyFrameOnTheLoadingEntryKeepsAPosition) {
+    Frame(0);
+    EXPECT_EQ(titleIndex, 0u);
+    EXPECT_EQ(titlePosition[0], 70);
+    EXPECT_EQ(titlePosition[1], 210);
+    Frame(1);
+    EXPECT_EQ(titleIndex, 1u);
+    EXPECT_EQ(titleImage, &titleTextures[1]);
+}
+
+}  // namespace
