@@ -14,6 +14,7 @@
 #include "render/texture.h"
 #include "support/gl_context.h"
 #include "support/temp_folder.h"
+#include "support/test_images.h"
 
 namespace {
 
@@ -21,18 +22,13 @@ using render::Texture;
 
 std::string TgaFile(uint8_t type, uint8_t depth, int width, int height, uint8_t descriptor,
                     const std::vector<int>& body) {
-    std::string out(18, '\0');
-    out[2] = static_cast<char>(type);
-    out[12] = static_cast<char>(width & 0xFF);
-    out[13] = static_cast<char>(width >> 8);
-    out[14] = static_cast<char>(height & 0xFF);
-    out[15] = static_cast<char>(height >> 8);
-    out[16] = static_cast<char>(depth);
-    out[17] = static_cast<char>(descriptor);
-    for (int b : body) {
-        out += static_cast<char>(b);
-    }
-    return out;
+    testing_support::TgaHeader header;
+    header.type = type;
+    header.depth = depth;
+    header.width = static_cast<uint16_t>(width);
+    header.height = static_cast<uint16_t>(height);
+    header.descriptor = descriptor;
+    return testing_support::TgaFile(header, std::string(body.begin(), body.end()));
 }
 
 // A baseline JPEG of `width` × `height` RGB pixels at full quality.

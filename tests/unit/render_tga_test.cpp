@@ -8,29 +8,15 @@
 #include "console/log.h"
 #include "render/tga.h"
 #include "support/temp_folder.h"
+#include "support/test_images.h"
 
 namespace {
 
 using render::ReadTga;
 using render::TgaImage;
 
-struct Header {
-    uint8_t type = 2;
-    uint8_t depth = 24;
-    uint16_t width = 2;
-    uint16_t height = 2;
-    uint8_t colorMapType = 0;
-    uint16_t colorMapOrigin = 0;
-    uint16_t colorMapLength = 0;
-    uint8_t colorMapDepth = 0;
-    uint8_t descriptor = 0;
-    std::string id;
-};
-
-void PutU16(std::string& out, uint16_t value) {
-    out += static_cast<char>(value & 0xFF);
-    out += static_cast<char>(value >> 8);
-}
+using Header = testing_support::TgaHeader;
+using testing_support::TgaFile;
 
 std::string Bytes(const std::vector<int>& values) {
     std::string out;
@@ -40,30 +26,13 @@ std::string Bytes(const std::vector<int>& values) {
     return out;
 }
 
-std::string Tga(const Header& h, const std::string& body) {
-    std::string out;
-    out += static_cast<char>(h.id.size());
-    out += static_cast<char>(h.colorMapType);
-    out += static_cast<char>(h.type);
-    PutU16(out, h.colorMapOrigin);
-    PutU16(out, h.colorMapLength);
-    out += static_cast<char>(h.colorMapDepth);
-    PutU16(out, 0);
-    PutU16(out, 0);
-    PutU16(out, h.width);
-    PutU16(out, h.height);
-    out += static_cast<char>(h.depth);
-    out += static_cast<char>(h.descriptor);
-    return out + h.id + body;
-}
-
 class TgaReader : public ::testing::Test {
 protected:
     void SetUp() override { console::StartLog("test.log"); }
     void TearDown() override { console::console.logFileName.clear(); }
 
     bool Read(const Header& header, const std::string& body) {
-        folder.Write("image.tga", Tga(header, body));
+        folder.Write("image.tga", TgaFile(header, body));
         return ReadTga("image.tga", image);
     }
     std::string Pixels() const { return std::string(image.pixels.begin(), image.pixels.end()); }
@@ -246,7 +215,7 @@ TEST_F(TgaReader, ShortOrAbsurdFilesFailCleanly) {
 
     Header longId;
     longId.id = std::string(200, 'x');
-    folder.Write("id.tga", Tga(longId, "").substr(0, 40));
+    folder.Write("id.tga", TgaFile(longId, "").substr(0, 40));
     EXPECT_FALSE(ReadTga("id.tga", image));
     EXPECT_NE(Log().find("TGA: id.tga:"), std::string::npos);
 }

@@ -1,0 +1,50 @@
+// Glyph widths from the font's metrics file, including short and missing files.
+#include <gtest/gtest.h>
+
+#include "console/log.h"
+#include "render/font.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+class FontWidths : public ::testing::Test {
+protected:
+    void SetUp() override { console::StartLog("test.log"); }
+    void TearDown() override { console::console.logFileName.clear(); }
+    testing_support::TempFolder folder;
+    render::Font font;
+};
+
+TEST_F(FontWidths, EachCharacterIsItsCodeMinusZero) {
+    std::string metrics = "84:A" + std::string(251, '9') + "\xff";
+    folder.Write("Data/font/LC_B.wt", metrics);
+    font.LoadWidths("Data\\Font\\lc_b.wt");
+    EXPECT_EQ(font.widths[0], 8);
+    EXPECT_EQ(font.widths[1], 4);
+    EXPECT_EQ(font.widths[2], 10);
+    EXPECT_EQ(font.widths[3], 17);
+    EXPECT_EQ(font.widths[254], 9);
+    // Taken as a signed byte: 0xFF − 48 = 207 reads as −49.
+    EXPECT_EQ(font.widths[255], -49);
+    EXPECT_EQ(folder.Read("test.log").find("Font:"), std::string::npos);
+}
+
+TEST_F(FontWidths, ShortOrMissingFilesLeaveTheRestAtZero) {
+    for (int& width : font.widths) {
+        width = 7;
+    }
+    folder.Write("short.wt", "56");
+    font.LoadWidths("short.wt");
+    EXPECT_EQ(font.widths[0], 5);
+    EXPECT_EQ(font.widths[1], 6);
+    for (int glyph = 2; glyph < 256; ++glyph) {
+        ASSERT_EQ(font.widths[glyph], 0) << glyph;
+    }
+    EXPECT_NE(folder.Read("test.log").find("Font: short.wt gives 2 of 256 glyph widths"),
+              std::string::npos);
+    font.LoadWidths("missing.wt");
+    EXPECT_EQ(font.widths[0], 0);
+    EXPECT_NE(folder.Read("test.log").find("Font: missing.wt gives 0 of 256"), std::string::npos);
+}
+
+}  // namespace
