@@ -1,6 +1,7 @@
 // Vector: four floats used for positions, normals and colours (r, g, b, a).
 #pragma once
 
+#include <array>
 #include <cmath>
 
 namespace scene {
@@ -25,6 +26,9 @@ public:
     Vector operator*(float s) const { return Vector(x * s, y * s, z * s, w * s); }
     // Negates x, y and z; w is kept.
     Vector operator-() const { return Vector(-x, -y, -z, w); }
+
+    // x, y, z, w in a row, as OpenGL's vector calls take them.
+    std::array<float, 4> Components() const { return {x, y, z, w}; }
 
     float Length() const { return std::sqrt(x * x + y * y + z * z); }
     float Dot(const Vector& o) const { return x * o.x + y * o.y + z * o.z; }
