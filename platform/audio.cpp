@@ -1,0 +1,240 @@
+// The audio layer's state: output device, loaded streams and modules, the mixer, error code.
+#include "platform/audio.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+#include "platform/audio_module.h"
+#include "platform/audio_mp3.h"
+#include "platform/files.h"
+
+namespace platform {
+namespace {
+
+constexpr uint32_t kMinimumRate = 8000;
+constexpr uint32_t kMaximumRate = 192000;
+constexpr Uint16 kDeviceBufferFrames = 2048;
+
+enum class SourceKind { kStream, kMusic };
+
+struct Channel {
+    uint32_t handle;
+    SourceKind kind;
+    std::unique_ptr<AudioSource> source;
+    bool playing = false;
+};
+
+struct AudioState {
+    bool initialised = false;
+    bool manual = false;
+    uint32_t rate = 0;
+    SDL_AudioDeviceID device = 0;
+    std::vector<Channel> channels;
+    uint32_t nextHandle = 1;
+    std::vector<float> scratch;
+};
+
+AudioState state;
+int lastError = kAudioOk;
+// Guards `state.channels` and `state.scratch` against the device's mixing thread.
+std::mutex mixLock;
+
+bool Fail(AudioError error) {
+    lastError = error;
+    return false;
+}
+
+bool Succeed() {
+    lastError = kAudioOk;
+    return true;
+}
+
+void DeviceCallback(void*, Uint8* stream, int bytes) {
+    MixAudio(reinterpret_cast<float*>(stream),
+             static_cast<size_t>(bytes) / (kAudioChannels * sizeof(float)));
+}
+
+bool OpenDevice(uint32_t rate) {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        return false;
+    }
+    SDL_AudioSpec wanted;
+    SDL_zero(wanted);
+    wanted.freq = static_cast<int>(rate);
+    wanted.format = AUDIO_F32SYS;
+    wanted.channels = kAudioChannels;
+    wanted.samples = kDeviceBufferFrames;
+    wanted.callback = DeviceCallback;
+    SDL_AudioSpec obtained;
+    // No changes allowed: SDL converts to whatever the hardware wants.
+    state.device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
+    if (state.device == 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    return true;
+}
+
+// The file's bytes from `offset`, at most `length` of them (0: all).
+bool TakeBytes(bool fromMemory, const void* file, uint32_t offset, uint32_t length,
+               std::vector<uint8_t>& bytes) {
+    if (!file) {
+        return Fail(kAudioErrorParameter);
+    }
+    if (fromMemory) {
+        if (length == 0) {
+            return Fail(kAudioErrorParameter);
+        }
+        const uint8_t* begin = static_cast<const uint8_t*>(file) + offset;
+        bytes.assign(begin, begin + length);
+        return true;
+    }
+    if (!ReadFile(static_cast<const char*>(file), bytes)) {
+        return Fail(kAudioErrorFileOpen);
+    }
+    if (offset > bytes.size()) {
+        return Fail(kAudioErrorParameter);
+    }
+    bytes.erase(bytes.begin(), bytes.begin() + offset);
+    if (length != 0 && length < bytes.size()) {
+        bytes.resize(length);
+    }
+    return true;
+}
+
+using Decoder = std::unique_ptr<AudioSource> (*)(const std::vector<uint8_t>&, uint32_t rate);
+
+uint32_t Load(SourceKind kind, Decoder decode, bool fromMemory, const void* file, uint32_t offset,
+              uint32_t length) {
+    if (!state.initialised) {
+        Fail(kAudioErrorNotInitialised);
+        return 0;
+    }
+    std::vector<uint8_t> bytes;
+    if (!TakeBytes(fromMemory, file, offset, length, bytes)) {
+        return 0;
+    }
+    std::unique_ptr<AudioSource> source = decode(bytes, state.rate);
+    if (!source) {
+        Fail(kAudioErrorFormat);
+        return 0;
+    }
+    std::lock_guard<std::mutex> lock(mixLock);
+    uint32_t handle = state.nextHandle++;
+    state.channels.push_back(Channel{handle, kind, std::move(source)});
+    Succeed();
+    return handle;
+}
+
+bool Play(SourceKind kind, uint32_t handle) {
+    if (!state.initialised) {
+        return Fail(kAudioErrorNotInitialised);
+    }
+    std::lock_guard<std::mutex> lock(mixLock);
+    for (Channel& channel : state.channels) {
+        if (channel.handle == handle && channel.kind == kind) {
+            channel.playing = true;
+            return Succeed();
+        }
+    }
+    return Fail(kAudioErrorHandle);
+}
+
+}  // namespace
+
+uint32_t BASS_GetVersion() {
+    return kAudioVersion;
+}
+
+bool BASS_Init(int device, uint32_t frequency, uint32_t, void*) {
+    if (state.initialised) {
+        return Fail(kAudioErrorAlready);
+    }
+    if (device != kAudioDefaultDevice || frequency < kMinimumRate || frequency > kMaximumRate) {
+        return Fail(kAudioErrorParameter);
+    }
+    if (!state.manual && !OpenDevice(frequency)) {
+        return Fail(kAudioErrorNoDevice);
+    }
+    state.rate = frequency;
+    state.initialised = true;
+    return Succeed();
+}
+
+bool BASS_Start() {
+    if (!state.initialised) {
+        return Fail(kAudioErrorNotInitialised);
+    }
+    if (state.device != 0) {
+        SDL_PauseAudioDevice(state.device, 0);
+    }
+    return Succeed();
+}
+
+uint32_t BASS_StreamCreateFile(bool fromMemory, const void* file, uint32_t offset, uint32_t length,
+                               uint32_t) {
+    return Load(SourceKind::kStream, OpenMp3, fromMemory, file, offset, length);
+}
+
+uint32_t BASS_MusicLoad(bool fromMemory, const void* file, uint32_t offset, uint32_t length,
+                        uint32_t) {
+    return Load(SourceKind::kMusic, OpenModule, fromMemory, file, offset, length);
+}
+
+bool BASS_StreamPlay(uint32_t stream, bool, uint32_t) {
+    return Play(SourceKind::kStream, stream);
+}
+
+bool BASS_MusicPlay(uint32_t music) {
+    return Play(SourceKind::kMusic, music);
+}
+
+int BASS_ErrorGetCode() {
+    return lastError;
+}
+
+bool BASS_Free() {
+    if (!state.initialised) {
+        return Fail(kAudioErrorNotInitialised);
+    }
+    // Closing waits for the mixing thread, so it happens outside the lock that thread takes.
+    if (state.device != 0) {
+        SDL_CloseAudioDevice(state.device);
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        state.device = 0;
+    }
+    std::lock_guard<std::mutex> lock(mixLock);
+    state.channels.clear();
+    state.initialised = false;
+    return Succeed();
+}
+
+void UseManualAudio(bool manual) {
+    state.manual = manual;
+}
+
+void MixAudio(float* out, size_t frames) {
+    size_t values = frames * kAudioChannels;
+    std::fill(out, out + values, 0.0f);
+    std::lock_guard<std::mutex> lock(mixLock);
+    state.scratch.resize(values);
+    for (Channel& channel : state.channels) {
+        if (!channel.playing) {
+            continue;
+        }
+        size_t got = channel.source->Read(state.scratch.data(), frames);
+        channel.playing = got == frames;
+        for (size_t i = 0; i < got * kAudioChannels; ++i) {
+            out[i] += state.scratch[i];
+        }
+    }
+    for (size_t i = 0; i < values; ++i) {
+        out[i] = std::clamp(out[i], -1.0f, 1.0f);
+    }
+}
+
+}  // namespace platform

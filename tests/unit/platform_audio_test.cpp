@@ -1,0 +1,240 @@
+// The audio layer with real files: an MP3 made by lame and IT modules from the module writer,
+// decoded by libmpg123 and libopenmpt, heard through the hand-pulled mix or SDL's dummy driver.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/audio.h"
+#include "support/temp_folder.h"
+#include "tools/data/music/it_writer.h"
+#include "tools/data/prerequisites.h"
+#include "tools/data/wav.h"
+
+using namespace platform;
+
+namespace {
+
+constexpr int kRate = 44100;
+constexpr double kTwoPi = 6.283185307179586;
+constexpr double kVoiceHz = 5000.0;
+constexpr double kMusicHz = 441.0;  // a C-5 sine of 100 samples, played at 44100
+
+// Two seconds of a 5 kHz tone at 22050 Hz mono, as the show's voice file is made.
+void WriteVoiceMp3(const testing_support::TempFolder& folder, const std::string& name) {
+    tools::data::Pcm pcm;
+    pcm.sampleRate = 22050;
+    for (int n = 0; n < 2 * pcm.sampleRate; ++n) {
+        pcm.samples.push_back(int16_t(12000 * std::sin(kTwoPi * kVoiceHz * n / pcm.sampleRate)));
+    }
+    std::vector<uint8_t> wav = tools::data::EncodeWav(pcm);
+    folder.Write("voice.wav", std::string(wav.begin(), wav.end()));
+    std::filesystem::create_directories(std::filesystem::path(name).parent_path());
+    tools::data::RunTool(tools::data::kLame, {"--quiet", "-m", "m", "voice.wav", name});
+}
+
+// A looped sine played at C-5 for one 32-row pattern (about 3.8 seconds).
+std::vector<uint8_t> SineModule() {
+    tools::data::ItModule module;
+    module.channels = 1;
+    module.channelPan[0] = 32;
+    module.channelVolume[0] = 64;
+    tools::data::ItSample sine;
+    for (int n = 0; n < 100; ++n) {
+        sine.pcm.push_back(int16_t(20000 * std::sin(kTwoPi * n / 100)));
+    }
+    sine.loop = true;
+    sine.loopEnd = 100;
+    module.samples.push_back(sine);
+    tools::data::ItInstrument instrument;
+    instrument.sample = 1;
+    module.instruments.push_back(instrument);
+    tools::data::ItPattern pattern;
+    pattern.rows = 32;
+    pattern.cells.resize(32);
+    pattern.cells[0].note = 60;
+    pattern.cells[0].instrument = 1;
+    module.patterns.push_back(pattern);
+    module.orders = {0};
+    return tools::data::EncodeIt(module);
+}
+
+// Power of one frequency in the left channel, scaled so a full-scale sine gives about 1.
+double ToneLevel(const std::vector<float>& stereo, double hz) {
+    size_t frames = stereo.size() / 2;
+    double coefficient = 2.0 * std::cos(kTwoPi * hz / kRate);
+    double previous = 0.0;
+    double earlier = 0.0;
+    for (size_t n = 0; n < frames; ++n) {
+        double current = stereo[2 * n] + coefficient * previous - earlier;
+        earlier = previous;
+        previous = current;
+    }
+    double power = previous * previous + earlier * earlier - coefficient * previous * earlier;
+    return 2.0 * std::sqrt(power) / frames;
+}
+
+std::vector<float> Pull(double seconds) {
+    std::vector<float> stereo(size_t(seconds * kRate) * kAudioChannels, 0.5f);
+    MixAudio(stereo.data(), stereo.size() / kAudioChannels);
+    return stereo;
+}
+
+bool Silent(const std::vector<float>& stereo) {
+    for (float value : stereo) {
+        if (value != 0.0f) {
+            return false;
+        }
+    }
+    return true;
+}
+
+class AudioTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        UseManualAudio(true);
+        std::vector<uint8_t> module = SineModule();
+        folder.Write("Data/Music/buddha.it", std::string(module.begin(), module.end()));
+        WriteVoiceMp3(folder, "Data/Voice/ring4.mp3");
+    }
+    void TearDown() override {
+        BASS_Free();
+        UseManualAudio(false);
+    }
+    // The loading sequence of the show, stopping at the first failure.
+    void LoadShowAudio() {
+        ASSERT_EQ(BASS_GetVersion(), kAudioVersion);
+        ASSERT_TRUE(BASS_Init(kAudioDefaultDevice, kRate, 4, nullptr));
+        ASSERT_TRUE(BASS_Start());
+        voice = BASS_StreamCreateFile(false, "Data\\Voice\\ring4.mp3", 0, 0, 0x40000);
+        ASSERT_NE(voice, 0u) << BASS_ErrorGetCode();
+        music = BASS_MusicLoad(false, "Data\\Music\\buddha.it", 0, 0, 0x80);
+        ASSERT_NE(music, 0u) << BASS_ErrorGetCode();
+        EXPECT_NE(voice, music);
+        EXPECT_EQ(BASS_ErrorGetCode(), kAudioOk);
+    }
+
+    testing_support::TempFolder folder;
+    uint32_t voice = 0;
+    uint32_t music = 0;
+};
+
+TEST_F(AudioTest, TracksAreSilentUntilPlayedThenBothSound) {
+    LoadShowAudio();
+    EXPECT_TRUE(Silent(Pull(0.5)));
+
+    ASSERT_TRUE(BASS_StreamPlay(voice, false, 0));
+    std::vector<float> voiceOnly = Pull(0.5);
+    EXPECT_GT(ToneLevel(voiceOnly, kVoiceHz), 0.1);
+    EXPECT_LT(ToneLevel(voiceOnly, kMusicHz), 0.01);
+
+    ASSERT_TRUE(BASS_MusicPlay(music));
+    std::vector<float> both = Pull(0.5);
+    EXPECT_GT(ToneLevel(both, kVoiceHz), 0.1);
+    EXPECT_GT(ToneLevel(both, kMusicHz), 0.1);
+    for (float value : both) {
+        ASSERT_LE(std::fabs(value), 1.0f);
+    }
+}
+
+TEST_F(AudioTest, FinishedTracksFallSilent) {
+    LoadShowAudio();
+    ASSERT_TRUE(BASS_StreamPlay(voice, false, 0));
+    ASSERT_TRUE(BASS_MusicPlay(music));
+    Pull(4.5);  // the voice lasts 2 s, the module under 4 s
+    EXPECT_TRUE(Silent(Pull(0.5)));
+}
+
+TEST_F(AudioTest, MissingVoiceReportsFileOpenAndReleaseTwiceIsHarmless) {
+    ASSERT_TRUE(BASS_Init(kAudioDefaultDevice, kRate, 4, nullptr));
+    EXPECT_EQ(BASS_StreamCreateFile(false, "Data\\Voice\\missing.mp3", 0, 0, 0x40000), 0u);
+    EXPECT_EQ(BASS_ErrorGetCode(), kAudioErrorFileOpen);  // logged as "Can't load voice file2"
+    EXPECT_TRUE(BASS_Free());
+    EXPECT_FALSE(BASS_Free());
+    EXPECT_EQ(BASS_ErrorGetCode(), kAudioErrorNotInitialised);
+    EXPECT_TRUE(Silent(Pull(0.1)));
+    EXPECT_TRUE(BASS_Init(kAudioDefaultDevice, kRate, 4, nullptr)) << "usable again after release";
+}
+
+TEST_F(AudioTest, DamagedFilesAndWrongHandlesAreRefused) {
+    folder.Write("Data/Voice/text.mp3", "this is not audio at all");
+    folder.Write("Data/Music/text.it", "neither is this");
+    ASSERT_TRUE(BASS_Init(kAudioDefaultDevice, kRate, 4, nullptr));
+    EXPECT_EQ(BASS_StreamCreateFile(false, "Data\\Voice\\text.mp3", 0, 0, 0), 0u);
+    EXPECT_EQ(BASS_ErrorGetCode(), kAudioErrorFormat);
+    EXPECT_EQ(BASS_MusicLoad(false, "Data\\Music\\text.it", 0, 0, 0), 0u);
+    EXPECT_EQ(BASS_ErrorGetCode(), kAudioErrorFormat);
+    EXPECT_EQ(BASS_MusicLoad(false, "Data\\Voice\\ring4.mp3", 0, 0, 0), 0u);
+    EXPECT_EQ(BASS_ErrorGetCode(), kAudioErrorFormat);
+
+    uint32_t stream = BASS_StreamCreateFile(false, "Data\\Voice\\ring4.mp3", 0, 0, 0);
+    ASSERT_NE(stream, 0u);
+    EXPECT_FALSE(BASS_MusicPlay(stream));
+    EXPECT_EQ(BASS_ErrorGetCode(), kAudioErrorHandle);
+    EXPECT_FALSE(BASS_StreamPlay(0, false, 0));
+    EXPECT_FALSE(BASS_StreamPlay(stream + 100, false, 0));
+    EXPECT_EQ(BASS_ErrorGetCode(), kAudioErrorHandle);
+    EXPECT_TRUE(Silent(Pull(0.1)));
+
+    EXPECT_FALSE(BASS_Init(kAudioDefaultDevice, kRate, 4, nullptr));
+    EXPECT_EQ(BASS_ErrorGetCode(), kAudioErrorAlready);
+}
+
+TEST_F(AudioTest, CallsBeforeInitialisationFailWithoutSideEffects) {
+    EXPECT_FALSE(BASS_Start());
+    EXPECT_EQ(BASS_ErrorGetCode(), kAudioErrorNotInitialised);
+    EXPECT_EQ(BASS_MusicLoad(false, "Data\\Music\\buddha.it", 0, 0, 0), 0u);
+    EXPECT_EQ(BASS_ErrorGetCode(), kAudioErrorNotInitialised);
+    EXPECT_FALSE(BASS_MusicPlay(1));
+    EXPECT_FALSE(BASS_Init(0, kRate, 0, nullptr));
+    EXPECT_FALSE(BASS_Init(kAudioDefaultDevice, 0, 0, nullptr));
+    EXPECT_EQ(BASS_ErrorGetCode(), kAudioErrorParameter);
+    EXPECT_FALSE(BASS_Free());
+}
+
+TEST_F(AudioTest, ModulesLoadFromMemoryAndByteRanges) {
+    ASSERT_TRUE(BASS_Init(kAudioDefaultDevice, kRate, 4, nullptr));
+    std::vector<uint8_t> module = SineModule();
+    std::vector<uint8_t> padded(7, 0xEE);
+    padded.insert(padded.end(), module.begin(), module.end());
+    uint32_t music = BASS_MusicLoad(true, padded.data(), 7, uint32_t(module.size()), 0);
+    ASSERT_NE(music, 0u);
+    ASSERT_TRUE(BASS_MusicPlay(music));
+    EXPECT_GT(ToneLevel(Pull(0.5), kMusicHz), 0.1);
+
+    EXPECT_EQ(BASS_MusicLoad(true, module.data(), 0, 0, 0), 0u);
+    EXPECT_EQ(BASS_ErrorGetCode(), kAudioErrorParameter);
+    EXPECT_EQ(BASS_MusicLoad(false, "Data\\Music\\buddha.it", 1u << 30, 0, 0), 0u);
+    EXPECT_EQ(BASS_ErrorGetCode(), kAudioErrorParameter);
+    EXPECT_EQ(BASS_MusicLoad(false, "Data\\Music\\buddha.it", 0, 64, 0), 0u);
+    EXPECT_EQ(BASS_ErrorGetCode(), kAudioErrorFormat) << "a cut-off module is refused";
+}
+
+// SDL's dummy driver stands for a machine with sound: the device opens and plays.
+TEST_F(AudioTest, DummyDeviceRunsTheWholeSequence) {
+    UseManualAudio(false);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    LoadShowAudio();
+    EXPECT_TRUE(BASS_StreamPlay(voice, false, 0));
+    EXPECT_TRUE(BASS_MusicPlay(music));
+    EXPECT_TRUE(BASS_Free());
+    EXPECT_FALSE(BASS_Free());
+    unsetenv("SDL_AUDIODRIVER");
+}
+
+// No usable driver: initialisation fails with its code and nothing else is attempted.
+TEST_F(AudioTest, NoDeviceFailsInitialisation) {
+    UseManualAudio(false);
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    EXPECT_FALSE(BASS_Init(kAudioDefaultDevice, kRate, 4, nullptr));
+    EXPECT_EQ(BASS_ErrorGetCode(), kAudioErrorNoDevice);
+    EXPECT_EQ(BASS_StreamCreateFile(false, "Data\\Voice\\ring4.mp3", 0, 0, 0), 0u);
+    EXPECT_EQ(BASS_ErrorGetCode(), kAudioErrorNotInitialised);
+    EXPECT_FALSE(BASS_Free());
+    unsetenv("SDL_AUDIODRIVER");
+}
+
+}  // namespace
