@@ -3,6 +3,7 @@
 
 #include "tools/data/effect_images.h"
 #include "tools/data/font_atlas.h"
+#include "tools/data/music/music.h"
 #include "tools/data/texture_set.h"
 #include "tools/data/title_plates.h"
 #include "tools/data/voice_track.h"
@@ -13,7 +14,7 @@ const std::vector<Generator>& AllGenerators() {
     static const std::vector<Generator> generators = {
         {"textures", WriteTextures}, {"effect images", WriteEffectImages},
         {"font", WriteFont},         {"title images", WriteTitlePlates},
-        {"voice", WriteVoice},
+        {"voice", WriteVoice},       {"music", WriteMusic},
     };
     return generators;
 }

@@ -11,6 +11,14 @@ namespace {
 
 constexpr double kTwoPi = 6.283185307179586;
 
+// Fades the last tenth of a one-shot to zero, so it ends without a click.
+void FadeTail(std::vector<float>& samples) {
+    size_t fade = samples.size() / 10;
+    for (size_t i = 0; i < fade; ++i) {
+        samples[samples.size() - 1 - i] *= static_cast<float>(i) / static_cast<float>(fade);
+    }
+}
+
 }  // namespace
 
 std::vector<float> SumLoopedPartials(int length, const std::vector<LoopedPartial>& partials) {
@@ -30,7 +38,6 @@ std::vector<float> SumLoopedPartials(int length, const std::vector<LoopedPartial
 Wave StrikePartials(double pitch, double seconds, const std::vector<DecayingPartial>& partials) {
     int length = static_cast<int>(seconds * kSynthRate);
     int attack = kSynthRate / 200;
-    int fade = length / 10;
     Wave wave;
     wave.pitch = pitch;
     wave.samples.assign(static_cast<size_t>(length), 0.0f);
@@ -41,10 +48,10 @@ Wave StrikePartials(double pitch, double seconds, const std::vector<DecayingPart
             value += partial.amplitude * std::exp(-t / partial.seconds) *
                      std::sin(kTwoPi * pitch * partial.ratio * t);
         }
-        double envelope = std::min(1.0, static_cast<double>(n) / attack) *
-                          std::min(1.0, static_cast<double>(length - n) / fade);
-        wave.samples[n] = static_cast<float>(value * envelope);
+        wave.samples[n] =
+            static_cast<float>(value * std::min(1.0, static_cast<double>(n) / attack));
     }
+    FadeTail(wave.samples);
     return wave;
 }
 
@@ -70,6 +77,7 @@ Wave PluckString(double pitch, double seconds, double brightness) {
         previous = current;
         wave.samples[n] = static_cast<float>(current);
     }
+    FadeTail(wave.samples);
     return wave;
 }
 

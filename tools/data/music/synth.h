@@ -39,8 +39,8 @@ struct DecayingPartial {
     double seconds;  // time to fall to 1/e
 };
 
-// Sums the partials of a struck sound at `pitch` over `seconds`, with a short attack
-// and a fade to zero over the last tenth so the one-shot ends without a click.
+// Sums the partials of a struck sound at `pitch` over `seconds`, with a short attack.
+// One-shots (this and PluckString) fade to zero over their last tenth.
 Wave StrikePartials(double pitch, double seconds, const std::vector<DecayingPartial>& partials);
 
 // A plucked string: a delay line of noise averaged on each pass (Karplus-Strong),
