@@ -1,6 +1,8 @@
 // Lays out the generated pictures on one sheet.
 #include "tools/data/contact_sheet.h"
 
+#include <string>
+
 #include "tools/data/effect_images.h"
 #include "tools/data/font_atlas.h"
 #include "tools/data/texture_set.h"
@@ -13,7 +15,7 @@ constexpr int kGap = 8;
 constexpr int kThumb = 120;
 constexpr int kPlateColumn = 512;
 constexpr int kSheetWidth = kGap * 3 + kPlateColumn + kFontAtlasSize * 2;
-constexpr int kSheetHeight = 928;
+constexpr int kSheetHeight = 1000;
 
 // Nearest-neighbour resampling to `width` x `height`, blended over a checkerboard.
 Image Thumbnail(const Image& image, int width, int height) {
@@ -31,6 +33,26 @@ Image Thumbnail(const Image& image, int width, int height) {
     return result;
 }
 
+// Text set with the atlas and widths the way the engine's glyph quads draw it: columns
+// 2 .. 2 + width of each cell, the pen moving on by the width.
+Image SetWithFont(const FontAtlas& font, const std::string& text, int width) {
+    Image line(width, kFontCell);
+    int pen = 0;
+    for (unsigned char c : text) {
+        int glyphWidth = font.widths[c] - '0';
+        for (int y = 0; y < kFontCell; ++y) {
+            for (int x = kFontGlyphInset; x < kFontGlyphInset + glyphWidth && pen + x < width;
+                 ++x) {
+                Rgba texel = font.atlas.at((c % kFontCellsPerRow) * kFontCell + x,
+                                           (c / kFontCellsPerRow) * kFontCell + y);
+                line.at(pen + x, y) = Rgba{texel.r, texel.g, texel.b, 255};
+            }
+        }
+        pen += glyphWidth;
+    }
+    return line;
+}
+
 }  // namespace
 
 Image BuildContactSheet() {
@@ -41,8 +63,13 @@ Image BuildContactSheet() {
         y += plate.height + kGap;
     }
     int right = kGap * 2 + kPlateColumn;
-    Image atlas = BuildFontAtlas().atlas;
-    sheet.Paste(Thumbnail(atlas, kFontAtlasSize * 2, kFontAtlasSize * 2), right, kGap);
+    FontAtlas font = BuildFontAtlas();
+    sheet.Paste(Thumbnail(font.atlas, kFontAtlasSize * 2, kFontAtlasSize * 2), right, kGap);
+    for (const char* text : {"What we see while sleeping?", "FPS: 75  Tri./Sec.: 1503020"}) {
+        Image line = SetWithFont(font, text, kPlateColumn / 2);
+        sheet.Paste(Thumbnail(line, kPlateColumn, kFontCell * 2), kGap, y);
+        y += kFontCell * 2 + kGap;
+    }
 
     std::vector<Image> tiles;
     for (const TextureFile& file : TextureFiles()) {

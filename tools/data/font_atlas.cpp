@@ -35,7 +35,10 @@ int PlaceGlyph(const FontFace& face, int index, Mask& mask) {
             }
         }
     }
-    return std::clamp(glyph.advance, 0, kFontMaxWidth);
+    // The engine draws only `width` columns from the inset, so a glyph whose ink runs past
+    // its advance gets the wider width, at the cost of a pixel of extra spacing.
+    int inkRight = std::max(glyph.left, 0) + glyph.width;
+    return std::clamp(std::max(glyph.advance, inkRight), 0, kFontMaxWidth);
 }
 
 }  // namespace

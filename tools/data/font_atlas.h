@@ -26,7 +26,8 @@ struct FontAtlas {
     // covered pixel and 0 elsewhere, so text passes an alpha test yet leaves the space
     // around it untouched under alpha blending.
     Image atlas;
-    // 256 characters, '0' + the advance of glyph i in pixels.
+    // 256 characters, '0' + the width of glyph i in pixels: its advance, or its ink's
+    // extent where that is wider.
     std::string widths;
 };
 
