@@ -29,6 +29,16 @@ Image::Image(int width, int height, Rgba fill) : width_(width), height_(height) 
     pixels_.assign(static_cast<size_t>(width) * height, fill);
 }
 
+std::vector<uint8_t> Image::RgbRow(int y) const {
+    std::vector<uint8_t> row;
+    row.reserve(static_cast<size_t>(width_) * 3);
+    for (int x = 0; x < width_; ++x) {
+        const Rgba& p = at(x, y);
+        row.insert(row.end(), {p.r, p.g, p.b});
+    }
+    return row;
+}
+
 void Image::Paste(const Image& source, int x, int y) {
     for (int sy = 0; sy < source.height(); ++sy) {
         for (int sx = 0; sx < source.width(); ++sx) {

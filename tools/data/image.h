@@ -40,6 +40,9 @@ public:
     const Rgba& at(int x, int y) const { return pixels_[static_cast<size_t>(y) * width_ + x]; }
     const std::vector<Rgba>& pixels() const { return pixels_; }
 
+    // Row `y` as red, green, blue bytes, for encoders that take no alpha.
+    std::vector<uint8_t> RgbRow(int y) const;
+
     // Copies `source` with its top-left corner at (x, y), clipped to this image.
     void Paste(const Image& source, int x, int y);
 

@@ -47,14 +47,8 @@ std::vector<uint8_t> EncodeJpeg(const Image& image, int quality) {
     jpeg_set_defaults(&c.info);
     jpeg_set_quality(&c.info, quality, TRUE);
     jpeg_start_compress(&c.info, TRUE);
-    std::vector<JSAMPLE> row(static_cast<size_t>(image.width()) * 3);
     for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const Rgba& p = image.at(x, y);
-            row[x * 3 + 0] = p.r;
-            row[x * 3 + 1] = p.g;
-            row[x * 3 + 2] = p.b;
-        }
+        std::vector<uint8_t> row = image.RgbRow(y);
         JSAMPROW rows[] = {row.data()};
         jpeg_write_scanlines(&c.info, rows, 1);
     }

@@ -46,15 +46,8 @@ std::vector<uint8_t> EncodePng(const Image& image) {
                  static_cast<png_uint_32>(image.height()), 8, PNG_COLOR_TYPE_RGB,
                  PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(w.png, w.info);
-    std::vector<png_byte> row(static_cast<size_t>(image.width()) * 3);
     for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const Rgba& p = image.at(x, y);
-            row[x * 3 + 0] = p.r;
-            row[x * 3 + 1] = p.g;
-            row[x * 3 + 2] = p.b;
-        }
-        png_write_row(w.png, row.data());
+        png_write_row(w.png, image.RgbRow(y).data());
     }
     png_write_end(w.png, nullptr);
     return out;
