@@ -1,0 +1,373 @@
+// Particle systems on the virtual clock: birth, staggered deaths, motion, mesh emission,
+// copying, the modifiers and the named types, and what bad input does.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+#include <string>
+
+#include "console/log.h"
+#include "effects/particle_modifiers.h"
+#include "effects/particle_system.h"
+#include "platform/clock.h"
+#include "platform/random.h"
+#include "scene/material.h"
+#include "scene/mesh.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+using effects::Particle;
+using effects::ParticleSystem;
+using scene::Vector;
+
+// Far from zero, so that nothing passes only because the clock starts there.
+constexpr int64_t kStartMs = 100000;
+
+class ParticleTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        console::StartLog("Torvan.log");
+        clock.AdvanceMilliseconds(kStartMs);
+        platform::UseClock(&clock);
+        platform::SeedRandom(7);
+        scene::MaterialTable.clear();
+    }
+    void TearDown() override {
+        platform::UseClock(nullptr);
+        scene::MaterialTable.clear();
+        console::console = console::Console{};
+    }
+
+    bool Logged(const std::string& text) const {
+        return folder.Read("Torvan.log").find(text) != std::string::npos;
+    }
+    void Wait(int64_t ms) { clock.AdvanceMilliseconds(ms); }
+
+    // One still-born particle kind: no spread, no random life.
+    bool InitPlain(ParticleSystem& system, const Vector& velocity, int32_t life, int32_t count,
+                   const Vector& emitter = Vector(0, 0, 0)) {
+        return system.Init(Vector(1, 2, 0), Vector(0, 0, 0), Vector(1, 1, 1), Vector(0, 0, 0),
+                           velocity, Vector(0, 0, 0), life, 0, emitter, 0, count);
+    }
+
+    testing_support::TempFolder folder;
+    platform::VirtualClock clock;
+};
+
+TEST_F(ParticleTest, ParticleMovesItsVelocityEveryTenMilliseconds) {
+    ParticleSystem system;
+    // The second particle's first death is half a life away: it only moves.
+    ASSERT_TRUE(InitPlain(system, Vector(1, 0, 0), 1000000, 2, Vector(5, 0, 0)));
+    Wait(100);
+    system.Update();
+    EXPECT_EQ(system.elapsed, 100);
+    EXPECT_NEAR(system.particles[1].position.x, 15.0f, 1e-4f);
+    Wait(50);
+    system.Update();
+    EXPECT_NEAR(system.particles[1].position.x, 20.0f, 1e-4f);
+    // The first one died at once and was reborn at the emitter in the last update.
+    EXPECT_NEAR(system.particles[0].position.x, 10.0f, 1e-4f);
+}
+
+TEST_F(ParticleTest, FirstDeathsAreStaggeredOverOneLife) {
+    ParticleSystem system;
+    ASSERT_TRUE(InitPlain(system, Vector(0, 0, 0), 1000, 4));
+    ASSERT_EQ(system.particles.size(), 4u);
+    for (size_t i = 0; i < 4; ++i) {
+        EXPECT_FLOAT_EQ(system.particles[i].deathTime - system.particles[i].spawnTime,
+                        250.0f * static_cast<float>(i));
+    }
+    // In 10 ms steps each particle is first reborn in the step after its death.
+    std::vector<int64_t> firstRebirth(4, -1);
+    for (int64_t t = 10; t <= 1000; t += 10) {
+        Wait(10);
+        system.Update();
+        for (size_t i = 0; i < 4; ++i) {
+            if (firstRebirth[i] < 0 && system.particles[i].spawnTime > kStartMs) {
+                firstRebirth[i] = t;
+            }
+        }
+    }
+    EXPECT_EQ(firstRebirth, (std::vector<int64_t>{10, 260, 510, 760}));
+    // Rebirths after the first update get the whole life again.
+    EXPECT_FLOAT_EQ(system.particles[1].deathTime - system.particles[1].spawnTime, 1000.0f);
+}
+
+TEST_F(ParticleTest, ZeroLifeSystemStaysAtItsEmitter) {
+    ParticleSystem system;
+    ASSERT_TRUE(system.SetupParticleSystem(Vector(3, 4, 5), 0, "glow", 1));
+    for (int i = 0; i < 5; ++i) {
+        Wait(16);
+        system.Update();
+        const Vector& p = system.particles[0].position;
+        EXPECT_EQ(Vector(p.x, p.y, p.z).Components(), Vector(3, 4, 5).Components());
+    }
+}
+
+TEST_F(ParticleTest, InactiveSystemIsNotUpdated) {
+    ParticleSystem system;
+    ASSERT_TRUE(InitPlain(system, Vector(1, 0, 0), 1000000, 1));
+    system.active = false;
+    Wait(100);
+    system.Update();
+    system.UpdateFromMesh();
+    EXPECT_EQ(system.particles[0].position.x, 0.0f);
+}
+
+TEST_F(ParticleTest, FixedSeedAndClockGiveTheSameParticles) {
+    auto run = []() {
+        platform::VirtualClock own;
+        own.AdvanceMilliseconds(kStartMs);
+        platform::UseClock(&own);
+        platform::SeedRandom(99);
+        ParticleSystem system;
+        system.SetupParticleSystem(Vector(0, 0, 0), 0, "pfire", 20);
+        for (int i = 0; i < 30; ++i) {
+            own.AdvanceMilliseconds(20);
+            system.Update();
+        }
+        return system.particles;
+    };
+    std::vector<Particle> first = run();
+    std::vector<Particle> second = run();
+    for (size_t i = 0; i < first.size(); ++i) {
+        EXPECT_EQ(first[i].position.Components(), second[i].position.Components());
+        EXPECT_EQ(first[i].color.Components(), second[i].color.Components());
+    }
+}
+
+// Two triangles far apart; every birth point must lie in one of them mirrored through
+// its first corner, pushed back along its normal by half the particle's height.
+TEST_F(ParticleTest, MeshEmissionBirthsInMirroredTriangleBehindTheSurface) {
+    scene::Mesh mesh;
+    for (Vector p : {Vector(0, 0, 0), Vector(1, 0, 0), Vector(0, 1, 0), Vector(100, 0, 0),
+                     Vector(100, 0, 2), Vector(102, 0, 0)}) {
+        mesh.vertices.push_back(scene::Vertex{});
+        mesh.vertices.back().position = p;
+    }
+    mesh.faces.resize(2);
+    for (int k = 0; k < 3; ++k) {
+        mesh.faces[0].index[k] = k;
+        mesh.faces[1].index[k] = 3 + k;
+    }
+    mesh.faces[0].normal = Vector(0, 0, 1);
+    mesh.faces[1].normal = Vector(0, 1, 0);
+
+    ParticleSystem system;
+    ASSERT_TRUE(InitPlain(system, Vector(0, 0, 0), 0, 50));
+    system.emitterMesh = &mesh;
+    std::set<int> facesUsed;
+    for (int step = 0; step < 20; ++step) {
+        Wait(10);
+        system.UpdateFromMesh();
+        for (const Particle& particle : system.particles) {
+            const Vector& p = particle.position;
+            ASSERT_FLOAT_EQ(particle.size.y, 2.0f);
+            if (p.x <= 0.0f) {
+                // Face 0: (-r1, -r2, 0) moved back by 1 along +z.
+                facesUsed.insert(0);
+                EXPECT_NEAR(p.z, -1.0f, 1e-5f);
+                EXPECT_LE(p.y, 0.0f);
+                EXPECT_LE(-p.x - p.y, 1.0f + 1e-5f);
+            } else {
+                // Face 1: (100 - 2 r2, 0, -2 r1) moved back by 1 along +y.
+                facesUsed.insert(1);
+                EXPECT_NEAR(p.y, -1.0f, 1e-5f);
+                float r2 = (100.0f - p.x) / 2.0f;
+                float r1 = -p.z / 2.0f;
+                EXPECT_GE(r1, -1e-5f);
+                EXPECT_GE(r2, -1e-5f);
+                EXPECT_LE(r1 + r2, 1.0f + 1e-5f);
+            }
+        }
+    }
+    EXPECT_EQ(facesUsed.size(), 2u);
+}
+
+TEST_F(ParticleTest, UnusableEmitterMeshFallsBackToTheEmitterPoint) {
+    // One update of a zero-life system emitting from `mesh`; where its particle was born.
+    auto bornAt = [this](const scene::Mesh* mesh) {
+        ParticleSystem system;
+        InitPlain(system, Vector(0, 0, 0), 0, 1, Vector(7, 8, 9));
+        system.emitterMesh = mesh;
+        Wait(10);
+        system.UpdateFromMesh();
+        return system.particles[0].position.Components();
+    };
+    scene::Mesh mesh;
+    EXPECT_EQ(bornAt(nullptr), Vector(7, 8, 9).Components());
+    EXPECT_EQ(bornAt(&mesh), Vector(7, 8, 9).Components());
+    EXPECT_TRUE(Logged("Particle emitter mesh is missing or has no faces"));
+
+    // A face naming a vertex the mesh lacks is not followed either.
+    mesh.faces.resize(1);
+    mesh.faces[0].index[1] = 5;
+    mesh.vertices.resize(1);
+    EXPECT_EQ(bornAt(&mesh), Vector(7, 8, 9).Components());
+    EXPECT_TRUE(Logged("has a face with a corner outside its vertices"));
+}
+
+TEST_F(ParticleTest, CountBelowOneLeavesTheSystemEmpty) {
+    ParticleSystem system;
+    EXPECT_FALSE(InitPlain(system, Vector(0, 0, 0), 1000, 0));
+    EXPECT_TRUE(system.particles.empty());
+    EXPECT_TRUE(Logged("Particle system left empty: a count of 0 particles is below 1"));
+    EXPECT_FALSE(system.SetupParticleSystem(Vector(0, 0, 0), 0, "pfire", -3));
+    EXPECT_TRUE(system.particles.empty());
+    EXPECT_EQ(system.modifierCount, 0);
+
+    ParticleSystem copy;
+    EXPECT_FALSE(copy.CopyFrom(system));
+    EXPECT_TRUE(copy.particles.empty());
+    Wait(10);
+    copy.Update();
+}
+
+TEST_F(ParticleTest, MaterialOutsideTheTableIsReported) {
+    ParticleSystem system;
+    ASSERT_TRUE(system.SetupParticleSystem(Vector(0, 0, 0), 4, "flare", 1));
+    EXPECT_TRUE(Logged("Particle material 4 is not in the material table"));
+}
+
+TEST_F(ParticleTest, CopyTakesParametersAndSharesModifiers) {
+    ParticleSystem source;
+    ASSERT_TRUE(source.SetupParticleSystem(Vector(1, 2, 3), 0, "pfire", 30));
+    Wait(20);
+    source.Update();
+    ASSERT_FALSE(source.firstPass);
+
+    ParticleSystem copy;
+    ASSERT_TRUE(copy.CopyFrom(source));
+    EXPECT_EQ(copy.particles.size(), 30u);
+    EXPECT_EQ(copy.modifierCount, 2);
+    EXPECT_EQ(copy.modifiers[0].get(), source.modifiers[0].get());
+    EXPECT_EQ(copy.modifiers[1].get(), source.modifiers[1].get());
+    EXPECT_TRUE(copy.firstPass);
+    EXPECT_EQ(copy.life, 500);
+    EXPECT_EQ(copy.emitterPosition.Components(), Vector(1, 2, 3).Components());
+
+    // Copying a system onto itself doubles its pool and keeps its modifiers.
+    ASSERT_TRUE(copy.CopyFrom(copy));
+    EXPECT_EQ(copy.particles.size(), 60u);
+    EXPECT_EQ(copy.modifiers[1].get(), source.modifiers[1].get());
+}
+
+TEST_F(ParticleTest, GravityChangesVelocityPerSecond) {
+    ParticleSystem system;
+    ASSERT_TRUE(InitPlain(system, Vector(0, 1, 0), 1000000, 1));
+    effects::PGravity gravity(Vector(0, -2.5f, 0));
+    EXPECT_EQ(gravity.name, "PGravity");
+    gravity.Apply(20, system);
+    EXPECT_NEAR(system.particles[0].velocity.y, 0.95f, 1e-6f);
+}
+
+TEST_F(ParticleTest, ColorFadeRisesUntilRedPassesOneThenFalls) {
+    ParticleSystem system;
+    ASSERT_TRUE(InitPlain(system, Vector(0, 0, 0), 1000000, 1));
+    Particle& particle = system.particles[0];
+    particle.color = Vector(0.3f, 0.3f, 0.3f);
+    effects::ParticleColorFade fade(Vector(0.9f, 0.9f, 0.9f), Vector(3.8f, 3.8f, 3.9f));
+    EXPECT_EQ(fade.name, "Particle Color Fade");
+    int ms = 0;
+    while (particle.rising && ms < 2000) {
+        fade.Apply(1, system);
+        ++ms;
+    }
+    EXPECT_NEAR(ms, 778, 1);
+    float red = particle.color.x;
+    float blue = particle.color.z;
+    fade.Apply(100, system);
+    EXPECT_NEAR(particle.color.x, red - 0.38f, 1e-5f);
+    EXPECT_NEAR(particle.color.z, blue - 0.39f, 1e-5f);
+    EXPECT_FALSE(particle.rising);
+}
+
+TEST_F(ParticleTest, FlipBookShowsFrameByAge) {
+    ParticleSystem system;
+    ASSERT_TRUE(InitPlain(system, Vector(0, 0, 0), 1000000, 1));
+    std::vector<int32_t> frames;
+    for (int32_t i = 0; i < 17; ++i) {
+        frames.push_back(100 + i);
+    }
+    effects::ParticleChangeTexture flipBook(frames, 58);
+    EXPECT_EQ(flipBook.name, "Particle Change Texture");
+    Wait(180);
+    flipBook.Apply(0, system);
+    EXPECT_EQ(system.particles[0].material, 103);
+    Wait(986 - 180);
+    flipBook.Apply(0, system);
+    EXPECT_EQ(system.particles[0].material, 100);
+
+    // Without frames or frame time it is reported and does nothing.
+    effects::ParticleChangeTexture empty({}, 58);
+    effects::ParticleChangeTexture instant(frames, 0);
+    empty.Apply(0, system);
+    instant.Apply(0, system);
+    EXPECT_EQ(system.particles[0].material, 100);
+    EXPECT_TRUE(Logged("Particle Change Texture needs at least one frame"));
+}
+
+TEST_F(ParticleTest, TypeNamesMatchExactly) {
+    for (const char* name : {"Glow", "glow ", "", "fire"}) {
+        ParticleSystem system;
+        EXPECT_FALSE(system.SetupParticleSystem(Vector(0, 0, 0), 0, name, 5)) << name;
+        EXPECT_TRUE(system.particles.empty()) << name;
+    }
+    EXPECT_TRUE(Logged("Unknown particle type \"glow \"; the system stays empty"));
+}
+
+TEST_F(ParticleTest, TypesSetTheirNumbersAndModifiers) {
+    ParticleSystem fire;
+    ASSERT_TRUE(fire.SetupParticleSystem(Vector(1, 2, 3), 0, "pfire", 50));
+    EXPECT_EQ(fire.particles.size(), 50u);
+    ASSERT_EQ(fire.modifierCount, 2);
+    auto* gravity = dynamic_cast<effects::PGravity*>(fire.modifiers[0].get());
+    auto* fade = dynamic_cast<effects::ParticleColorFade*>(fire.modifiers[1].get());
+    ASSERT_TRUE(gravity && fade);
+    EXPECT_EQ(gravity->gravity.Components(), Vector(0, 0.61f, 0).Components());
+    EXPECT_EQ(fade->riseRate.Components(), Vector(-1.0f, -1.3f, -1.3f).Components());
+    EXPECT_EQ(fire.life, 500);
+    EXPECT_EQ(fire.lifeRandom, 400);
+    EXPECT_EQ(fire.velocitySpread.Components(), Vector(0.3f, 0.1f, 0.3f).Components());
+
+    ParticleSystem fountain;
+    ASSERT_TRUE(fountain.SetupParticleSystem(Vector(0, 0, 0), 0, "pfountain", 10));
+    auto* fountainFade = dynamic_cast<effects::ParticleColorFade*>(fountain.modifiers[1].get());
+    ASSERT_TRUE(fountainFade);
+    EXPECT_EQ(fountainFade->fallRate.Components(), Vector(3.8f, 3.8f, 3.9f).Components());
+    EXPECT_EQ(fountain.particles[0].color.Components(), Vector(0.3f, 0.3f, 0.3f).Components());
+
+    ParticleSystem glow;
+    ASSERT_TRUE(glow.SetupParticleSystem(Vector(0, 0, 0), 0, "glow", 50));
+    EXPECT_EQ(glow.particles.size(), 1u);
+    EXPECT_EQ(glow.modifierCount, 0);
+    EXPECT_EQ(glow.particles[0].size.x, 25.0f);
+
+    ParticleSystem fglow;
+    ASSERT_TRUE(fglow.SetupParticleSystem(Vector(0, 0, 0), 0, "fglow", 1));
+    EXPECT_EQ(fglow.particles[0].color.Components(), Vector(1, 1, 0.5f).Components());
+}
+
+TEST_F(ParticleTest, BlastFlipsThroughTheLastSeventeenMaterials) {
+    scene::MaterialTable.resize(16);
+    ParticleSystem early;
+    EXPECT_FALSE(early.SetupParticleSystem(Vector(0, 0, 0), 0, "blast", 1));
+    EXPECT_TRUE(early.particles.empty());
+    EXPECT_TRUE(Logged("Particle type blast needs 17 materials, only 16 are loaded"));
+
+    scene::MaterialTable.resize(20);
+    ParticleSystem blast;
+    ASSERT_TRUE(blast.SetupParticleSystem(Vector(0, 0, 0), 0, "blast", 9));
+    scene::MaterialTable.resize(25);
+    EXPECT_EQ(blast.particles.size(), 1u);
+    EXPECT_TRUE(blast.perParticleMaterial);
+    ASSERT_EQ(blast.modifierCount, 1);
+    auto* flipBook = dynamic_cast<effects::ParticleChangeTexture*>(blast.modifiers[0].get());
+    ASSERT_TRUE(flipBook);
+    EXPECT_EQ(flipBook->frames.front(), 3);
+    EXPECT_EQ(flipBook->frames.back(), 19);
+    EXPECT_EQ(flipBook->frameTime, 58);
+}
+
+}  // namespace
