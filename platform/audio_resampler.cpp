@@ -14,13 +14,14 @@ Resampler::Resampler(std::unique_ptr<AudioSource> source, uint32_t from, uint32_
 
 size_t Resampler::Read(float* out, size_t frames) {
     for (size_t produced = 0; produced < frames; ++produced) {
-        while (position_ >= 1.0) {
+        while (position_ >= 1.0 && !ended_) {
             previous_ = next_;
-            if (ended_ || !NextFrame(next_)) {
-                ended_ = true;
-                return produced;
-            }
             position_ -= 1.0;
+            ended_ = !NextFrame(next_);
+        }
+        // Past the end only the source's last frame itself may still be due.
+        if (ended_ && position_ > 0.0) {
+            return produced;
         }
         float weight = static_cast<float>(position_);
         out[2 * produced] = previous_[0] + (next_[0] - previous_[0]) * weight;

@@ -2,13 +2,16 @@
 // decoded by libmpg123 and libopenmpt, heard through the hand-pulled mix or SDL's dummy driver.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/audio.h"
+#include "platform/audio_resampler.h"
 #include "support/temp_folder.h"
 #include "tools/data/music/it_writer.h"
 #include "tools/data/prerequisites.h"
@@ -235,6 +238,52 @@ TEST_F(AudioTest, NoDeviceFailsInitialisation) {
     EXPECT_EQ(BASS_ErrorGetCode(), kAudioErrorNotInitialised);
     EXPECT_FALSE(BASS_Free());
     unsetenv("SDL_AUDIODRIVER");
+}
+
+// A ramp: frame i holds (i, -i); handed out in pieces of at most three frames.
+class Ramp : public AudioSource {
+public:
+    explicit Ramp(int frames) : frames_(frames) {}
+    size_t Read(float* out, size_t frames) override {
+        size_t given = 0;
+        for (; given < std::min<size_t>(frames, 3) && next_ < frames_; ++given, ++next_) {
+            out[2 * given] = float(next_);
+            out[2 * given + 1] = -float(next_);
+        }
+        return given;
+    }
+
+private:
+    int frames_;
+    int next_ = 0;
+};
+
+std::vector<float> Drain(AudioSource& source) {
+    std::vector<float> all;
+    std::vector<float> piece(2 * 5);
+    while (size_t got = source.Read(piece.data(), 5)) {
+        all.insert(all.end(), piece.begin(), piece.begin() + 2 * got);
+    }
+    return all;
+}
+
+TEST(AudioResampler, InterpolatesBetweenFramesAndStopsAtTheLast) {
+    Resampler up(std::make_unique<Ramp>(10), 22050, 44100);
+    std::vector<float> doubled = Drain(up);
+    ASSERT_EQ(doubled.size(), 2u * 19);
+    for (size_t i = 0; i < 19; ++i) {
+        EXPECT_FLOAT_EQ(doubled[2 * i], 0.5f * i);
+        EXPECT_FLOAT_EQ(doubled[2 * i + 1], -0.5f * i);
+    }
+    EXPECT_EQ(Drain(up).size(), 0u) << "an ended source stays ended";
+
+    Resampler down(std::make_unique<Ramp>(10), 44100, 22050);
+    std::vector<float> halved = Drain(down);
+    ASSERT_EQ(halved.size(), 2u * 5);
+    EXPECT_FLOAT_EQ(halved[2 * 4], 8.0f);
+
+    Resampler empty(std::make_unique<Ramp>(0), 22050, 44100);
+    EXPECT_EQ(Drain(empty).size(), 0u);
 }
 
 }  // namespace

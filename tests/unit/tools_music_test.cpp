@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/data/music/arrangement.h"
 #include "tools/data/music/it_writer.h"
 #include "tools/data/music/music.h"
 #include "tools/data/music/sounds.h"
@@ -105,6 +106,14 @@ TEST(MusicSounds, LoopsJoinWithoutAStep) {
             EXPECT_LT(std::abs(sample.pcm.back()), 64) << "one-shots fade out";
         }
     }
+}
+
+TEST(MusicArrangement, NoteNamesFollowTheTrackersNumbering) {
+    EXPECT_EQ(tools::data::NoteNumber("C-0"), 0);
+    EXPECT_EQ(tools::data::NoteNumber("C-5"), 60);
+    EXPECT_EQ(tools::data::NoteNumber("A-4"), 57);
+    EXPECT_EQ(tools::data::NoteNumber("F#5"), 66);
+    EXPECT_EQ(tools::data::NoteNumber("B-9"), 119);
 }
 
 // A small module exercising each part of the format, checked field by field.
