@@ -27,8 +27,8 @@ void UpdateFrameStats(int64_t elapsedTicks) {
     frameStats.framesPerSecond =
         static_cast<float>(500000.0 / static_cast<double>(static_cast<uint64_t>(elapsedTicks)));
     frameStats.fpsText = console::IntToString(Truncate(frameStats.framesPerSecond));
-    frameStats.trianglesPerSecondText = console::IntToString(
-        Truncate(static_cast<float>(frameStats.triangleTotal) * frameStats.framesPerSecond * 0.02f));
+    frameStats.trianglesPerSecondText = console::IntToString(Truncate(
+        static_cast<float>(frameStats.triangleTotal) * frameStats.framesPerSecond * 0.02f));
     frameStats.triangleTotal = 0;
 }
 

@@ -95,6 +95,10 @@ int DecodedBytes(int fileBytes) {
 }
 
 bool DecodeRaw(uint8_t* output, size_t count, int fileBytes, ByteReader& file) {
+    // Only 16-bit words change size; every other depth is stored as it is read.
+    if (fileBytes != 2) {
+        return file.Read(output, count * static_cast<size_t>(fileBytes));
+    }
     uint8_t value[4];
     int outBytes = DecodedBytes(fileBytes);
     for (size_t i = 0; i < count; ++i) {
