@@ -1,0 +1,99 @@
+// LoadScene on a real context: material textures, display lists and drawing by name.
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "console/log.h"
+#include "render/frame_stats.h"
+#include "scene/material.h"
+#include "scene/mesh_drawing.h"
+#include "scene/scene.h"
+#include "support/gl_context.h"
+#include "support/temp_folder.h"
+#include "support/test_images.h"
+
+namespace {
+
+const char kMaterials[] =
+    "MATERIAL COUNT 1\nMaterialID = 0\nMATERIAL NAME = Floor stone\nShader Type = Leaf\n"
+    "Wire Color = 0 0 0 255\nAmbient Color = 0 0 0 255\nDiffuse Color = 255 128 0 255\n"
+    "Specular Color = 0 0 0 255\nSelf-illumination = 0\nOpacity = 100\nSpecular level = 0\n"
+    "Glossiness = 10\nDIFFUSE MAP = floor.tga\nAmount 100\nOPACITY MAP = NONE\nAmount 100\n"
+    "BUMP MAP = NONE\nAmount 100\nREFLECTION MAP = NONE\nAmount 100\n"
+    "REFRACTION MAP = NONE\nAmount 100\n";
+
+const char kMeshes[] =
+    "TOTAL = 1\nMESH Floor01\nMatID 0\nNumVerts 4\n"
+    "0 0 0 0 0 1\n10 0 0 0 0 1\n10 10 0 0 0 1\n0 10 0 0 0 1\n"
+    "NumFace 2\n1 2 3 0 0 1 0 1 1 0 0 1\n1 3 4 0 0 1 1 0 1 0 0 1\n";
+
+class LoadScene : public testing_support::GlTest {
+protected:
+    void SetUp() override {
+        GlTest::SetUp();
+        scene::MaterialTable.clear();
+        console::StartLog("Torvan.log");
+    }
+    std::string Log() const { return folder.Read("Torvan.log"); }
+
+    testing_support::TempFolder folder;
+    scene::Scene scene;
+};
+
+TEST_F(LoadScene, MaterialsTexturesAndDisplayListsComeTogether) {
+    folder.Write("Data/Hall/Hall.m3m", kMaterials);
+    folder.Write("Data/Hall/Hall.m3f", kMeshes);
+    folder.Write("Data/Hall/floor.tga",
+                 testing_support::RgbaTga(2, 2, std::vector<uint8_t>(16, 200)));
+    scene.LoadScene("Data\\Hall\\Hall", 1.0f, false, 0, scene::Vector(0, 0, 0), {});
+    ASSERT_EQ(scene::MaterialTable.size(), 1u);
+    EXPECT_GT(scene::MaterialTable[0].diffuseMap.glName, 0);
+    ASSERT_EQ(scene.meshes.size(), 1u);
+    scene::Mesh& mesh = scene.meshes[0];
+    EXPECT_EQ(mesh.materialIndex, 0);
+    EXPECT_GT(mesh.displayList, 0);
+    EXPECT_FLOAT_EQ(mesh.vertices[0].color.y, 128 / 255.0f);
+    std::string log = Log();
+    EXPECT_NE(log.find("Loaded: Data\\Hall\\floor.tga\n"), std::string::npos);
+    EXPECT_NE(log.find("All Materials loaded succesfuly.\nLoad: Data\\Hall\\Hall.m3f\n"
+                       "Object-data is loaded.\n"),
+              std::string::npos);
+    EXPECT_EQ(log.find("Try to load animation"), std::string::npos);
+
+    scene::SceneObject* floor = scene.FindObject("Floor01");
+    ASSERT_NE(floor, nullptr);
+    render::frameStats.trianglesThisFrame = 0;
+    EXPECT_TRUE(scene::DrawMesh(scene.meshes[static_cast<size_t>(floor->meshIndex)]));
+    EXPECT_EQ(render::frameStats.trianglesThisFrame, 2);
+    GLint function;
+    glGetIntegerv(GL_ALPHA_TEST_FUNC, &function);
+    EXPECT_EQ(function, GL_GREATER) << "the Leaf shader of its material";
+}
+
+TEST_F(LoadScene, AMissingMeshFileEndsTheLoad) {
+    folder.Write("a.m3vba", "NumFrames 1\nFrame 0\nB 0 0 0 : 0 0 0 : 0 0 0 1\n");
+    scene.LoadScene("a", 1.0f, true, 100, scene::Vector(0, 0, 0), {});
+    EXPECT_TRUE(scene.meshes.empty());
+    EXPECT_TRUE(scene.animatedObjects.empty()) << "the animation files are not tried";
+    EXPECT_NE(Log().find("All Materials loaded succesfuly.\nFile a.m3f not found!\n"),
+              std::string::npos);
+}
+
+TEST_F(LoadScene, WithoutMaterialsMeshesDrawWithTheDefaultMaterial) {
+    folder.Write("b.m3f", kMeshes);
+    folder.Write("b.m3vba", "NumFrames 1\nFrame 0\nB 0 0 0 : 0 0 0 : 0 0 0 1\n");
+    scene.LoadScene("b", 2.0f, true, 100, scene::Vector(0, 0, 1), {});
+    ASSERT_EQ(scene.meshes.size(), 1u);
+    EXPECT_EQ(scene.meshes[0].materialIndex, -1);
+    EXPECT_FLOAT_EQ(scene.meshes[0].vertices[1].position.x, -20.0f);
+    EXPECT_FLOAT_EQ(scene.meshes[0].vertices[1].position.z, 1.0f);
+    EXPECT_NE(Log().find("Try to load animation...\nLoad: b.m3vba\n"), std::string::npos);
+    ASSERT_EQ(scene.animatedObjects.size(), 1u);
+    EXPECT_TRUE(scene::DrawMesh(scene.meshes[0]));
+    GLfloat color[4];
+    glGetFloatv(GL_CURRENT_COLOR, color);
+    EXPECT_FLOAT_EQ(color[0] + color[1] + color[2] + color[3], 4.0f);
+}
+
+}  // namespace
