@@ -91,6 +91,10 @@ void AnimatedPass(Scene& scene) {
 }  // namespace
 
 void DrawScene(Scene& scene) {
+    // The view test needs the planes of this frame's view once the camera moved.
+    if (scene.camera && scene.camera->changeStamp == triangleBatches.frameStamp) {
+        scene.camera->frustum.UpdateFrustum();
+    }
     triangleBatches.BeginBatches(scene.camera);
     glEnable(GL_DEPTH_TEST);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);

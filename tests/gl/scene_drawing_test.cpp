@@ -263,6 +263,17 @@ TEST_F(SceneDrawing, TheLandscapeSwitchesChangeNothing) {
     EXPECT_TRUE(scene.landscapes.empty());
 }
 
+TEST_F(SceneDrawing, AMovedCameraGetsTheFrustumOfTheFrame) {
+    scene::Camera camera;
+    scene.camera = &camera;
+    camera.changeStamp = render::triangleBatches.frameStamp - 1;
+    Draw();
+    EXPECT_EQ(camera.frustum.planes[0][0], 0.0f) << "an unchanged view keeps its planes";
+    camera.changeStamp = render::triangleBatches.frameStamp;
+    Draw();
+    EXPECT_NE(camera.frustum.planes[0][0], 0.0f);
+}
+
 TEST_F(SceneDrawing, AMeshWithoutAListIsNotDrawn) {
     scene::Mesh mesh = Square(Vector(0, 0, 0), -1);
     render::frameStats.trianglesThisFrame = 0;
