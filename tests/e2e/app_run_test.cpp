@@ -2,37 +2,26 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
+#include "support/log_lines.h"
 #include "support/program_runner.h"
 #include "support/temp_folder.h"
 
 namespace {
 
+using testing_support::ExpectLinesInOrder;
+using testing_support::kTimingLine;
 using testing_support::ProgramPath;
 using testing_support::RunningProgram;
 using testing_support::WaitForText;
-
-const std::string kTiming =
-    "\xc8\xed\xe8\xf6\xe8\xe0\xeb\xe8\xe7\xe0\xf6\xe8\xff \xf2\xe0\xe9\xec\xe8\xed\xe3\xe0 "
-    "\xef\xf0\xee\xf8\xeb\xe0 \xf3\xf1\xef\xe5\xf8\xed\xee.";
-
-// Checks that `lines` appear in the log in this order.
-void ExpectInOrder(const std::string& log, const std::vector<std::string>& lines) {
-    size_t at = 0;
-    for (const std::string& line : lines) {
-        size_t found = log.find(line + "\n", at);
-        ASSERT_NE(found, std::string::npos) << "missing or out of order: " << line << "\n" << log;
-        at = found + line.size();
-    }
-}
 
 const std::vector<std::string> kStartUp = {
     "Torvane 1.0 started...",
     "Console started...",
     "Config file not found, let's start with default settings...",
     "Set video mode: 640x480x32 fullscreen=0",
-    kTiming,
+    kTimingLine,
     "Time system started...",
-    kTiming,
+    kTimingLine,
     "Start main game loop...",
 };
 
@@ -49,7 +38,7 @@ TEST_P(ProgramRun, OffscreenRunEndsOnSigterm) {
     program.Signal(SIGTERM);
     EXPECT_EQ(program.Wait(60), 0);
     std::string log = folder.Read("Torvan.log");
-    ExpectInOrder(log, kStartUp);
+    ExpectLinesInOrder(log, kStartUp);
     EXPECT_NE(log.find("\nWork time: "), std::string::npos);
     EXPECT_NE(log.find(" seconds\nTorvane shut down...\n"), std::string::npos);
     EXPECT_EQ(log.find("<Esc>"), std::string::npos);
@@ -68,7 +57,7 @@ TEST_P(ProgramRun, EscKeyUnderXEndsTheRun) {
         0);
     EXPECT_EQ(program.Wait(60), 0);
     std::string log = folder.Read("Torvan.log");
-    ExpectInOrder(log, kStartUp);
+    ExpectLinesInOrder(log, kStartUp);
     EXPECT_NE(log.find("<Esc> pressed, ok guys, goto exit!\nWork time: "), std::string::npos);
     EXPECT_NE(log.find(" seconds\nTorvane shut down...\n"), std::string::npos);
 }
@@ -81,7 +70,8 @@ TEST_P(ProgramRun, ConfiguredSizeReachesTheWindow) {
     program.Signal(SIGINT);
     EXPECT_EQ(program.Wait(60), 0);
     std::string log = folder.Read("Torvan.log");
-    ExpectInOrder(log, {"display_Width 800", "display_Height 600",
+    ExpectLinesInOrder(log,
+                       {"display_Width 800", "display_Height 600",
                         "Error! \"no_such_thing 1\" is unknow command (\xed\xe5\xe8\xe7\xe2\xe5\xf1"
                         "\xf2\xed\xe0\xff \xea\xee\xec\xec\xe0\xed\xe4\xe0)",
                         "Set video mode: 800x600x32 fullscreen=0", "Torvane shut down..."});

@@ -10,6 +10,7 @@
 #include "platform/clock.h"
 #include "platform/messages.h"
 #include "render/frame_stats.h"
+#include "support/log_lines.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -48,15 +49,11 @@ protected:
 TEST_F(FrameLoop, StartUpLogsInOrderAndUsesTheConfiguredSize) {
     folder.Write("Torvane.cfg", "display_Width 800\ndisplay_Height 600\n");
     app::StartUp();
-    std::string log = Log();
-    const char* timing =
-        "\xc8\xed\xe8\xf6\xe8\xe0\xeb\xe8\xe7\xe0\xf6\xe8\xff \xf2\xe0\xe9\xec"
-        "\xe8\xed\xe3\xe0 \xef\xf0\xee\xf8\xeb\xe0 \xf3\xf1\xef\xe5\xf8\xed\xee.";
-    std::string expected = std::string("Torvane 1.0 started...\nConsole started...\n") +
-                           "display_Width 800\ndisplay_Height 600\n" +
-                           "Set video mode: 800x600x32 fullscreen=0\n" + timing +
-                           "\nTime system started...\n" + timing + "\nStart main game loop...\n";
-    EXPECT_EQ(log, expected);
+    testing_support::ExpectLinesInOrder(
+        Log(),
+        {"Torvane 1.0 started...", "Console started...", "display_Width 800", "display_Height 600",
+         "Set video mode: 800x600x32 fullscreen=0", testing_support::kTimingLine,
+         "Time system started...", testing_support::kTimingLine, "Start main game loop..."});
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
     EXPECT_EQ(viewport[2], 800);

@@ -105,19 +105,25 @@ VirtualDisplay::VirtualDisplay() {
     if (stat("/usr/bin/Xvfb", &info) != 0) {
         return;
     }
-    for (number_ = 90 + getpid() % 100; number_ < 400; ++number_) {
-        std::string lock = "/tmp/.X" + std::to_string(number_) + "-lock";
-        if (stat(lock.c_str(), &info) != 0) {
-            break;
-        }
+    // The server picks a free display itself and writes its number to the pipe, so
+    // tests running side by side never share one.
+    int channel[2];
+    if (pipe(channel) != 0) {
+        return;
     }
-    server_ = new RunningProgram({"/usr/bin/Xvfb", ":" + std::to_string(number_), "-screen", "0",
-                                  "1024x768x24", "-nolisten", "tcp"},
+    server_ = new RunningProgram({"/usr/bin/Xvfb", "-displayfd", std::to_string(channel[1]),
+                                  "-screen", "0", "1024x768x24", "-nolisten", "tcp"},
                                  "", {});
-    std::string socket = "/tmp/.X11-unix/X" + std::to_string(number_);
-    for (int i = 0; i < 200 && !ready_; ++i) {
-        ready_ = stat(socket.c_str(), &info) == 0;
-        Sleep(25);
+    close(channel[1]);
+    std::string number;
+    char c;
+    while (read(channel[0], &c, 1) == 1 && c != '\n') {
+        number += c;
+    }
+    close(channel[0]);
+    if (!number.empty()) {
+        number_ = std::stoi(number);
+        ready_ = true;
     }
 }
 

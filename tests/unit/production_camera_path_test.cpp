@@ -1,0 +1,118 @@
+// Camera directions and the camera path: file records, playback, recording.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "production/camera_path.h"
+#include "scene/camera.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+using production::CameraKey;
+using production::cameraPath;
+
+std::string PathFile(const std::vector<CameraKey>& keys, size_t extraBytes = 0) {
+    std::string bytes;
+    for (const CameraKey& key : keys) {
+        uint8_t record[production::kCameraRecordSize];
+        production::EncodeCameraKey(key, record);
+        bytes.append(reinterpret_cast<const char*>(record), sizeof record);
+    }
+    return bytes + std::string(extraBytes, '\x7f');
+}
+
+// Keys whose x is the parabola 3k² − k and whose heading counts up by 10 from 350.
+std::vector<CameraKey> TenKeys() {
+    std::vector<CameraKey> keys;
+    for (int k = 0; k < 10; ++k) {
+        float x = static_cast<float>(3 * k * k - k);
+        keys.push_back({x, 2.0f * k, -1.0f * k, 1.0f, k == 1 ? 10.0f : 350.0f, 5.0f});
+    }
+    return keys;
+}
+
+class CameraPath : public ::testing::Test {
+protected:
+    void SetUp() override { cameraPath.clear(); }
+    testing_support::TempFolder folder;
+    scene::Camera camera;
+};
+
+TEST(CameraDirections, HeadingAndPitchTurnTheForwardVector) {
+    scene::Camera camera;
+    camera.heading = 90.0f;
+    camera.Update();
+    EXPECT_NEAR(camera.forward.x, -1.0f, 1e-6);
+    EXPECT_NEAR(camera.forward.y, 0.0f, 1e-6);
+    EXPECT_NEAR(camera.forward.z, 0.0f, 1e-6);
+    camera.heading = 37.0f;
+    camera.pitch = 90.0f;
+    camera.Update();
+    EXPECT_NEAR(camera.forward.x, 0.0f, 1e-6);
+    EXPECT_NEAR(camera.forward.y, -1.0f, 1e-6);
+    EXPECT_NEAR(camera.forward.z, 0.0f, 1e-6);
+    EXPECT_EQ(camera.up.y, 1.0f);
+}
+
+TEST_F(CameraPath, RecordsRoundTripAndShortTailIsIgnored) {
+    folder.Write("Campath1.vcp", PathFile(TenKeys(), 27));
+    production::LoadCameraPath("Campath1.vcp");
+    ASSERT_EQ(cameraPath.size(), 10u);
+    EXPECT_EQ(cameraPath[3].x, 24.0f);
+    EXPECT_EQ(cameraPath[3].z, -3.0f);
+    std::string bytes = folder.Read("Campath1.vcp");
+    // Little-endian floats: position x of key 1 is 2.0f = 0x40000000.
+    EXPECT_EQ(bytes.substr(28 + 4, 4), std::string("\x00\x00\x00\x40", 4));
+}
+
+TEST_F(CameraPath, MissingFileLeavesThePathEmpty) {
+    production::LoadCameraPath("Campath1.vcp");
+    EXPECT_TRUE(cameraPath.empty());
+    camera.position = scene::Vector(1, 2, 3);
+    production::PlayCameraPath(5000, camera);
+    EXPECT_EQ(camera.position.x, 1.0f);
+}
+
+TEST_F(CameraPath, PlaybackFollowsTheParabolaAndStopsThreeKeysEarly) {
+    cameraPath = TenKeys();
+    production::PlayCameraPath(30000, camera);
+    EXPECT_EQ(camera.position.x, 24.0f);
+    EXPECT_EQ(camera.position.y, 6.0f);
+    production::PlayCameraPath(35000, camera);
+    EXPECT_NEAR(camera.position.x, 3 * 3.5f * 3.5f - 3.5f, 1e-3);
+    EXPECT_NEAR(camera.position.z, -3.5f, 1e-5);
+    EXPECT_EQ(camera.position.w, 1.0f);
+    production::PlayCameraPath(69999, camera);
+    EXPECT_NEAR(camera.position.x, 3 * 7.0f * 7.0f - 7.0f, 0.05);
+    float stopped = camera.position.x;
+    production::PlayCameraPath(70000, camera);
+    production::PlayCameraPath(90000, camera);
+    EXPECT_EQ(camera.position.x, stopped);
+}
+
+TEST_F(CameraPath, HeadingIsInterpolatedAsAPlainNumber) {
+    cameraPath = TenKeys();
+    production::PlayCameraPath(5000, camera);
+    // Between 350 and 10 the heading passes through 180, the long way round.
+    EXPECT_GT(camera.heading, 20.0f);
+    EXPECT_LT(camera.heading, 340.0f);
+}
+
+TEST_F(CameraPath, RecordedKeysPlayBack) {
+    production::cameraRecordFile = std::fopen("Campath1.vcp", "wb");
+    for (int k = 0; k < 5; ++k) {
+        camera.position = scene::Vector(10.0f * k, 0, 0);
+        camera.heading = 1.0f * k;
+        production::RecordCameraKey(camera);
+    }
+    std::fclose(production::cameraRecordFile);
+    production::cameraRecordFile = nullptr;
+    production::LoadCameraPath("Campath1.vcp");
+    ASSERT_EQ(cameraPath.size(), 5u);
+    production::PlayCameraPath(10000, camera);
+    EXPECT_EQ(camera.position.x, 10.0f);
+    EXPECT_EQ(camera.heading, 1.0f);
+}
+
+}  // namespace
