@@ -216,6 +216,10 @@ bool ParticleSystem::CopyFrom(const ParticleSystem& source) {
 }
 
 bool ParticleSystem::AddModifier(std::shared_ptr<ParticleModifier> modifier) {
+    if (!modifier) {
+        console::Print("Particle system: an empty modifier is not added");
+        return false;
+    }
     if (modifierCount >= kMaxModifiers) {
         console::Print("Particle system already has " + console::IntToString(kMaxModifiers) +
                        " modifiers; " + modifier->name + " is not added");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 #include <set>
 #include <string>
 
@@ -222,6 +223,23 @@ TEST_F(ParticleTest, CountBelowOneLeavesTheSystemEmpty) {
     EXPECT_TRUE(copy.particles.empty());
     Wait(10);
     copy.Update();
+}
+
+TEST_F(ParticleTest, ModifierSlotsAreBounded) {
+    ParticleSystem system;
+    ASSERT_TRUE(InitPlain(system, Vector(0, 0, 0), 1000, 1));
+    auto gravity = std::make_shared<effects::PGravity>(Vector(0, 1, 0));
+    for (int32_t i = 0; i < effects::kMaxModifiers; ++i) {
+        ASSERT_TRUE(system.AddModifier(gravity));
+    }
+    EXPECT_FALSE(system.AddModifier(gravity));
+    EXPECT_FALSE(system.AddModifier(nullptr));
+    EXPECT_EQ(system.modifierCount, effects::kMaxModifiers);
+    EXPECT_TRUE(Logged("Particle system already has 256 modifiers; PGravity is not added"));
+    // Init starts the list again.
+    ASSERT_TRUE(InitPlain(system, Vector(0, 0, 0), 1000, 1));
+    EXPECT_EQ(system.modifierCount, 0);
+    EXPECT_EQ(gravity.use_count(), 1);
 }
 
 TEST_F(ParticleTest, MaterialOutsideTheTableIsReported) {
