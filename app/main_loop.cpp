@@ -1,13 +1,21 @@
 // Start-up, frame loop and shutdown.
 #include "app/main_loop.h"
 
+#include <cstdio>
+
 #include "app/window.h"
 #include "console/config.h"
+#include "console/console_drawing.h"
+#include "console/console_screen.h"
 #include "console/log.h"
 #include "console/settings.h"
+#include "platform/audio.h"
 #include "platform/messages.h"
+#include "production/camera_path.h"
 #include "production/captions.h"
 #include "production/frame_composition.h"
+#include "production/production.h"
+#include "production/schedule.h"
 #include "render/font.h"
 #include "render/frame_stats.h"
 #include "render/overlay.h"
@@ -37,13 +45,12 @@ void StartUp() {
     render::BuildUnitQuad();
     production::BuildCaptions();
     render::ShowLoadingScreen();
-    // Still to come: the console background.
+    console::LoadConsoleBackground();
     render::ConsoleFont.SetUp("Data\\textures\\font\\AntiAlias\\LC_B");
     console::console.slideSpeed = 400.0f;
     InitTimer();
     console::Print("Time system started...");
-    // Still to come: loading the production (scenes, lights, particles, fog, camera
-    // path, audio).
+    production::LoadProduction();
     frameStats.fpsText.assign(100, '\0');
     frameStats.trianglesPerSecondText.assign(100, '\0');
     startStamp = TimeStamp();
@@ -57,6 +64,27 @@ void StartUp() {
     console::console.height = 0.0f;
 }
 
+namespace {
+
+// Voice and music start together on the first frame of part 1. A failed music start
+// releases the audio; the release at shutdown is then harmless.
+void StartAudioWithPartOne() {
+    using namespace platform;
+    if (production::partIndex != 1 || audioState != 1) {
+        return;
+    }
+    audioState = 2;
+    if (!BASS_StreamPlay(production::voiceStream, false, 0)) {
+        console::Print("Can't play voice file. " + console::IntToString(BASS_ErrorGetCode()));
+    }
+    if (!BASS_MusicPlay(production::musicModule)) {
+        console::Print("Can't play music the file");
+        BASS_Free();
+    }
+}
+
+}  // namespace
+
 bool Frame() {
     if (KeyDown(platform::VK_ESCAPE)) {
         console::Print("<Esc> pressed, ok guys, goto exit!");
@@ -65,16 +93,24 @@ bool Frame() {
     }
     int64_t dt = frameTimer.Update();
     frameTimer.Start();
-    // Still to come: console input and free camera (recording only); scene animation and
-    // the console slide.
+    if (cameraMode == 1) {
+        console::ConsoleInput(dt);
+    }
+    production::mainScene.UpdateAnimation(dt);
+    console::UpdateConsole(dt);
     production::AdvanceCaptions(dt);
     production::DrawFrame();
     frameStats.triangleTotal += frameStats.trianglesThisFrame;
     cameraTimer.Update();
-    // Still to come: the audio start on the first frame of part 1; the camera path
-    // (playback) or the camera record (recording).
-    scheduleTimer.Update();
-    // Still to come: the part schedule, which ends the run after the last part.
+    StartAudioWithPartOne();
+    if (cameraMode == 2) {
+        production::PlayCameraPath(cameraTimer.elapsed, production::camera);
+    }
+    if (cameraTimer.elapsed > 10000 && cameraMode == 1) {
+        production::RecordCameraKey(production::camera);
+        cameraTimer.Start();
+    }
+    production::RunSchedule(scheduleTimer.Update());
     if (frameStats.frameCount % 50 == 0) {
         render::UpdateFrameStats(fpsTimer.Update());
         fpsTimer.Start();
@@ -102,9 +138,15 @@ bool LoopPass() {
 }
 
 void ShutDown() {
+    if (cameraMode == 1 && production::cameraRecordFile) {
+        std::fclose(production::cameraRecordFile);
+        production::cameraRecordFile = nullptr;
+    }
     float seconds = static_cast<float>(TimeStamp() - startStamp) / 10000.0f;
     console::Print("Work time: " + console::FloatToString(seconds) + " seconds");
-    // Still to come: releasing the audio.
+    if (audioState != 0) {
+        platform::BASS_Free();
+    }
     KillWindow();
     console::Print("Torvane shut down...");
 }

@@ -5,6 +5,7 @@
 
 #include "app/main_loop.h"
 #include "app/window.h"
+#include "console/console_drawing.h"
 #include "console/log.h"
 #include "production/captions.h"
 #include "render/font.h"
@@ -33,7 +34,7 @@ void DrawStatistics() {
               Line("Tri./Frame: ", console::IntToString(frameStats.trianglesThisFrame)));
     int seconds = static_cast<int>(static_cast<double>(app::scheduleTimer.elapsed) * 0.0001);
     PrintText(ConsoleFont, 5, 65, Line("Time: ", console::IntToString(seconds)));
-    // The console screen is drawn here, after the statistics, once it has its drawing.
+    console::DrawConsole();
 }
 
 }  // namespace

@@ -1,0 +1,132 @@
+// The part schedule: strict part ends, one part per call, entry and leaving actions,
+// fog ramps and the end of the show.
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include "app/main_loop.h"
+#include "console/settings.h"
+#include "production/production.h"
+#include "production/schedule.h"
+#include "support/gl_context.h"
+
+namespace {
+
+using production::partIndex;
+using production::RunSchedule;
+
+class Schedule : public testing_support::GlTest {
+protected:
+    void SetUp() override {
+        GlTest::SetUp();
+        partIndex = 0;
+        production::partEntered = false;
+        app::quitRequested = 0;
+        console::settings = console::Settings{};
+        production::mainScene.objects.clear();
+        production::keyRoomScene.objects.clear();
+        for (const char* name : {"Ring_gold", "GeoSphere01", "Lumo", "DevHub"}) {
+            AddObject(production::mainScene, name);
+        }
+        AddObject(production::keyRoomScene, "waterq");
+        production::mainScene.particleSystems.clear();
+        production::mainScene.particleSystems.resize(11);
+        production::fireSystemIndex = 10;
+    }
+    static void AddObject(scene::Scene& scene, const char* name) {
+        scene::SceneObject object;
+        object.name = name;
+        object.visible = false;
+        scene.objects.push_back(object);
+    }
+    static bool Visible(scene::Scene& scene, const char* name) {
+        return scene.FindObject(name)->visible;
+    }
+    static float FogDensity() {
+        float density;
+        glGetFloatv(GL_FOG_DENSITY, &density);
+        return density;
+    }
+    // Runs calls at `t` until the schedule stands in `part`.
+    static void RunUntilPart(int part, int64_t t) {
+        for (int i = 0; i < 40 && partIndex < part; ++i) {
+            RunSchedule(t);
+        }
+        ASSERT_EQ(partIndex, part);
+    }
+};
+
+TEST_F(Schedule, PartsEndStrictlyAfterTheirTimeAndEnterOnTheNextCall) {
+    RunSchedule(110000);
+    EXPECT_EQ(partIndex, 0);
+    RunSchedule(110001);
+    EXPECT_EQ(partIndex, 1);
+    EXPECT_FALSE(Visible(production::mainScene, "Ring_gold"));
+    EXPECT_FALSE(production::partEntered);
+    RunSchedule(110002);
+    EXPECT_TRUE(Visible(production::mainScene, "Ring_gold"));
+    EXPECT_TRUE(Visible(production::mainScene, "GeoSphere01"));
+    RunUntilPart(2, 380001);
+    RunSchedule(380002);
+    EXPECT_FALSE(Visible(production::mainScene, "Ring_gold"));
+    EXPECT_TRUE(Visible(production::mainScene, "Lumo"));
+    EXPECT_TRUE(Visible(production::mainScene, "DevHub"));
+}
+
+TEST_F(Schedule, ALongPauseStillPassesEveryPartOncePerCallWithItsEntry) {
+    int seen = 0;
+    while (partIndex < production::kPartCount) {
+        int before = partIndex;
+        RunSchedule(3400000);
+        EXPECT_EQ(partIndex, before + 1);
+        ++seen;
+    }
+    EXPECT_EQ(seen, 14);
+    EXPECT_EQ(app::quitRequested, 1);
+    // Part 13's entry ran: logos shown, rings hidden.
+    EXPECT_TRUE(Visible(production::mainScene, "Lumo"));
+    EXPECT_FALSE(Visible(production::mainScene, "Ring_gold"));
+    RunSchedule(3500000);
+    EXPECT_EQ(partIndex, 14);
+}
+
+TEST_F(Schedule, FogRampsRunOverEachPartsLength) {
+    RunUntilPart(4, 850001);
+    RunSchedule(850001);
+    EXPECT_FLOAT_EQ(FogDensity(), 0.00001f);
+    RunSchedule(870000);  // two seconds in, less one tick
+    EXPECT_NEAR(FogDensity(), 0.01f, 1e-6);
+    RunUntilPart(5, 870001);
+    RunSchedule(870001);
+    EXPECT_NEAR(FogDensity(), 0.01f, 1e-6);
+    RunSchedule(890000);
+    EXPECT_NEAR(FogDensity(), 0.0001f, 1e-6);
+    RunUntilPart(7, 1200001);
+    EXPECT_FLOAT_EQ(console::settings.camera_Speed, 300.0f);
+    RunSchedule(1200001);
+    EXPECT_FLOAT_EQ(FogDensity(), 0.00001f);
+    RunSchedule(1230000);
+    EXPECT_NEAR(FogDensity(), 0.01f, 1e-6);
+    RunSchedule(1230001);
+    EXPECT_FLOAT_EQ(console::settings.camera_Speed, 100.0f);
+}
+
+TEST_F(Schedule, KeyRoomEntryResetsTheCameraAndWaterAndFire) {
+    production::camera.position = scene::Vector(5, 6, 7);
+    production::keyRoomScene.FindObject("waterq")->visible = true;
+    RunUntilPart(8, 1230001);
+    RunSchedule(1230001);
+    EXPECT_EQ(production::camera.position.x, 0.0f);
+    EXPECT_EQ(production::camera.position.z, 0.0f);
+    EXPECT_EQ(production::camera.position.w, 1.0f);
+    RunUntilPart(9, 1260001);
+    RunSchedule(1260001);
+    EXPECT_FALSE(production::mainScene.particleSystems[10].active);
+    EXPECT_FALSE(Visible(production::keyRoomScene, "waterq"));
+    EXPECT_FLOAT_EQ(FogDensity(), 0.00001f);
+    RunUntilPart(12, 1770001);
+    RunSchedule(1770001);
+    EXPECT_TRUE(production::mainScene.particleSystems[10].active);
+    EXPECT_FLOAT_EQ(FogDensity(), 0.0001f);
+}
+
+}  // namespace
