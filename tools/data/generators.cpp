@@ -1,6 +1,7 @@
 // The generator list and the loop that runs it.
 #include "tools/data/generators.h"
 
+#include "tools/data/config_file.h"
 #include "tools/data/effect_images.h"
 #include "tools/data/font_atlas.h"
 #include "tools/data/music/music.h"
@@ -15,6 +16,7 @@ const std::vector<Generator>& AllGenerators() {
         {"textures", WriteTextures}, {"effect images", WriteEffectImages},
         {"font", WriteFont},         {"title images", WriteTitlePlates},
         {"voice", WriteVoice},       {"music", WriteMusic},
+        {"settings", WriteConfigFile},
     };
     return generators;
 }
