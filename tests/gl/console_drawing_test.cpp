@@ -1,0 +1,90 @@
+// The console screen read back from a real context: the background's lower edge at the
+// console's height, the input line above it and the newest buffer lines upward from there.
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include "app/window.h"
+#include "console/console_drawing.h"
+#include "console/log.h"
+#include "render/font.h"
+#include "render/renderer.h"
+#include "support/gl_context.h"
+#include "support/temp_folder.h"
+#include "support/test_images.h"
+
+namespace {
+
+class ConsoleDrawing : public testing_support::GlTest {
+protected:
+    void SetUp() override {
+        GlTest::SetUp();
+        render::renderer.UseExtensions("");
+        // Every glyph a solid white cell, 8 units wide.
+        folder.Write("Data/LC_B.wt", std::string(256, '8'));
+        folder.Write("Data/LC_B.tga",
+                     testing_support::RgbaTga(256, 256, testing_support::FontAtlas([](int) {
+                                                  return testing_support::Rgba8{255, 255, 255, 255};
+                                              })));
+        render::ConsoleFont.SetUp("Data\\LC_B");
+        app::screenWidth = 640;
+        console::console = console::Console{};
+        console::console.lines = {"x1", "aaaa", "bbb", "cc", "d"};
+        console::console.height = 240.0f;
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glDisable(GL_DEPTH_TEST);
+        glDisable(GL_ALPHA_TEST);
+        glEnable(GL_BLEND);
+        // The overlay's projection, in which the console's text is drawn.
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glOrtho(0.0, 640.0, 480.0, 0.0, -100.0, 100.0);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+    }
+    // Red channel at overlay coordinates, (0, 0) at the top left.
+    int Level(int x, int y) const { return PixelAt(x, height - 1 - y).r; }
+    // How many glyph cells of the text line whose top is at `y` are lit.
+    int GlyphsAt(int y) const {
+        int count = 0;
+        while (count < 10 && Level(8 * count + 4, y + 8) > 230) {
+            ++count;
+        }
+        return count;
+    }
+    testing_support::TempFolder folder;
+};
+
+TEST_F(ConsoleDrawing, LinesStackUpwardFromTheInputLine) {
+    console::DrawConsole();
+    // Background: white at 0.8 over black, down to the console's height.
+    EXPECT_NEAR(Level(300, 230), 204, 2);
+    EXPECT_EQ(Level(300, 250), 0);
+    EXPECT_EQ(GlyphsAt(192), 1);  // the input line: "_"
+    EXPECT_EQ(GlyphsAt(144), 1);  // "d", the newest
+    EXPECT_EQ(GlyphsAt(96), 2);
+    EXPECT_EQ(GlyphsAt(48), 3);
+    EXPECT_EQ(GlyphsAt(0), 4);
+}
+
+TEST_F(ConsoleDrawing, ScrolledViewStartsAtTheViewLine) {
+    console::console.followTail = false;
+    console::console.viewLine = 2;
+    console::DrawConsole();
+    EXPECT_EQ(GlyphsAt(144), 3);  // "bbb"
+    EXPECT_EQ(GlyphsAt(96), 4);
+    EXPECT_EQ(GlyphsAt(48), 2);  // "x1"
+    EXPECT_EQ(GlyphsAt(0), 0);
+}
+
+TEST_F(ConsoleDrawing, ClosedConsoleEmptiesItsInputAndVanishesAtTheTop) {
+    console::console.open = false;
+    console::console.input = "half typed";
+    console::console.history = {"one", "two"};
+    console::console.height = 0.0f;
+    console::DrawConsole();
+    EXPECT_EQ(console::console.input, "");
+    EXPECT_EQ(console::console.historyIndex, 2);
+    EXPECT_EQ(Level(300, 5), 0);
+}
+
+}  // namespace
