@@ -6,19 +6,18 @@ set -euo pipefail
 cd "$(dirname "$0")"
 jobs=$(nproc)
 
-build() {  # build TYPE FOLDER
-    cmake -S . -B "$2" -G Ninja -DCMAKE_BUILD_TYPE="$1" >/dev/null
-    cmake --build "$2" -j "$jobs"
+build() {  # build TYPE FOLDER [CMAKE OPTIONS...]
+    local type=$1 folder=$2
+    shift 2
+    cmake -S . -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE="$type" "$@" >/dev/null
+    cmake --build "$folder" -j "$jobs"
 }
 
 case "${1:-}" in
 play)
     scripts/setup.sh
-    build Release build/release
-    mkdir -p show
-    if [ -x build/release/torvane-data ]; then
-        build/release/torvane-data show
-    fi
+    build Release build/release -DTORVANE_TESTS=OFF
+    build/release/torvane-data show
     cd show
     exec ../build/release/torvane
     ;;
