@@ -1,10 +1,12 @@
 // The generator list and the loop that runs it.
 #include "tools/data/generators.h"
 
+#include "tools/data/camera_path.h"
 #include "tools/data/config_file.h"
 #include "tools/data/effect_images.h"
 #include "tools/data/font_atlas.h"
 #include "tools/data/music/music.h"
+#include "tools/data/scenes/scenes.h"
 #include "tools/data/texture_set.h"
 #include "tools/data/title_plates.h"
 #include "tools/data/voice_track.h"
@@ -17,6 +19,8 @@ const std::vector<Generator>& AllGenerators() {
         {"font", WriteFont},         {"title images", WriteTitlePlates},
         {"voice", WriteVoice},       {"music", WriteMusic},
         {"settings", WriteConfigFile},
+        {"scenes", WriteScenes},
+        {"camera path", WriteCameraPath},
     };
     return generators;
 }

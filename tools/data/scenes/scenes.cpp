@@ -1,0 +1,21 @@
+// The list of the show's scenes and the generator that writes them.
+#include "tools/data/scenes/scenes.h"
+
+namespace tools::data {
+
+std::vector<SceneSpec> AllScenes() {
+    std::vector<SceneSpec> scenes;
+    for (SceneSpec (*build)() :
+         {SeerScene, LumoScene, RingScene, HallScene, WoodScene, KeyRoomScene}) {
+        scenes.push_back(build());
+    }
+    return scenes;
+}
+
+void WriteScenes(ContentFolder& folder) {
+    for (const SceneSpec& scene : AllScenes()) {
+        WriteScene(folder, scene);
+    }
+}
+
+}  // namespace tools::data
