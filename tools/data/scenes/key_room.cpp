@@ -17,7 +17,8 @@ using layout::kWaterLevel;
 constexpr float kPi = 3.14159265f;
 // Walls, columns and stands go down into the water.
 constexpr float kBottom = -20.0f;
-constexpr float kTableTop = 32.0f;
+// Low, so that the light circling a little above throws short shadows.
+constexpr float kTableTop = 24.0f;
 
 MeshData Walls() {
     const float h = kKeyRoomHalfSize, height = layout::kKeyRoomHeight - kBottom;
@@ -116,16 +117,20 @@ SceneSpec KeyRoomScene() {
     iron.specular = 200;
     iron.glossiness = 40;
     MaterialSpec gold = Polished("KeyRoom gold", {255, 205, 120}, 0.2f, "gold.tga");
-    MaterialSpec water = Textured("KeyRoom water", "water.jpg", {150, 190, 215});
-    water.opacity = 45;
+    // Thin enough that the mirrored room shows through clearly.
+    MaterialSpec water = Textured("KeyRoom water", "water.jpg", {90, 140, 190});
+    water.opacity = 30;
     water.specular = 255;
     water.glossiness = 80;
     MaterialSpec film = Textured("KeyRoom water film", "water.jpg", {210, 235, 255});
-    film.opacity = 18;
+    film.opacity = 12;
     film.selfIllumination = 0.1f;
 
     scene.AddObject("Walls", stone, Walls());
-    scene.AddObject("Ceiling", stone, Ceiling());
+    // Dark, so that the water mirrors the columns and the fires rather than a stone roof.
+    scene.AddObject("Ceiling",
+                    scene.AddMaterial(Textured("KeyRoom vault", "stone.jpg", {55, 55, 75})),
+                    Ceiling());
     scene.AddObject("Columns", white, Columns());
     scene.AddObject("Braziers", scene.AddMaterial(iron), Braziers());
     scene.AddObject("Table", white, Table());

@@ -54,6 +54,6 @@ constexpr float kWaterLevel = 14.74825f;
 constexpr float kKeyRoomHalfSize = 520.0f;
 constexpr float kKeyRoomHeight = 260.0f;
 // The key lies on a table under the light that circles the origin.
-inline const Vector kKey{0, 35, 0};
+inline const Vector kKey{0, 27, 0};
 
 }  // namespace tools::data::layout

@@ -60,6 +60,15 @@ MeshData SkyDome(const Vector& centre, float radius, float rim, int segments) {
     return Transformed(Lathe(profile, sweep), Translation(centre));
 }
 
+MaterialSpec SkyMaterial() {
+    MaterialSpec sky("Dusk sky");
+    sky.color = {255, 255, 255};
+    sky.selfIllumination = 1.0f;
+    sky.specular = 0;
+    sky.diffuseMap = SharedTexture("sky.jpg");
+    return sky;
+}
+
 MaterialSpec Polished(const char* name, std::array<int, 3> color, float glow,
                       const char* reflection) {
     MaterialSpec m(name);

@@ -121,11 +121,6 @@ SceneSpec SeerScene() {
     iron.selfIllumination = 0.1f;
     MaterialSpec altar{"Seer altar marble"};
     altar.diffuseMap = SharedTexture("marble.tga");
-    MaterialSpec sky{"Seer dusk sky"};
-    sky.color = {255, 255, 255};
-    sky.selfIllumination = 1.0f;
-    sky.specular = 0;
-    sky.diffuseMap = SharedTexture("sky.jpg");
 
     int32_t groundMaterial = scene.AddMaterial(ground);
     std::vector<MeshData> pieces = Ground();
@@ -135,7 +130,8 @@ SceneSpec SeerScene() {
     scene.AddObject("Stones", scene.AddMaterial(stone), Stones());
     scene.AddObject("Torches", scene.AddMaterial(iron), Torches());
     scene.AddObject("Altar", scene.AddMaterial(altar), Altar());
-    scene.AddObject("Sky", scene.AddMaterial(sky), SkyDome(Vector(0, -200, -200), 2700, -150, 24));
+    scene.AddObject("Sky", scene.AddMaterial(SkyMaterial()),
+                    SkyDome(Vector(0, -200, -200), 2700, -150, 24));
     return scene;
 }
 

@@ -6,6 +6,7 @@
 #include "tools/data/mesh_shapes.h"
 #include "tools/data/noise.h"
 #include "tools/data/scenes/layout.h"
+#include "tools/data/scenes/props.h"
 #include "tools/data/scenes/scenes.h"
 
 namespace tools::data {
@@ -15,7 +16,7 @@ using layout::kWoodHalfSize;
 
 constexpr float kTreeSpacing = 150.0f;
 // No trunk stands closer than this to the walk.
-constexpr float kClearing = 70.0f;
+constexpr float kClearing = 90.0f;
 constexpr size_t kTreesPerGroup = 40;
 
 const Noise& WoodNoise() {
@@ -85,7 +86,7 @@ MeshData Crown(const Tree& tree) {
         float bottom, top, width;
     };
     for (const Tier& tier :
-         {Tier{h * 0.35f, h * 0.75f, h * 0.75f}, Tier{h * 0.6f, h * 1.08f, h * 0.55f}}) {
+         {Tier{h * 0.45f, h * 0.8f, h * 0.75f}, Tier{h * 0.6f, h * 1.08f, h * 0.55f}}) {
         for (float angle : {0.0f, 60.0f, 120.0f}) {
             float half = tier.width / 2;
             MeshData card = Sheet(Vector(-half, tier.bottom, 0), Vector(tier.width, 0, 0),
@@ -145,6 +146,8 @@ SceneSpec WoodScene() {
         scene.AddObject("Trunks" + std::to_string(first / kTreesPerGroup + 1), trunkBark, trunks);
     }
     scene.AddObject("Leaves", scene.AddMaterial(leaves), crowns);
+    scene.AddObject("Sky", scene.AddMaterial(SkyMaterial()),
+                    SkyDome(Vector(0, -200, 0), 2200, -150, 24));
     return scene;
 }
 
