@@ -82,8 +82,8 @@ TEST_F(ShowSceneLoad, EverySceneLoadsWithItsTexturesAndNoComplaint) {
         textures += line.rfind("Loaded: ", 0) == 0;
     }
     EXPECT_GT(textures, 10);
-    for (const tools::data::SceneSpec& spec : tools::data::AllScenes()) {
-        for (const tools::data::MaterialSpec& named : spec.materials) {
+    for (const tools::data::SceneDraft& draft : tools::data::AllScenes()) {
+        for (const tools::data::MaterialDraft& named : draft.materials) {
             // The name keeps the blank after its "=".
             int32_t index = scene::FindMaterial(" " + named.name);
             ASSERT_GE(index, 0) << named.name;

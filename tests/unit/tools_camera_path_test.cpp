@@ -115,7 +115,7 @@ TEST_F(CameraPathTest, TheLandscapePartsStayOverTheValleyAndWatchTheirSubjects) 
     };
     Every(0, 54, overGround);
     Every(177, 336, overGround);
-    // Part 1: the sculpture; parts 2 and 13: the logos; part 12's circling: the sculpture.
+    // In part 1: the sculpture; parts 2 and 13: the logos; part 12's circling: the sculpture.
     Every(15, 37.5, [](double t, const scene::Camera& c) {
         EXPECT_LT(OffAxis(c, layout::kSculpture), 25.0f) << "at " << t;
     });
@@ -146,9 +146,9 @@ TEST_F(CameraPathTest, TheHallIsWalkedTowardsItsLightBetweenTheColumns) {
 }
 
 TEST_F(CameraPathTest, TheWoodIsWalkedWithoutTouchingATree) {
-    SceneSpec wood = WoodScene();
+    SceneDraft wood = WoodScene();
     std::vector<Vector> bark;
-    for (const ObjectSpec& object : wood.objects) {
+    for (const ObjectDraft& object : wood.objects) {
         if (object.name.rfind("Trunks", 0) == 0) {
             for (const MeshVertex& vertex : object.mesh.vertices) {
                 bark.push_back(vertex.position);

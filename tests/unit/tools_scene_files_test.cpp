@@ -34,24 +34,24 @@ TEST(SceneWriter, WhatItWritesTheEngineReadsBackInPlace) {
     testing_support::TempFolder temp;
     console::StartLog("Torvan.log");
     scene::MaterialTable.clear();
-    SceneSpec spec;
-    spec.basePath = "Data\\Test\\test";
-    spec.placement = {100.0f, Vector(0, 0, 1000)};
-    MaterialSpec leaf("Test leaf");
+    SceneDraft draft;
+    draft.basePath = "Data\\Test\\test";
+    draft.placement = {100.0f, Vector(0, 0, 1000)};
+    MaterialDraft leaf("Test leaf");
     leaf.shader = "Leaf";
     leaf.color = {255, 128, 0};
     leaf.opacity = 40;
     leaf.selfIllumination = 0.25f;
     leaf.glossiness = 50;
     leaf.specular = 200;
-    spec.AddMaterial(MaterialSpec("Test plain"));
-    spec.AddObject("Ball", spec.AddMaterial(leaf),
-                   Transformed(Sphere(30, 8), TurnX(30, Vector(123, -45, 1678))));
+    draft.AddMaterial(MaterialDraft("Test plain"));
+    draft.AddObject("Ball", draft.AddMaterial(leaf),
+                    Transformed(Sphere(30, 8), TurnX(30, Vector(123, -45, 1678))));
     ContentFolder folder(temp.path(), nullptr);
-    WriteScene(folder, spec);
+    WriteScene(folder, draft);
 
     scene::MaterialRemap remap;
-    scene::ReadMaterialFile(spec.basePath, remap);
+    scene::ReadMaterialFile(draft.basePath, remap);
     ASSERT_EQ(scene::MaterialTable.size(), 2u);
     const scene::Material& m = scene::MaterialTable[1];
     EXPECT_EQ(m.name, " Test leaf");
@@ -63,12 +63,12 @@ TEST(SceneWriter, WhatItWritesTheEngineReadsBackInPlace) {
     EXPECT_FALSE(m.diffuseMap.Present());
 
     scene::WordReader in;
-    ASSERT_TRUE(in.Open(spec.basePath + ".m3f"));
+    ASSERT_TRUE(in.Open(draft.basePath + ".m3f"));
     scene::Scene read;
-    scene::ReadMeshFile(in, spec.placement, remap, read);
+    scene::ReadMeshFile(in, draft.placement, remap, read);
     ASSERT_EQ(read.meshes.size(), 1u);
     const scene::Mesh& mesh = read.meshes[0];
-    const MeshData& built = spec.objects[0].mesh;
+    const MeshData& built = draft.objects[0].mesh;
     EXPECT_EQ(mesh.name, "Ball");
     EXPECT_EQ(mesh.materialIndex, 1);
     ASSERT_EQ(mesh.vertices.size(), built.vertices.size());
@@ -96,16 +96,16 @@ protected:
     static void SetUpTestSuite() {
         folder_ = new testing_support::TempFolder();
         console::StartLog("Torvan.log");
-        specs_ = new std::vector<SceneSpec>(AllScenes());
+        drafts_ = new std::vector<SceneDraft>(AllScenes());
         read_ = new std::map<std::string, scene::Scene>();
         const char* into[] = {"main", "main", "main", "hall", "wood", "keyroom"};
-        for (size_t i = 0; i < specs_->size(); ++i) {
-            ReadBack((*specs_)[i], *folder_, (*read_)[into[i]]);
+        for (size_t i = 0; i < drafts_->size(); ++i) {
+            ReadBack((*drafts_)[i], *folder_, (*read_)[into[i]]);
         }
     }
     static void TearDownTestSuite() {
         delete read_;
-        delete specs_;
+        delete drafts_;
         delete folder_;
     }
 
@@ -117,12 +117,12 @@ protected:
     }
 
     static testing_support::TempFolder* folder_;
-    static std::vector<SceneSpec>* specs_;
+    static std::vector<SceneDraft>* drafts_;
     static std::map<std::string, scene::Scene>* read_;
 };
 
 testing_support::TempFolder* ShowScenes::folder_ = nullptr;
-std::vector<SceneSpec>* ShowScenes::specs_ = nullptr;
+std::vector<SceneDraft>* ShowScenes::drafts_ = nullptr;
 std::map<std::string, scene::Scene>* ShowScenes::read_ = nullptr;
 
 const char* const kRingObjects[] = {"Ring_gold", "HAIR01",        "HEAD01",     "RBROW01",
@@ -319,8 +319,8 @@ TEST_F(ShowScenes, EachPartDrawsWithinItsTriangleBudget) {
 }
 
 TEST(ShowSceneFiles, TwoRunsWriteTheSameText) {
-    std::vector<SceneSpec> first = AllScenes();
-    std::vector<SceneSpec> second = AllScenes();
+    std::vector<SceneDraft> first = AllScenes();
+    std::vector<SceneDraft> second = AllScenes();
     ASSERT_EQ(first.size(), second.size());
     for (size_t i = 0; i < first.size(); ++i) {
         EXPECT_EQ(MeshFileText(first[i]), MeshFileText(second[i])) << first[i].basePath;

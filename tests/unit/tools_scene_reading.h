@@ -16,21 +16,21 @@ namespace tools_scene_testing {
 
 // Appends the scene's mesh file, as the engine reads it with the scene's own placement and
 // no material file, to `scene`. `folder` must be the current temporary folder.
-inline void ReadBack(const tools::data::SceneSpec& spec, const testing_support::TempFolder& folder,
-                     scene::Scene& scene) {
-    folder.Write("readback.m3f", tools::data::MeshFileText(spec));
+inline void ReadBack(const tools::data::SceneDraft& draft,
+                     const testing_support::TempFolder& folder, scene::Scene& scene) {
+    folder.Write("readback.m3f", tools::data::MeshFileText(draft));
     scene::WordReader in;
     EXPECT_TRUE(in.Open("readback.m3f"));
-    scene::ReadMeshFile(in, spec.placement, scene::MaterialRemap(), scene);
+    scene::ReadMeshFile(in, draft.placement, scene::MaterialRemap(), scene);
 }
 
 // One object with no material, at the world origin.
 inline scene::Mesh ReadBackMesh(const tools::data::MeshData& mesh,
                                 const testing_support::TempFolder& folder) {
-    tools::data::SceneSpec spec;
-    spec.AddObject("Shape", 0, mesh);
+    tools::data::SceneDraft draft;
+    draft.AddObject("Shape", 0, mesh);
     scene::Scene scene;
-    ReadBack(spec, folder, scene);
+    ReadBack(draft, folder, scene);
     EXPECT_EQ(scene.meshes.size(), 1u);
     return scene.meshes.empty() ? scene::Mesh() : scene.meshes[0];
 }

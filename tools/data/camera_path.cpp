@@ -21,14 +21,14 @@ const Vector& Sculpture() {
 }
 
 void AddNightApproach(std::vector<Waypoint>& w) {
-    // Part 0: down the avenue in the dark, the circle ahead.
+    // In part 0: down the avenue in the dark, the circle ahead.
     w.push_back({0, {0, 75, -1780}, {0, 40, -700}});
     w.push_back({6, {0, 62, -1250}, {0, 40, 0}});
     w.push_back({11, {0, 58, -780}, {0, 40, 0}});
-    // Part 1: into the circle as the fires light, and once round the sculpture.
+    // In part 1: into the circle as the fires light, and once round the sculpture.
     w.push_back({15, {0, 62, -420}, Sculpture()});
     AddOrbit(w, {18, 36, Sculpture(), {270, 295}, {75, 48}, {0, 360}, Sculpture()});
-    // Part 2: the logos, faced from the avenue's side; the last place is the hall's middle.
+    // In part 2: the logos, faced from the avenue's side; the last place is the hall's middle.
     w.push_back({40, {0, 50, -310}, kLogos});
     w.push_back({47, {-25, 48, -255}, kLogos});
     w.push_back({53, {20, 45, kHallMidZ}, kLogos});
@@ -40,7 +40,7 @@ Vector InHall(float x, float y, float across) {
 }
 
 void AddHall(std::vector<Waypoint>& w) {
-    // Parts 3 and 4: turn to look down the hall towards the light that leads the camera,
+    // In parts 3 and 4: turn to look down the hall towards the light that leads the camera,
     // keeping to its middle line, so that no column stands between the eye and the light.
     w.push_back({57, InHall(110, 42, 0), InHall(700, 55, 0)});
     w.push_back({62, InHall(260, 40, 10), InHall(900, 55, 0)});
@@ -78,7 +78,7 @@ Vector OverWood(const Vector& p, float height) {
 }
 
 void AddWood(std::vector<Waypoint>& w) {
-    // Parts 5 to 7: in the dark, turn round by the right, then walk through the wood at an
+    // In parts 5 to 7: in the dark, turn round by the right, then walk through the wood at an
     // even pace, looking ahead along the walk.
     w.push_back({87, InHall(1080, 40, 60), InHall(1300, 40, 500)});
     w.push_back(
@@ -94,7 +94,7 @@ void AddWood(std::vector<Waypoint>& w) {
 }
 
 void AddKeyRoom(std::vector<Waypoint>& w) {
-    // Parts 8 to 10: circles round the key, high enough to stay above the shadows that the
+    // In parts 8 to 10: circles round the key, high enough to stay above the shadows that the
     // key and the table throw down and outwards from the low light.
     // The first circle starts where the wood's walk looked (-x) and the last ends looking
     // the way the final flight begins.
@@ -105,7 +105,7 @@ void AddKeyRoom(std::vector<Waypoint>& w) {
 }
 
 void AddLastFlight(std::vector<Waypoint>& w) {
-    // Part 12: from high over the southern hills down round the sculpture, out along the
+    // In part 12: from high over the southern hills down round the sculpture, out along the
     // avenue and back.
     w.push_back({177, {900, 560, -1500}, {0, 0, 0}});
     w.push_back({186, {650, 360, -950}, Sculpture()});
@@ -118,7 +118,7 @@ void AddLastFlight(std::vector<Waypoint>& w) {
     w.push_back({274, {-120, 160, -1600}, {0, 60, -600}});
     w.push_back({286, {0, 150, -1000}, Sculpture()});
     w.push_back({299, {0, 95, -480}, kLogos});
-    // Part 13: the logos again, to the end.
+    // In part 13: the logos again, to the end.
     w.push_back({312, {30, 70, -360}, kLogos});
     w.push_back({324, {-20, 55, -270}, kLogos});
     w.push_back({336, {0, 50, -230}, kLogos});

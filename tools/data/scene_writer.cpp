@@ -9,7 +9,7 @@
 namespace tools::data {
 namespace {
 
-// Seven significant digits bring every float back unchanged through the reader's atof.
+// Seven significant digits: finer than anything the scenes place, and short.
 std::string Number(float value) {
     char text[32];
     std::snprintf(text, sizeof text, "%.7g", static_cast<double>(value));
@@ -34,7 +34,7 @@ std::string MapSection(const char* keyword, const std::string& file, int amount)
            std::to_string(amount) + "\n";
 }
 
-std::string MaterialEntry(int32_t id, const MaterialSpec& m) {
+std::string MaterialEntry(int32_t id, const MaterialDraft& m) {
     const auto& c = m.color;
     return "MaterialID = " + std::to_string(id) + "\nMATERIAL NAME = " + m.name +
            "\nShader Type = " + m.shader + "\n" + Color("Wire", c[0], c[1], c[2]) +
@@ -82,7 +82,7 @@ std::string FaceLine(const MeshData& mesh, const MeshFace& face) {
     return line + Words({normal.x, normal.y, normal.z}) + "\n";
 }
 
-std::string MeshBlock(const FileSpace& space, const ObjectSpec& object) {
+std::string MeshBlock(const FileSpace& space, const ObjectDraft& object) {
     std::string text = "MESH " + object.name + "\nMatID " + std::to_string(object.material) +
                        "\nNumVerts " + std::to_string(object.mesh.vertices.size()) + "\n";
     for (const MeshVertex& vertex : object.mesh.vertices) {
@@ -107,20 +107,20 @@ std::string SharedTexture(const std::string& fileName) {
     return "..\\Textures\\" + fileName;
 }
 
-int32_t SceneSpec::AddMaterial(const MaterialSpec& material) {
+int32_t SceneDraft::AddMaterial(const MaterialDraft& material) {
     materials.push_back(material);
     return static_cast<int32_t>(materials.size()) - 1;
 }
 
-void SceneSpec::AddObject(const std::string& name, int32_t material, MeshData mesh) {
+void SceneDraft::AddObject(const std::string& name, int32_t material, MeshData mesh) {
     if (name.find_first_of(" \t\n") != std::string::npos) {
         throw std::invalid_argument("object name with a blank: " + name);
     }
     objects.push_back({name, material, std::move(mesh)});
 }
 
-const ObjectSpec* SceneSpec::Find(const std::string& name) const {
-    for (const ObjectSpec& object : objects) {
+const ObjectDraft* SceneDraft::Find(const std::string& name) const {
+    for (const ObjectDraft& object : objects) {
         if (object.name == name) {
             return &object;
         }
@@ -128,7 +128,7 @@ const ObjectSpec* SceneSpec::Find(const std::string& name) const {
     return nullptr;
 }
 
-std::string MaterialFileText(const SceneSpec& scene) {
+std::string MaterialFileText(const SceneDraft& scene) {
     std::string text = "MATERIAL COUNT " + std::to_string(scene.materials.size()) + "\n";
     for (size_t i = 0; i < scene.materials.size(); ++i) {
         text += MaterialEntry(static_cast<int32_t>(i), scene.materials[i]);
@@ -136,16 +136,16 @@ std::string MaterialFileText(const SceneSpec& scene) {
     return text;
 }
 
-std::string MeshFileText(const SceneSpec& scene) {
+std::string MeshFileText(const SceneDraft& scene) {
     FileSpace space(scene.placement);
     std::string text = "TOTAL = " + std::to_string(scene.objects.size()) + "\n";
-    for (const ObjectSpec& object : scene.objects) {
+    for (const ObjectDraft& object : scene.objects) {
         text += MeshBlock(space, object);
     }
     return text;
 }
 
-void WriteScene(ContentFolder& folder, const SceneSpec& scene) {
+void WriteScene(ContentFolder& folder, const SceneDraft& scene) {
     folder.Write(scene.basePath + ".m3m", Bytes(MaterialFileText(scene)));
     folder.Write(scene.basePath + ".m3f", Bytes(MeshFileText(scene)));
 }

@@ -14,8 +14,8 @@
 
 namespace tools::data {
 
-struct MaterialSpec {
-    explicit MaterialSpec(std::string name) : name(std::move(name)) {}
+struct MaterialDraft {
+    explicit MaterialDraft(std::string name) : name(std::move(name)) {}
 
     std::string name;              // one table serves all scenes: the first material of a name wins
     std::string shader = "Blinn";  // "Leaf" turns on the alpha test
@@ -31,26 +31,26 @@ struct MaterialSpec {
 // The file word for one of the shared textures in Data\Textures.
 std::string SharedTexture(const std::string& fileName);
 
-struct ObjectSpec {
+struct ObjectDraft {
     std::string name;  // no blanks: the mesh file keeps it as one word
     int32_t material;  // index into the scene's materials
     MeshData mesh;     // world coordinates, as the engine will hold them
 };
 
-struct SceneSpec {
+struct SceneDraft {
     std::string basePath;        // as the loader names it, e.g. "Data\\Hall\\Hall"
     scene::Placement placement;  // the scale and offset the loader applies
-    std::vector<MaterialSpec> materials;
-    std::vector<ObjectSpec> objects;
+    std::vector<MaterialDraft> materials;
+    std::vector<ObjectDraft> objects;
 
-    int32_t AddMaterial(const MaterialSpec& material);
+    int32_t AddMaterial(const MaterialDraft& material);
     void AddObject(const std::string& name, int32_t material, MeshData mesh);
-    const ObjectSpec* Find(const std::string& name) const;
+    const ObjectDraft* Find(const std::string& name) const;
 };
 
-std::string MaterialFileText(const SceneSpec& scene);
-std::string MeshFileText(const SceneSpec& scene);
+std::string MaterialFileText(const SceneDraft& scene);
+std::string MeshFileText(const SceneDraft& scene);
 // Both files, under the scene's base path.
-void WriteScene(ContentFolder& folder, const SceneSpec& scene);
+void WriteScene(ContentFolder& folder, const SceneDraft& scene);
 
 }  // namespace tools::data

@@ -68,18 +68,18 @@ std::vector<MeshData> ColumnRows() {
 
 }  // namespace
 
-SceneSpec HallScene() {
-    SceneSpec scene;
+SceneDraft HallScene() {
+    SceneDraft scene;
     scene.basePath = "Data\\Hall\\Hall";
     scene.placement = {1.0f, Vector(4000, 0, 0)};
-    MaterialSpec tiles{"Hall floor tiles"};
+    MaterialDraft tiles{"Hall floor tiles"};
     tiles.diffuseMap = SharedTexture("tiles.tga");
     tiles.color = {210, 200, 190};
     tiles.specular = 90;
-    MaterialSpec stone{"Hall wall stone"};
+    MaterialDraft stone{"Hall wall stone"};
     stone.diffuseMap = SharedTexture("stone.jpg");
     stone.color = {200, 190, 175};
-    MaterialSpec marble{"Hall column marble"};
+    MaterialDraft marble{"Hall column marble"};
     marble.diffuseMap = SharedTexture("marble.tga");
     marble.color = {235, 230, 220};
     marble.specular = 160;

@@ -95,8 +95,8 @@ MeshData Key() {
     return key;
 }
 
-MaterialSpec Textured(const char* name, const char* texture, std::array<int, 3> color) {
-    MaterialSpec m{name};
+MaterialDraft Textured(const char* name, const char* texture, std::array<int, 3> color) {
+    MaterialDraft m{name};
     m.diffuseMap = SharedTexture(texture);
     m.color = color;
     return m;
@@ -104,25 +104,25 @@ MaterialSpec Textured(const char* name, const char* texture, std::array<int, 3> 
 
 }  // namespace
 
-SceneSpec KeyRoomScene() {
-    SceneSpec scene;
+SceneDraft KeyRoomScene() {
+    SceneDraft scene;
     scene.basePath = "Data\\KeyRoom\\KeyRoom";
     int32_t stone = scene.AddMaterial(Textured("KeyRoom stone", "stone.jpg", {185, 180, 195}));
-    MaterialSpec marble = Textured("KeyRoom marble", "marble.tga", {230, 225, 215});
+    MaterialDraft marble = Textured("KeyRoom marble", "marble.tga", {230, 225, 215});
     marble.specular = 150;
     marble.glossiness = 40;
     int32_t white = scene.AddMaterial(marble);
-    MaterialSpec iron{"KeyRoom iron"};
+    MaterialDraft iron{"KeyRoom iron"};
     iron.color = {95, 80, 70};
     iron.specular = 200;
     iron.glossiness = 40;
-    MaterialSpec gold = Polished("KeyRoom gold", {255, 205, 120}, 0.2f, "gold.tga");
+    MaterialDraft gold = Polished("KeyRoom gold", {255, 205, 120}, 0.2f, "gold.tga");
     // Thin enough that the mirrored room shows through clearly.
-    MaterialSpec water = Textured("KeyRoom water", "water.jpg", {90, 140, 190});
+    MaterialDraft water = Textured("KeyRoom water", "water.jpg", {90, 140, 190});
     water.opacity = 30;
     water.specular = 255;
     water.glossiness = 80;
-    MaterialSpec film = Textured("KeyRoom water film", "water.jpg", {210, 235, 255});
+    MaterialDraft film = Textured("KeyRoom water film", "water.jpg", {210, 235, 255});
     film.opacity = 12;
     film.selfIllumination = 0.1f;
 

@@ -22,8 +22,8 @@ MeshData Word(const OutlineFont& font, const std::string& text, const TextStyle&
 
 }  // namespace
 
-SceneSpec LumoScene() {
-    SceneSpec scene;
+SceneDraft LumoScene() {
+    SceneDraft scene;
     scene.basePath = "Data\\Lumo\\lumo";
     const OutlineFont font(kSansBold);
     const float z = layout::kLogos.z;

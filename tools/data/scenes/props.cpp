@@ -60,8 +60,8 @@ MeshData SkyDome(const Vector& centre, float radius, float rim, int segments) {
     return Transformed(Lathe(profile, sweep), Translation(centre));
 }
 
-MaterialSpec SkyMaterial() {
-    MaterialSpec sky("Dusk sky");
+MaterialDraft SkyMaterial() {
+    MaterialDraft sky("Dusk sky");
     sky.color = {255, 255, 255};
     sky.selfIllumination = 1.0f;
     sky.specular = 0;
@@ -69,9 +69,9 @@ MaterialSpec SkyMaterial() {
     return sky;
 }
 
-MaterialSpec Polished(const char* name, std::array<int, 3> color, float glow,
-                      const char* reflection) {
-    MaterialSpec m(name);
+MaterialDraft Polished(const char* name, std::array<int, 3> color, float glow,
+                       const char* reflection) {
+    MaterialDraft m(name);
     m.color = color;
     m.specular = 255;
     m.glossiness = 60;

@@ -18,11 +18,11 @@ MeshData SolidBox(const Vector& centre, const Vector& halfSize, float textureSiz
 MeshData SkyDome(const Vector& centre, float radius, float rim, int segments);
 
 // The dusk sky on the inside of a dome, lit from within so that no light changes it.
-MaterialSpec SkyMaterial();
+MaterialDraft SkyMaterial();
 
 // A polished surface with a full highlight, lit from within by `glow` (0..1), with one of
 // the shared textures as its reflection, or none for an empty name.
-MaterialSpec Polished(const char* name, std::array<int, 3> color, float glow,
-                      const char* reflection);
+MaterialDraft Polished(const char* name, std::array<int, 3> color, float glow,
+                       const char* reflection);
 
 }  // namespace tools::data

@@ -91,13 +91,13 @@ MeshData SpiralLine() {
 
 }  // namespace
 
-SceneSpec RingScene() {
-    SceneSpec scene;
+SceneDraft RingScene() {
+    SceneDraft scene;
     scene.basePath = "Data\\Ring3\\ring3";
     int32_t gold = scene.AddMaterial(Polished("Ring gold", {255, 200, 110}, 0.2f, "gold.tga"));
     int32_t red = scene.AddMaterial(Polished("Ring red words", {225, 30, 20}, 0.45f, ""));
     int32_t ember = scene.AddMaterial(Polished("Ring ember", {255, 120, 40}, 0.6f, "gold.tga"));
-    MaterialSpec marble{"Ring head marble"};
+    MaterialDraft marble{"Ring head marble"};
     marble.color = {235, 225, 210};
     marble.selfIllumination = 0.15f;
     marble.diffuseMap = SharedTexture("marble.tga");

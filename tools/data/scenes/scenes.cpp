@@ -3,9 +3,9 @@
 
 namespace tools::data {
 
-std::vector<SceneSpec> AllScenes() {
-    std::vector<SceneSpec> scenes;
-    for (SceneSpec (*build)() :
+std::vector<SceneDraft> AllScenes() {
+    std::vector<SceneDraft> scenes;
+    for (SceneDraft (*build)() :
          {SeerScene, LumoScene, RingScene, HallScene, WoodScene, KeyRoomScene}) {
         scenes.push_back(build());
     }
@@ -13,7 +13,7 @@ std::vector<SceneSpec> AllScenes() {
 }
 
 void WriteScenes(ContentFolder& folder) {
-    for (const SceneSpec& scene : AllScenes()) {
+    for (const SceneDraft& scene : AllScenes()) {
         WriteScene(folder, scene);
     }
 }

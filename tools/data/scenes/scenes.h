@@ -8,15 +8,15 @@
 
 namespace tools::data {
 
-SceneSpec SeerScene();     // the landscape with the stone circle and the ten torches
-SceneSpec LumoScene();     // the two logo words
-SceneSpec RingScene();     // the sculpture of rings around a head, and the fire ring
-SceneSpec HallScene();     // the columned hall
-SceneSpec WoodScene();     // the forest
-SceneSpec KeyRoomScene();  // the flooded room with the key
+SceneDraft SeerScene();     // the landscape with the stone circle and the ten torches
+SceneDraft LumoScene();     // the two logo words
+SceneDraft RingScene();     // the sculpture of rings around a head, and the fire ring
+SceneDraft HallScene();     // the columned hall
+SceneDraft WoodScene();     // the forest
+SceneDraft KeyRoomScene();  // the flooded room with the key
 
 // In the order the production loads them.
-std::vector<SceneSpec> AllScenes();
+std::vector<SceneDraft> AllScenes();
 void WriteScenes(ContentFolder& folder);
 
 // Ground heights of the landscape and of the wood at (x, z).

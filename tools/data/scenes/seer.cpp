@@ -103,23 +103,23 @@ float SeerGround(float x, float z) {
     return kGround + hills * (120.0f + 380.0f * rough) + outside * 14.0f * (bumps - 0.5f);
 }
 
-SceneSpec SeerScene() {
-    SceneSpec scene;
+SceneDraft SeerScene() {
+    SceneDraft scene;
     scene.basePath = "Data\\Seer\\Seer";
     scene.placement = {100.0f, Vector(0, 0, 1000)};
-    MaterialSpec ground{"Seer valley floor"};
+    MaterialDraft ground{"Seer valley floor"};
     ground.color = {175, 165, 145};
     ground.diffuseMap = SharedTexture("ground.jpg");
     ground.specular = 0;
-    MaterialSpec stone{"Seer standing stone"};
+    MaterialDraft stone{"Seer standing stone"};
     stone.diffuseMap = SharedTexture("stone.jpg");
     stone.color = {190, 185, 175};
-    MaterialSpec iron{"Seer torch iron"};
+    MaterialDraft iron{"Seer torch iron"};
     iron.color = {95, 80, 70};
     iron.specular = 200;
     iron.glossiness = 40;
     iron.selfIllumination = 0.1f;
-    MaterialSpec altar{"Seer altar marble"};
+    MaterialDraft altar{"Seer altar marble"};
     altar.diffuseMap = SharedTexture("marble.tga");
 
     int32_t groundMaterial = scene.AddMaterial(ground);

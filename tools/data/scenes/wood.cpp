@@ -104,20 +104,20 @@ float WoodGround(float x, float z) {
     return layout::kGround + 60.0f * (swell - 0.5f);
 }
 
-SceneSpec WoodScene() {
-    SceneSpec scene;
+SceneDraft WoodScene() {
+    SceneDraft scene;
     scene.basePath = "Data\\Wood\\Wood";
     scene.placement = {1.0f, Vector(8000, -1000, 0)};
-    MaterialSpec ground{"Wood forest floor"};
+    MaterialDraft ground{"Wood forest floor"};
     ground.diffuseMap = SharedTexture("ground.jpg");
     ground.color = {160, 170, 130};
     ground.specular = 0;
     ground.selfIllumination = 0.15f;
-    MaterialSpec bark{"Wood bark"};
+    MaterialDraft bark{"Wood bark"};
     bark.diffuseMap = SharedTexture("bark.tga");
     bark.color = {190, 170, 150};
     bark.selfIllumination = 0.15f;
-    MaterialSpec leaves{"Wood leaves"};
+    MaterialDraft leaves{"Wood leaves"};
     leaves.shader = "Leaf";
     leaves.diffuseMap = SharedTexture("leaves.tga");
     leaves.color = {200, 230, 170};
