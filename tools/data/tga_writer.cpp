@@ -17,7 +17,7 @@ void PutHeader(std::vector<uint8_t>& out, const Image& image, const TgaFormat& f
     out.push_back(0);                          // no image ID
     out.push_back(0);                          // no colour map
     out.push_back(format.runLength ? 10 : 2);  // true colour, raw or run-length
-    out.insert(out.end(), 5, 0);               // colour-map specification, unused
+    out.insert(out.end(), 5, 0);               // colour-map fields, unused
     PutWord(out, 0);                           // x origin
     PutWord(out, 0);                           // y origin
     PutWord(out, image.width());
