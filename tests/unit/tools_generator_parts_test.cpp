@@ -59,7 +59,7 @@ TEST(ContentFolder, EngineNamesBecomeFoldersAndShareOneSpelling) {
 }
 
 TEST(Wav, RoundTripsAndCutsAnOverlongDataChunk) {
-    Pcm pcm{22050, {0, 1, -1, 32767, -32768}};
+    Pcm pcm{22050, 1, {0, 1, -1, 32767, -32768}};
     std::vector<uint8_t> bytes = EncodeWav(pcm);
     EXPECT_EQ(bytes.size(), 44u + 10u);
     Pcm back = DecodeWav(bytes);
@@ -71,6 +71,14 @@ TEST(Wav, RoundTripsAndCutsAnOverlongDataChunk) {
     bytes[22] = 2;  // two channels
     EXPECT_THROW(DecodeWav(bytes), std::runtime_error);
     EXPECT_THROW(DecodeWav({'R', 'I', 'F', 'F'}), std::runtime_error);
+}
+
+TEST(Wav, StereoHeaderCountsBothChannels) {
+    std::vector<uint8_t> bytes = EncodeWav(Pcm{44100, 2, {1, 2, 3, 4}});
+    EXPECT_EQ(bytes[22], 2);                                          // channels
+    EXPECT_EQ(bytes[28] | bytes[29] << 8 | bytes[30] << 16, 176400);  // bytes a second
+    EXPECT_EQ(bytes[32], 4);                                          // bytes a frame
+    EXPECT_DOUBLE_EQ(Pcm({44100, 2, std::vector<int16_t>(88200)}).seconds(), 1.0);
 }
 
 TEST(Noise, RepeatsAfterItsPeriodAndStaysInRange) {

@@ -2,6 +2,7 @@
 #include "tools/capture/capture.h"
 
 #include <GL/gl.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -15,6 +16,8 @@
 #include "render/frame_stats.h"
 #include "tools/data/image.h"
 #include "tools/data/png_writer.h"
+#include "tools/data/prerequisites.h"
+#include "tools/data/wav.h"
 
 namespace tools::capture {
 namespace {
@@ -36,12 +39,41 @@ Image ReadFrame(int width, int height) {
     return image;
 }
 
-bool WritePng(const Image& image, const std::string& path) {
-    std::vector<uint8_t> bytes = tools::data::EncodePng(image);
+bool WriteFile(const std::vector<uint8_t>& bytes, const std::string& path) {
     std::ofstream file(path, std::ios::binary);
     file.write(reinterpret_cast<const char*>(bytes.data()),
                static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(file);
+}
+
+bool WritePng(const Image& image, const std::string& path) {
+    return WriteFile(tools::data::EncodePng(image), path);
+}
+
+// The mix of one frame's stretch of time, appended as 16-bit stereo.
+void HearFrame(int fps, tools::data::Pcm& soundtrack) {
+    std::vector<float> mix(static_cast<size_t>(soundtrack.sampleRate / fps) * 2);
+    platform::MixAudio(mix.data(), mix.size() / 2);
+    for (float value : mix) {
+        soundtrack.samples.push_back(static_cast<int16_t>(std::clamp(value, -1.0f, 1.0f) * 32767));
+    }
+}
+
+// Every frame and the soundtrack into one video, where ffmpeg is installed.
+void EncodeVideo(const CaptureOptions& options) {
+    const tools::data::ExternalTool ffmpeg{"ffmpeg", "ffmpeg"};
+    const std::string& folder = options.outputFolder;
+    try {
+        tools::data::RequireTool(ffmpeg);
+        tools::data::RunTool(
+            ffmpeg,
+            {"-loglevel", "error", "-y", "-framerate", std::to_string(options.fps), "-i",
+             folder + "/frame_%06d.png", "-i", folder + "/soundtrack.wav", "-c:v", "libx264",
+             "-pix_fmt", "yuv420p", "-c:a", "aac", "-shortest", folder + "/show.mp4"});
+        std::printf("video: %s/show.mp4\n", folder.c_str());
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "torvane-capture: no video made: %s\n", error.what());
+    }
 }
 
 // Half-size copies of the frames, four to a row.
@@ -89,6 +121,9 @@ int RunCapture(const CaptureOptions& options) {
     const double end = times.empty() ? 336.0 : times.back();
     const int64_t step = app::kTicksPerSecond / options.fps;
     std::vector<Image> kept;
+    tools::data::Pcm soundtrack;
+    soundtrack.sampleRate = 44100;
+    soundtrack.channels = 2;
     size_t nextTime = 0;
     int written = 0;
     int shownSecond = -1;
@@ -101,6 +136,7 @@ int RunCapture(const CaptureOptions& options) {
         if (render::frameStats.frameCount == before) {
             continue;  // a window message was handled instead of a frame
         }
+        HearFrame(options.fps, soundtrack);
         bool keep = times.empty() || (nextTime < times.size() && now >= times[nextTime]);
         if (keep) {
             Image frame = ReadFrame(options.width, options.height);
@@ -129,6 +165,10 @@ int RunCapture(const CaptureOptions& options) {
     platform::UseClock(nullptr);
     if (!kept.empty()) {
         WritePng(LayOut(kept), options.contactSheet);
+    }
+    WriteFile(tools::data::EncodeWav(soundtrack), options.outputFolder + "/soundtrack.wav");
+    if (times.empty() && written > 0) {
+        EncodeVideo(options);
     }
     return written;
 }

@@ -86,10 +86,10 @@ std::vector<uint8_t> EncodeWav(const Pcm& pcm) {
     PutTag(out, "fmt ");
     Put(out, 16, 4);
     Put(out, 1, 2);  // PCM
-    Put(out, 1, 2);  // mono
+    Put(out, static_cast<uint32_t>(pcm.channels), 2);
     Put(out, static_cast<uint32_t>(pcm.sampleRate), 4);
-    Put(out, static_cast<uint32_t>(pcm.sampleRate * 2), 4);
-    Put(out, 2, 2);
+    Put(out, static_cast<uint32_t>(pcm.sampleRate * 2 * pcm.channels), 4);
+    Put(out, static_cast<uint32_t>(2 * pcm.channels), 2);
     Put(out, 16, 2);
     PutTag(out, "data");
     Put(out, dataSize, 4);

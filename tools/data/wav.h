@@ -1,4 +1,5 @@
-// 16-bit mono PCM in RIFF WAVE files: what espeak-ng writes and lame reads.
+// 16-bit PCM in RIFF WAVE files: what espeak-ng writes and lame reads (mono), and the
+// soundtrack the capture writes (stereo).
 #pragma once
 
 #include <cstdint>
@@ -8,9 +9,13 @@ namespace tools::data {
 
 struct Pcm {
     int sampleRate = 0;
+    // Interleaved when there are two.
+    int channels = 1;
     std::vector<int16_t> samples;
 
-    double seconds() const { return sampleRate ? double(samples.size()) / sampleRate : 0.0; }
+    double seconds() const {
+        return sampleRate ? double(samples.size()) / (double(sampleRate) * channels) : 0.0;
+    }
 };
 
 // Throws unless the file is 16-bit PCM with one channel.
