@@ -53,8 +53,8 @@ class FrameComposition : public testing_support::GlTest {
 protected:
     void SetUp() override {
         GlTest::SetUp();
-        for (scene::Scene* s : {&production::mainScene, &production::keyRoomScene,
-                                &production::lightScene}) {
+        for (scene::Scene* s :
+             {&production::mainScene, &production::keyRoomScene, &production::lightScene}) {
             ClearScene(*s);
         }
         production::camera = scene::Camera{};
@@ -79,11 +79,17 @@ TEST_F(FrameComposition, PartElevenShowsOnlyTheOverlayOnBlack) {
     EXPECT_EQ(Brightness(320, 240), 0);
 }
 
-TEST_F(FrameComposition, PartZeroLooksThroughTheMainCamera) {
+TEST_F(FrameComposition, PartZeroDrawsTheMainSceneThroughTheMainCamera) {
+    const Vector wall[4] = {{100, -100, 200}, {-100, -100, 200}, {-100, 200, 200}, {100, 200, 200}};
+    AddQuad(production::mainScene, "wall", wall, Vector(0, 0, -1));
     production::lightScene.camera = nullptr;
     production::partIndex = 0;
     production::DrawFrame();
     EXPECT_EQ(production::lightScene.camera, production::mainScene.camera);
+    EXPECT_GT(Brightness(320, 240), 0);
+    production::partIndex = 3;  // the hall: the main scene is not drawn
+    production::DrawFrame();
+    EXPECT_EQ(Brightness(320, 240), 0);
 }
 
 TEST_F(FrameComposition, ReflectionStaysInsideTheWater) {
