@@ -1,7 +1,6 @@
 // Console slide, input line, history, paging and completion.
 #include "console/console_screen.h"
 
-#include <cctype>
 #include <string>
 #include <vector>
 
@@ -15,13 +14,6 @@ namespace console {
 namespace {
 
 constexpr int kPageLines = 5;
-
-std::string Upper(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return text;
-}
 
 int LineCount() {
     return static_cast<int>(console.lines.size());

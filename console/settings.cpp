@@ -61,13 +61,6 @@ int SplitTokens(const std::string& line, std::string tokens[], int count) {
     return found;
 }
 
-std::string Upper(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return text;
-}
-
 // Leading decimal digits as an integer, 0 when there are none; out-of-range values clamp.
 int32_t ParseInteger(const std::string& text) {
     long value = std::strtol(text.c_str(), nullptr, 10);
@@ -113,6 +106,13 @@ std::string ValueText(const ConsoleVariable& variable) {
 }
 
 }  // namespace
+
+std::string Upper(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
 
 int FindVariable(const std::string& name) {
     std::string wanted = Upper(name);

@@ -43,6 +43,8 @@ struct ConsoleVariable {
 constexpr int kVariableCount = 18;
 extern const ConsoleVariable variables[kVariableCount];
 
+// `text` in capitals: names are compared and completed regardless of letter case.
+std::string Upper(std::string text);
 // Index of `name` in the table ignoring letter case, or -1.
 int FindVariable(const std::string& name);
 void Execute(const std::string& line);
