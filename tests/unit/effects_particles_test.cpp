@@ -335,36 +335,19 @@ TEST_F(ParticleTest, TypeNamesMatchExactly) {
     EXPECT_TRUE(Logged("Unknown particle type \"glow \"; the system stays empty"));
 }
 
-TEST_F(ParticleTest, TypesSetTheirNumbersAndModifiers) {
+TEST_F(ParticleTest, FiresTakeTheCallersCountAndGlowsOneParticle) {
     ParticleSystem fire;
     ASSERT_TRUE(fire.SetupParticleSystem(Vector(1, 2, 3), 0, "pfire", 50));
     EXPECT_EQ(fire.particles.size(), 50u);
     ASSERT_EQ(fire.modifierCount, 2);
-    auto* gravity = dynamic_cast<effects::PGravity*>(fire.modifiers[0].get());
-    auto* fade = dynamic_cast<effects::ParticleColorFade*>(fire.modifiers[1].get());
-    ASSERT_TRUE(gravity && fade);
-    EXPECT_EQ(gravity->gravity.Components(), Vector(0, 0.61f, 0).Components());
-    EXPECT_EQ(fade->riseRate.Components(), Vector(-1.0f, -1.3f, -1.3f).Components());
-    EXPECT_EQ(fire.life, 500);
-    EXPECT_EQ(fire.lifeRandom, 400);
-    EXPECT_EQ(fire.velocitySpread.Components(), Vector(0.3f, 0.1f, 0.3f).Components());
-
-    ParticleSystem fountain;
-    ASSERT_TRUE(fountain.SetupParticleSystem(Vector(0, 0, 0), 0, "pfountain", 10));
-    auto* fountainFade = dynamic_cast<effects::ParticleColorFade*>(fountain.modifiers[1].get());
-    ASSERT_TRUE(fountainFade);
-    EXPECT_EQ(fountainFade->fallRate.Components(), Vector(3.8f, 3.8f, 3.9f).Components());
-    EXPECT_EQ(fountain.particles[0].color.Components(), Vector(0.3f, 0.3f, 0.3f).Components());
+    EXPECT_NE(dynamic_cast<effects::PGravity*>(fire.modifiers[0].get()), nullptr);
+    EXPECT_NE(dynamic_cast<effects::ParticleColorFade*>(fire.modifiers[1].get()), nullptr);
+    EXPECT_EQ(fire.particles[0].position.Components(), Vector(1, 2, 3).Components());
 
     ParticleSystem glow;
     ASSERT_TRUE(glow.SetupParticleSystem(Vector(0, 0, 0), 0, "glow", 50));
     EXPECT_EQ(glow.particles.size(), 1u);
     EXPECT_EQ(glow.modifierCount, 0);
-    EXPECT_EQ(glow.particles[0].size.x, 25.0f);
-
-    ParticleSystem fglow;
-    ASSERT_TRUE(fglow.SetupParticleSystem(Vector(0, 0, 0), 0, "fglow", 1));
-    EXPECT_EQ(fglow.particles[0].color.Components(), Vector(1, 1, 0.5f).Components());
 }
 
 TEST_F(ParticleTest, BlastFlipsThroughTheLastSeventeenMaterials) {
