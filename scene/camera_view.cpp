@@ -9,10 +9,6 @@
 namespace scene {
 namespace {
 
-bool SameVector(const Vector& a, const Vector& b) {
-    return a.x == b.x && a.y == b.y && a.z == b.z && a.w == b.w;
-}
-
 // c = p × m for column-major 4 × 4 matrices.
 void Multiply(const float p[16], const float m[16], float c[16]) {
     for (int column = 0; column < 4; ++column) {
@@ -46,13 +42,13 @@ void Camera::Update() {
 void Camera::Apply(int64_t frameStamp) {
     Update();
     Vector target = position + forward;
-    if (!SameVector(position, lastPosition)) {
+    if (position.Components() != lastPosition.Components()) {
         changeStamp = frameStamp;
         lastPosition = position;
-    } else if (!SameVector(target, lastTarget)) {
+    } else if (target.Components() != lastTarget.Components()) {
         changeStamp = frameStamp;
         lastTarget = target;
-    } else if (!SameVector(up, lastUp)) {
+    } else if (up.Components() != lastUp.Components()) {
         changeStamp = frameStamp;
         lastUp = up;
     }
