@@ -7,15 +7,22 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/window.h"
+
 namespace platform {
 namespace {
 
 bool DisplayAvailable() {
     const char* driver = std::getenv("SDL_VIDEODRIVER");
-    if (driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0)) {
+    if (OffscreenVideo() ||
+        (driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0))) {
         return false;
     }
+#ifdef _WIN32
+    return true;  // a Windows session always has a desktop to show the box on
+#else
     return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+#endif
 }
 
 void AppendUtf8(std::string& out, unsigned codePoint) {

@@ -12,6 +12,7 @@ bool videoStarted = false;
 bool fullscreenMode = false;
 SDL_DisplayMode desktopMode{};
 SDL_DisplayMode fullscreenDisplayMode{};
+bool offscreen = false;
 
 void SetPixelFormat(int depth, bool withAlpha) {
     int channel = depth > 16 ? 8 : 5;
@@ -25,6 +26,17 @@ void SetPixelFormat(int depth, bool withAlpha) {
 }
 
 }  // namespace
+
+void UseOffscreenVideo() {
+    offscreen = true;
+#ifndef _WIN32
+    SDL_setenv("SDL_VIDEODRIVER", "offscreen", 1);
+#endif
+}
+
+bool OffscreenVideo() {
+    return offscreen;
+}
 
 bool StartVideo() {
     if (!videoStarted) {
@@ -128,6 +140,9 @@ bool HasContext() {
 }
 
 void ShowWindow() {
+    if (offscreen) {
+        return;
+    }
     SDL_ShowWindow(window);
     SDL_RaiseWindow(window);
     SDL_StartTextInput();

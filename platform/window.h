@@ -6,6 +6,11 @@
 
 namespace platform {
 
+// Draws without ever showing a window, for offline rendering: SDL's offscreen driver where
+// it has OpenGL (Linux); on Windows, where it has none, a window that stays hidden.
+void UseOffscreenVideo();
+bool OffscreenVideo();
+
 // Starts the video subsystem; false when no video driver can be opened.
 bool StartVideo();
 void StopVideo();

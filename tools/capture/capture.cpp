@@ -2,7 +2,6 @@
 #include "tools/capture/capture.h"
 
 #include <GL/gl.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -13,6 +12,7 @@
 #include "console/settings.h"
 #include "platform/audio.h"
 #include "platform/clock.h"
+#include "platform/window.h"
 #include "render/frame_stats.h"
 #include "tools/data/image.h"
 #include "tools/data/png_writer.h"
@@ -108,7 +108,7 @@ void ShowProgress(double seconds, double end) {
 
 int RunCapture(const CaptureOptions& options) {
     std::filesystem::create_directories(options.outputFolder);
-    setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    platform::UseOffscreenVideo();
     platform::VirtualClock clock;
     platform::UseClock(&clock);
     platform::UseManualAudio(true);
