@@ -9,21 +9,10 @@
 namespace {
 
 using testing_support::ExpectLinesInOrder;
-using testing_support::kTimingLine;
+using testing_support::kStartUpLines;
 using testing_support::ProgramPath;
 using testing_support::RunningProgram;
 using testing_support::WaitForText;
-
-const std::vector<std::string> kStartUp = {
-    "Torvane 1.0 started...",
-    "Console started...",
-    "Config file not found, let's start with default settings...",
-    "Set video mode: 640x480x32 fullscreen=0",
-    kTimingLine,
-    "Time system started...",
-    kTimingLine,
-    "Start main game loop...",
-};
 
 class ProgramRun : public ::testing::TestWithParam<const char*> {
 protected:
@@ -38,7 +27,7 @@ TEST_P(ProgramRun, OffscreenRunEndsOnSigterm) {
     program.Signal(SIGTERM);
     EXPECT_EQ(program.Wait(60), 0);
     std::string log = folder.Read("Torvan.log");
-    ExpectLinesInOrder(log, kStartUp);
+    ExpectLinesInOrder(log, kStartUpLines);
     EXPECT_NE(log.find("\nWork time: "), std::string::npos);
     EXPECT_NE(log.find(" seconds\nTorvane shut down...\n"), std::string::npos);
     EXPECT_EQ(log.find("<Esc>"), std::string::npos);
@@ -52,21 +41,10 @@ TEST_P(ProgramRun, EscKeyUnderXEndsTheRun) {
     RunningProgram program({ProgramPath(GetParam())}, folder.path(),
                            {display.environment(), "SDL_VIDEODRIVER=x11", "SDL_AUDIODRIVER=dummy"});
     ASSERT_TRUE(WaitForText(LogPath(), "Start main game loop...", 60));
-    // The key reaches the program only once its window is mapped and polled; until the
-    // program ends, it is pressed again now and then.
-    ASSERT_EQ(testing_support::RunCommand({"/usr/bin/xdotool", "search", "--sync", "--onlyvisible",
-                                           "--name", "Torvane 1.0"},
-                                          {display.environment()}),
-              0);
-    bool ended = false;
-    for (int press = 0; press < 20 && !ended; ++press) {
-        testing_support::RunCommand({"/usr/bin/xdotool", "key", "Escape"}, {display.environment()});
-        ended = program.EndsWithin(3);
-    }
-    ASSERT_TRUE(ended);
+    ASSERT_TRUE(testing_support::PressEscUntilEnded(program, display));
     EXPECT_EQ(program.Wait(0), 0);
     std::string log = folder.Read("Torvan.log");
-    ExpectLinesInOrder(log, kStartUp);
+    ExpectLinesInOrder(log, kStartUpLines);
     EXPECT_NE(log.find("<Esc> pressed, ok guys, goto exit!\nWork time: "), std::string::npos);
     EXPECT_NE(log.find(" seconds\nTorvane shut down...\n"), std::string::npos);
 }

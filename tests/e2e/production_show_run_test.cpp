@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <sstream>
 #include <thread>
 
 #include "support/log_lines.h"
@@ -16,24 +15,6 @@ namespace {
 
 using testing_support::ProgramPath;
 using testing_support::RunningProgram;
-
-// Log lines that report something missing or broken.
-std::vector<std::string> ProblemLines(const std::string& log) {
-    const char* markers[] = {"Error",          "not found", "Can't", "failed", "not supported by",
-                             "Unexpected end", "rejected",  "Failed"};
-    std::vector<std::string> problems;
-    std::istringstream lines(log);
-    std::string line;
-    while (std::getline(lines, line)) {
-        for (const char* marker : markers) {
-            if (line.find(marker) != std::string::npos) {
-                problems.push_back(line);
-                break;
-            }
-        }
-    }
-    return problems;
-}
 
 TEST(DefaultShow, FirstTwentySecondsLoadCleanlyAndSound) {
     testing_support::TempFolder folder;
@@ -53,7 +34,7 @@ TEST(DefaultShow, FirstTwentySecondsLoadCleanlyAndSound) {
         log, {"Torvane 1.0 started...", "Console started...", "render_use_OGL_ext 1",
               "Set video mode: 640x480x32 fullscreen=0", "Use OpenGL Render...",
               "Time system started...", "Start main game loop...", "Torvane shut down..."});
-    EXPECT_EQ(ProblemLines(log), std::vector<std::string>{}) << log;
+    EXPECT_EQ(testing_support::ProblemLines(log), std::vector<std::string>{}) << log;
 
     std::string sound = folder.Read("sound.raw");
     EXPECT_GT(sound.size(), 44100u * 8);

@@ -3,7 +3,37 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 namespace testing_support {
+
+const std::vector<std::string> kStartUpLines = {
+    "Torvane 1.0 started...",
+    "Console started...",
+    "Config file not found, let's start with default settings...",
+    "Set video mode: 640x480x32 fullscreen=0",
+    kTimingLine,
+    "Time system started...",
+    kTimingLine,
+    "Start main game loop...",
+};
+
+std::vector<std::string> ProblemLines(const std::string& log) {
+    const char* markers[] = {"Error",          "not found", "Can't", "failed", "not supported by",
+                             "Unexpected end", "rejected",  "Failed"};
+    std::vector<std::string> problems;
+    std::istringstream lines(log);
+    std::string line;
+    while (std::getline(lines, line)) {
+        for (const char* marker : markers) {
+            if (line.find(marker) != std::string::npos) {
+                problems.push_back(line);
+                break;
+            }
+        }
+    }
+    return problems;
+}
 
 void ExpectLinesInOrder(const std::string& log, const std::vector<std::string>& lines) {
     std::string text = "\n" + log;

@@ -142,4 +142,20 @@ VirtualDisplay::~VirtualDisplay() {
     }
 }
 
+bool PressEscUntilEnded(RunningProgram& program, const VirtualDisplay& display) {
+    // The key reaches the program only once its window is mapped and polled.
+    if (RunCommand(
+            {"/usr/bin/xdotool", "search", "--sync", "--onlyvisible", "--name", "Torvane 1.0"},
+            {display.environment()}) != 0) {
+        return false;
+    }
+    for (int press = 0; press < 20; ++press) {
+        RunCommand({"/usr/bin/xdotool", "key", "Escape"}, {display.environment()});
+        if (program.EndsWithin(3)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace testing_support

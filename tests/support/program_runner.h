@@ -56,4 +56,8 @@ private:
     RunningProgram* server_ = nullptr;
 };
 
+// Waits for the window titled "Torvane 1.0" to be mapped on `display`, then presses Esc
+// now and then until the program ends (at most a minute); true when it has ended.
+bool PressEscUntilEnded(RunningProgram& program, const VirtualDisplay& display);
+
 }  // namespace testing_support

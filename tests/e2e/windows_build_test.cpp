@@ -1,0 +1,157 @@
+// The Windows programs from dist/torvane-windows.zip, unpacked and run under wine on a
+// virtual X display: the show starts, plays and ends on Esc with the same log as on
+// Linux, and the capture tool draws the same frames as the Linux one.
+// `./torvane.sh windows` makes the zip; without it, wine or Xvfb these tests skip.
+#include <gtest/gtest.h>
+#include <png.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
+
+#include "support/log_lines.h"
+#include "support/program_runner.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+using testing_support::ProgramPath;
+using testing_support::RunCommand;
+using testing_support::RunningProgram;
+
+const std::string kZip = std::string(TORVANE_SOURCE_DIR) + "/dist/torvane-windows.zip";
+const char* const kWine = "/usr/bin/wine";
+
+// Both builds draw with the same Mesa rasteriser (wine's opengl32 passes through to it);
+// the C libraries' float functions differ in the last bits, which moves a few edge pixels.
+// A channel may differ by kChannelTolerance anywhere and by more on kOutlierShare of pixels.
+const int kChannelTolerance = 8;
+const double kOutlierShare = 0.01;
+
+bool Installed(const char* path) {
+    return access(path, X_OK) == 0;
+}
+
+std::string WinePrefix() {
+    const char* home = std::getenv("HOME");
+    return std::string(home ? home : "/tmp") + "/.cache/torvane-windows/wine";
+}
+
+std::vector<uint8_t> ReadPng(const std::string& path) {
+    png_image image;
+    std::memset(&image, 0, sizeof image);
+    image.version = PNG_IMAGE_VERSION;
+    std::vector<uint8_t> pixels;
+    if (png_image_begin_read_from_file(&image, path.c_str())) {
+        image.format = PNG_FORMAT_RGB;
+        pixels.resize(PNG_IMAGE_SIZE(image));
+        png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr);
+    }
+    return pixels;
+}
+
+// The share of pixels with a channel further apart than the tolerance; 1 when the sizes differ.
+double OutlierShare(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
+    if (a.empty() || a.size() != b.size()) {
+        return 1;
+    }
+    size_t outliers = 0;
+    for (size_t i = 0; i < a.size(); i += 3) {
+        for (size_t c = i; c < i + 3; ++c) {
+            if (std::abs(a[c] - b[c]) > kChannelTolerance) {
+                ++outliers;
+                break;
+            }
+        }
+    }
+    return static_cast<double>(outliers) / static_cast<double>(a.size() / 3);
+}
+
+class WindowsBuild : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!Installed(kWine) || !Installed("/usr/bin/unzip")) {
+            GTEST_SKIP() << "wine or unzip is not installed (the Windows build is checked with "
+                            "`./torvane.sh windows` and `ctest -R WindowsBuild`)";
+        }
+        if (access(kZip.c_str(), R_OK) != 0) {
+            GTEST_SKIP() << kZip << " is missing; `./torvane.sh windows` makes it";
+        }
+        if (!display.ready()) {
+            GTEST_SKIP() << "Xvfb is not installed";
+        }
+        ASSERT_EQ(RunCommand({"/usr/bin/unzip", "-q", kZip, "-d", folder.path()}, {}), 0);
+    }
+
+    void TearDown() override {
+        // The wine server outlives its programs; it must not outlive this test's display.
+        if (Installed(kWine)) {
+            RunCommand({"/usr/bin/wineserver", "-k"}, Environment());
+        }
+    }
+
+    std::vector<std::string> Environment() const {
+        return {display.environment(),  "WINEPREFIX=" + WinePrefix(),
+                "WINEDEBUG=-all",       "WINEDLLOVERRIDES=mscoree,mshtml=",
+                "SDL_AUDIODRIVER=disk", "SDL_DISKAUDIOFILE=sound.raw"};
+    }
+
+    // The log with Windows line ends turned into plain ones.
+    std::string Log() const {
+        std::string log = folder.Read("torvane-windows/Torvan.log");
+        log.erase(std::remove(log.begin(), log.end(), '\r'), log.end());
+        return log;
+    }
+
+    std::string Show() const { return folder.path() + "/torvane-windows"; }
+
+    testing_support::VirtualDisplay display;
+    testing_support::TempFolder folder;
+};
+
+TEST_F(WindowsBuild, ShowPlaysTwentySecondsAndEndsOnEsc) {
+    RunningProgram show({kWine, "torvane.exe"}, Show(), Environment());
+    ASSERT_TRUE(
+        testing_support::WaitForText(Show() + "/Torvan.log", "Start main game loop...", 180));
+    std::this_thread::sleep_for(std::chrono::seconds(20));
+    ASSERT_TRUE(testing_support::PressEscUntilEnded(show, display));
+    EXPECT_EQ(show.Wait(0), 0);
+
+    std::string log = Log();
+    testing_support::ExpectLinesInOrder(log, testing_support::kStartUpLines);
+    EXPECT_EQ(testing_support::ProblemLines(log), std::vector<std::string>{}) << log;
+    EXPECT_NE(log.find("<Esc> pressed, ok guys, goto exit!\nWork time: "), std::string::npos);
+    EXPECT_NE(log.find(" seconds\nTorvane shut down...\n"), std::string::npos);
+    std::string sound = folder.Read("torvane-windows/sound.raw");
+    EXPECT_TRUE(std::any_of(sound.begin(), sound.end(), [](char byte) { return byte != 0; }))
+        << "nothing was heard";
+}
+
+TEST_F(WindowsBuild, CaptureDrawsTheLinuxFrames) {
+    std::string times;
+    for (int second = 0; second < 20; ++second) {
+        times += (second ? "," : "") + std::to_string(second) + ".5";
+    }
+    auto capture = [&](const std::string& program, const std::string& output) {
+        std::vector<std::string> command{program, "--size", "160x120", "--at", times, output};
+        if (program == kWine) {
+            command.insert(command.begin() + 1, "torvane-capture.exe");
+        }
+        return RunningProgram(command, Show(), Environment()).Wait(600);
+    };
+    ASSERT_EQ(capture(kWine, "windows"), 0);
+    ASSERT_EQ(capture(ProgramPath("torvane-capture"), "linux"), 0);
+    for (int frame = 0; frame < 20; ++frame) {
+        char name[32];
+        std::snprintf(name, sizeof name, "/frame_%06d.png", frame);
+        EXPECT_LE(
+            OutlierShare(ReadPng(Show() + "/windows" + name), ReadPng(Show() + "/linux" + name)),
+            kOutlierShare)
+            << "frame at " << frame << ".5 s";
+    }
+}
+
+}  // namespace
