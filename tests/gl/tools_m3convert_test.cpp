@@ -14,7 +14,7 @@
 #include "scene/scene.h"
 #include "support/gl_context.h"
 #include "support/temp_folder.h"
-#include "tools/data/png_writer.h"
+#include "support/test_models.h"
 #include "tools/m3convert/conversion.h"
 #include "tools/m3convert/preview.h"
 
@@ -22,21 +22,6 @@ namespace {
 
 using namespace tools::m3convert;
 using scene::Vector;
-
-// A 2 × 2 checker, red and blue, as PNG bytes.
-std::string CheckerPng() {
-    tools::data::Image image(2, 2, {255, 0, 0, 255});
-    image.at(1, 0) = image.at(0, 1) = {0, 0, 255, 255};
-    std::vector<uint8_t> png = tools::data::EncodePng(image);
-    return std::string(png.begin(), png.end());
-}
-
-const char* const kBoxObj =
-    "mtllib box.mtl\no Box Left\nv 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nv 0 0 -1\nv 1 0 -1\n"
-    "v 1 1 -1\nv 0 1 -1\nvt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\nusemtl Painted box\n"
-    "f 1/1 2/2 3/3 4/4\nf 6/1 5/2 8/3 7/4\nf 5/1 1/2 4/3 8/4\nf 2/1 6/2 7/3 3/4\n"
-    "f 4/1 3/2 7/3 8/4\nf 5/1 6/2 2/3 1/4\n";
-const char* const kBoxMtl = "newmtl Painted box\nKd 0.9 0.8 0.7\nNs 30\nmap_Kd checker.png\n";
 
 std::string Base64(const std::string& bytes) {
     const char* digits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
@@ -191,9 +176,7 @@ protected:
     void SetUp() override {
         GlTest::SetUp();
         scene::MaterialTable.clear();
-        folder.Write("box.obj", kBoxObj);
-        folder.Write("box.mtl", kBoxMtl);
-        folder.Write("checker.png", CheckerPng());
+        testing_support::WriteTexturedBox(folder);
         folder.Write("two.gltf", TwoMaterialGltf());
         folder.Write("skinned.gltf", SkinnedGltf());
     }
@@ -330,9 +313,7 @@ TEST_F(M3convertTest, BrokenInputIsRefusedWithItsReason) {
 // The preview makes its own context.
 TEST(M3convertPreview, ShowsTheTextureFromThreeSides) {
     testing_support::TempFolder folder;
-    folder.Write("box.obj", kBoxObj);
-    folder.Write("box.mtl", kBoxMtl);
-    folder.Write("checker.png", CheckerPng());
+    testing_support::WriteTexturedBox(folder);
     ConvertModel({"box.obj", "out/box", 1.0f});
     tools::data::Image preview = DrawPreview({"out/box", false, 0});
     for (int view = 0; view < 3; ++view) {
