@@ -23,123 +23,83 @@ namespace {
 using namespace tools::m3convert;
 using scene::Vector;
 
-std::string Base64(const std::string& bytes) {
-    const char* digits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string text;
-    for (size_t i = 0; i < bytes.size(); i += 3) {
-        uint32_t n = uint32_t(uint8_t(bytes[i])) << 16;
-        n |= i + 1 < bytes.size() ? uint32_t(uint8_t(bytes[i + 1])) << 8 : 0;
-        n |= i + 2 < bytes.size() ? uint8_t(bytes[i + 2]) : 0;
-        for (size_t k = 0; k < 4; ++k) {
-            text += i + k <= bytes.size() ? digits[(n >> (18 - 6 * k)) & 63] : '=';
-        }
-    }
-    return text;
-}
-
-// A glTF file with its one buffer inline: accessors are added as arrays of numbers.
+// A glTF file and its buffer file: accessors 0, 1, ... in the order they are added.
 class Gltf {
 public:
     template <typename T>
-    int Add(const std::vector<T>& values, const char* type, int componentType) {
-        size_t offset = buffer_.size();
+    void Add(const std::vector<T>& values, const char* type, size_t components) {
+        std::string view = std::to_string(count_++);
+        accessors_ += std::string(accessors_.empty() ? "" : ",") + "{\"bufferView\":" + view +
+                      ",\"componentType\":" + (sizeof(T) == 4 ? "5126" : "5123") +
+                      ",\"count\":" + std::to_string(values.size() / components) + ",\"type\":\"" +
+                      type + "\"}";
+        views_ += std::string(views_.empty() ? "" : ",") +
+                  "{\"buffer\":0,\"byteOffset\":" + std::to_string(buffer_.size()) +
+                  ",\"byteLength\":" + std::to_string(values.size() * sizeof(T)) + "}";
         buffer_.append(reinterpret_cast<const char*>(values.data()), values.size() * sizeof(T));
         buffer_.resize((buffer_.size() + 3) / 4 * 4, '\0');
-        int count = int(values.size()) / (std::string(type) == "SCALAR" ? 1
-                                          : std::string(type) == "MAT4" ? 16
-                                                                        : type[3] - '0');
-        int n = int(accessors_.size());
-        accessors_.push_back("{\"bufferView\":" + std::to_string(n) +
-                             ",\"componentType\":" + std::to_string(componentType) +
-                             ",\"count\":" + std::to_string(count) + ",\"type\":\"" + type + "\"}");
-        views_.push_back("{\"buffer\":0,\"byteOffset\":" + std::to_string(offset) +
-                         ",\"byteLength\":" + std::to_string(values.size() * sizeof(T)) + "}");
-        return n;
     }
-    int Floats(const std::vector<float>& v, const char* type) { return Add(v, type, 5126); }
-    int Shorts(const std::vector<uint16_t>& v, const char* type) { return Add(v, type, 5123); }
 
-    std::string Json(const std::string& rest) const {
-        auto list = [](const std::vector<std::string>& items) {
-            std::string text;
-            for (const std::string& item : items)
-                text += (text.empty() ? "" : ",") + item;
-            return "[" + text + "]";
-        };
-        return "{\"asset\":{\"version\":\"2.0\"},\"buffers\":[{\"byteLength\":" +
-               std::to_string(buffer_.size()) + ",\"uri\":\"data:application/octet-stream;base64," +
-               Base64(buffer_) + "\"}],\"bufferViews\":" + list(views_) +
-               ",\"accessors\":" + list(accessors_) + "," + rest + "}";
+    // Writes `name`.gltf with `rest` after the buffers and accessors, and `name`.bin.
+    void Write(const testing_support::TempFolder& folder, const std::string& name,
+               const std::string& rest) const {
+        folder.Write(name + ".bin", buffer_);
+        folder.Write(name + ".gltf", R"({"asset":{"version":"2.0"},"buffers":[{"byteLength":)" +
+                                         std::to_string(buffer_.size()) + R"(,"uri":")" + name +
+                                         R"(.bin"}],"bufferViews":[)" + views_ +
+                                         R"(],"accessors":[)" + accessors_ + "]," + rest + "}");
     }
 
 private:
-    std::string buffer_;
-    std::vector<std::string> views_, accessors_;
+    std::string buffer_, views_, accessors_;
+    int count_ = 0;
 };
 
 // Two triangles in two materials, on a child node turned and moved under its parent.
-std::string TwoMaterialGltf() {
+void WriteTwoMaterialGltf(const testing_support::TempFolder& folder) {
     Gltf g;
-    int positions = g.Floats({0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 1}, "VEC3");
-    int uvs = g.Floats({0, 0, 1, 0, 0, 1, 1, 1}, "VEC2");
-    int first = g.Shorts({0, 1, 2}, "SCALAR");
-    int second = g.Shorts({0, 3, 1}, "SCALAR");
-    auto primitive = [&](int indices, int material) {
-        return "{\"primitives\":[{\"attributes\":{\"POSITION\":" + std::to_string(positions) +
-               ",\"TEXCOORD_0\":" + std::to_string(uvs) +
-               "},\"indices\":" + std::to_string(indices) +
-               ",\"material\":" + std::to_string(material) + "}]}";
-    };
-    return g.Json(
-        "\"scene\":0,\"scenes\":[{\"nodes\":[0]}],\"nodes\":[{\"name\":\"Base Plate\",\"mesh\":0,"
-        "\"translation\":[5,0,-2],\"children\":[1]},{\"name\":\"Arm\",\"mesh\":1,"
-        "\"rotation\":[0,0.7071068,0,0.7071068],\"translation\":[0,3,0],\"scale\":[2,2,2]}],"
-        "\"meshes\":[" +
-        primitive(first, 0) + "," + primitive(second, 1) +
-        "],\"materials\":[{\"name\":\"Red\",\"pbrMetallicRoughness\":{\"baseColorFactor\":"
-        "[1,0,0,1]}},{\"name\":\"Green\",\"pbrMetallicRoughness\":{\"baseColorFactor\":[0,0.5,0,"
-        "1]}}]");
+    g.Add<float>({0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 1}, "VEC3", 3);
+    g.Add<float>({0, 0, 1, 0, 0, 1, 1, 1}, "VEC2", 2);
+    g.Add<uint16_t>({0, 1, 2}, "SCALAR", 1);
+    g.Add<uint16_t>({0, 3, 1}, "SCALAR", 1);
+    g.Write(folder, "two", R"("scene":0,"scenes":[{"nodes":[0]}],
+        "nodes":[{"name":"Base Plate","mesh":0,"translation":[5,0,-2],"children":[1]},
+          {"name":"Arm","mesh":1,"rotation":[0,0.7071068,0,0.7071068],"translation":[0,3,0],
+           "scale":[2,2,2]}],
+        "meshes":[{"primitives":[{"attributes":{"POSITION":0,"TEXCOORD_0":1},"indices":2,"material":0}]},
+          {"primitives":[{"attributes":{"POSITION":0,"TEXCOORD_0":1},"indices":3,"material":1}]}],
+        "materials":[{"name":"Red","pbrMetallicRoughness":{"baseColorFactor":[1,0,0,1]}},
+          {"name":"Green","pbrMetallicRoughness":{"baseColorFactor":[0,0.5,0,1]}}])");
 }
 
 // A column of three vertex rows on two joints: the upper joint bends at times 1 and 2 while
 // the lower one moves and turns.
-std::string SkinnedGltf() {
+void WriteSkinnedGltf(const testing_support::TempFolder& folder) {
     Gltf g;
-    int positions = g.Floats({0, 0, 0, 1, 0, 0, 0, 1, 0, 1, 1, 0, 0, 2, 0, 1, 2, 0}, "VEC3");
-    int indices = g.Shorts({0, 1, 3, 0, 3, 2, 2, 3, 5, 2, 5, 4}, "SCALAR");
-    int joints =
-        g.Shorts({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0}, "VEC4");
-    int weights = g.Floats(
-        {1, 0, 0, 0, 1, 0, 0, 0, 0.4f, 0.6f, 0, 0, 0.7f, 0.3f, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0},
-        "VEC4");
-    int inverseBinds = g.Floats({1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0,  0, 1,  //
-                                 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, -1, 0, 1},
-                                "MAT4");
-    int times = g.Floats({0, 1, 2}, "SCALAR");
-    int bend =
-        g.Floats({0, 0, 0, 1, 0, 0, 0.3826834f, 0.9238795f, 0, 0, 0.7071068f, 0.7071068f}, "VEC4");
-    int turn = g.Floats({0, 0, 0, 1, 0, 0.2588190f, 0, 0.9659258f, 0, 0.5f, 0, 0.8660254f}, "VEC4");
-    int slide = g.Floats({0, 0, 0, 0.5f, 0, 0, 0.5f, 0.5f, 0}, "VEC3");
-    auto channel = [](int sampler, int node, const char* path) {
-        return "{\"sampler\":" + std::to_string(sampler) +
-               ",\"target\":{\"node\":" + std::to_string(node) + ",\"path\":\"" + path + "\"}}";
-    };
-    auto sampler = [&](int output) {
-        return "{\"input\":" + std::to_string(times) + ",\"output\":" + std::to_string(output) +
-               "}";
-    };
-    return g.Json(
-        "\"scene\":0,\"scenes\":[{\"nodes\":[0,1]}],\"nodes\":[{\"name\":\"Column\",\"mesh\":0,"
-        "\"skin\":0},{\"name\":\"Root\",\"children\":[2]},{\"name\":\"Tip\",\"translation\":"
-        "[0,1,0]}],\"skins\":[{\"joints\":[1,2],\"inverseBindMatrices\":" +
-        std::to_string(inverseBinds) +
-        "}],\"meshes\":[{\"primitives\":[{\"attributes\":{"
-        "\"POSITION\":" +
-        std::to_string(positions) + ",\"JOINTS_0\":" + std::to_string(joints) +
-        ",\"WEIGHTS_0\":" + std::to_string(weights) + "},\"indices\":" + std::to_string(indices) +
-        "}]}],\"animations\":[{\"channels\":[" + channel(0, 2, "rotation") + "," +
-        channel(1, 1, "rotation") + "," + channel(2, 1, "translation") + "],\"samplers\":[" +
-        sampler(bend) + "," + sampler(turn) + "," + sampler(slide) + "]}]");
+    g.Add<float>({0, 0, 0, 1, 0, 0, 0, 1, 0, 1, 1, 0, 0, 2, 0, 1, 2, 0}, "VEC3", 3);
+    g.Add<uint16_t>({0, 1, 3, 0, 3, 2, 2, 3, 5, 2, 5, 4}, "SCALAR", 1);
+    g.Add<uint16_t>({0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0},
+                    "VEC4", 4);
+    g.Add<float>(
+        {1, 0, 0, 0, 1, 0, 0, 0, 0.4f, 0.6f, 0, 0, 0.7f, 0.3f, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0},
+        "VEC4", 4);
+    g.Add<float>({1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0,  0, 1,  //
+                  1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, -1, 0, 1},
+                 "MAT4", 16);
+    g.Add<float>({0, 1, 2}, "SCALAR", 1);
+    g.Add<float>({0, 0, 0, 1, 0, 0, 0.3826834f, 0.9238795f, 0, 0, 0.7071068f, 0.7071068f}, "VEC4",
+                 4);
+    g.Add<float>({0, 0, 0, 1, 0, 0.258819f, 0, 0.9659258f, 0, 0.5f, 0, 0.8660254f}, "VEC4", 4);
+    g.Add<float>({0, 0, 0, 0.5f, 0, 0, 0.5f, 0.5f, 0}, "VEC3", 3);
+    g.Write(folder, "skinned", R"("scene":0,"scenes":[{"nodes":[0,1]}],
+        "nodes":[{"name":"Column","mesh":0,"skin":0},{"name":"Root","children":[2]},
+          {"name":"Tip","translation":[0,1,0]}],
+        "skins":[{"joints":[1,2],"inverseBindMatrices":4}],
+        "meshes":[{"primitives":[{"attributes":{"POSITION":0,"JOINTS_0":2,"WEIGHTS_0":3},"indices":1}]}],
+        "animations":[{"channels":[{"sampler":0,"target":{"node":2,"path":"rotation"}},
+            {"sampler":1,"target":{"node":1,"path":"rotation"}},
+            {"sampler":2,"target":{"node":1,"path":"translation"}}],
+          "samplers":[{"input":5,"output":6},{"input":5,"output":7},{"input":5,"output":8}]}])");
 }
 
 constexpr unsigned kSteps = aiProcess_Triangulate | aiProcess_JoinIdenticalVertices;
@@ -177,8 +137,8 @@ protected:
         GlTest::SetUp();
         scene::MaterialTable.clear();
         testing_support::WriteTexturedBox(folder);
-        folder.Write("two.gltf", TwoMaterialGltf());
-        folder.Write("skinned.gltf", SkinnedGltf());
+        WriteTwoMaterialGltf(folder);
+        WriteSkinnedGltf(folder);
     }
     void TearDown() override {
         scene::MaterialTable.clear();
