@@ -82,10 +82,10 @@ private:
         aiMatrix4x4 world = parent * node.mTransformation;
         for (unsigned i = 0; i < node.mNumMeshes; ++i) {
             const aiMesh& mesh = *source_.mMeshes[node.mMeshes[i]];
-            std::string name = UniqueName(OneWord(node.mName.C_Str(), "Object"), names_);
             if ((mesh.mPrimitiveTypes & aiPrimitiveType_TRIANGLE) == 0) {
                 continue;  // points and lines have no faces to draw
             }
+            std::string name = UniqueName(OneWord(node.mName.C_Str(), "Object"), names_);
             if (mesh.HasBones() && !skinned_) {
                 // Skinned vertices are bound in the mesh's own space, not the node's.
                 skinned_ = &mesh;
