@@ -94,9 +94,14 @@ protected:
     }
 
     std::vector<std::string> Environment() const {
-        return {display.environment(),  "WINEPREFIX=" + WinePrefix(),
-                "WINEDEBUG=-all",       "WINEDLLOVERRIDES=mscoree,mshtml=",
-                "SDL_AUDIODRIVER=disk", "SDL_DISKAUDIOFILE=sound.raw"};
+        // The test tier sets SDL's offscreen driver, which has no OpenGL on Windows.
+        return {display.environment(),
+                "SDL_VIDEODRIVER=windows",
+                "WINEPREFIX=" + WinePrefix(),
+                "WINEDEBUG=-all",
+                "WINEDLLOVERRIDES=mscoree,mshtml=",
+                "SDL_AUDIODRIVER=disk",
+                "SDL_DISKAUDIOFILE=sound.raw"};
     }
 
     // The log with Windows line ends turned into plain ones.
