@@ -14,8 +14,10 @@ namespace {
 
 // The mouse's offset from the window centre turns the camera; the cursor goes back.
 void MouseLook(scene::Camera& camera, float seconds) {
-    float dx = static_cast<float>(window.windowCentreX - input.mouseX);
-    float dy = static_cast<float>(window.windowCentreY - input.mouseY);
+    int offsetX, offsetY;
+    MouseOffset(offsetX, offsetY);
+    float dx = static_cast<float>(offsetX);
+    float dy = static_cast<float>(offsetY);
     float scale = static_cast<float>(console::settings.mouse_Sensitivity) * 10.0f * seconds;
     camera.heading -= dx * scale * console::settings.mouse_FactorX;
     camera.pitch -= dy * scale * console::settings.mouse_FactorY;

@@ -11,10 +11,18 @@ Input input;
 
 namespace {
 
+void PutCursorAt(int clientX, int clientY) {
+    window.cursorCentred = platform::WarpCursor(clientX, clientY);
+    if (window.cursorCentred) {
+        input.mouseX = clientX;
+        input.mouseY = clientY;
+    }
+}
+
 void CentreCursor() {
     int width, height;
     platform::GetClientSize(width, height);
-    platform::WarpCursor(width / 2, height / 2);
+    PutCursorAt(width / 2, height / 2);
 }
 
 }  // namespace
@@ -80,7 +88,15 @@ bool KeyPressed(int virtualKey) {
 }
 
 void RecentreCursor() {
-    platform::WarpCursor(window.windowCentreX, window.windowCentreY);
+    PutCursorAt(window.windowCentreX, window.windowCentreY);
+}
+
+void MouseOffset(int& dx, int& dy) {
+    dx = dy = 0;
+    if (window.cursorCentred && platform::HasInputFocus()) {
+        dx = window.windowCentreX - input.mouseX;
+        dy = window.windowCentreY - input.mouseY;
+    }
 }
 
 }  // namespace app

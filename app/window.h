@@ -14,6 +14,8 @@ struct Window {
     bool windowActive = true;
     int windowCentreX = 0;
     int windowCentreY = 0;
+    // Whether the cursor was brought back to the centre after the mouse was last read.
+    bool cursorCentred = false;
 };
 
 // The keys held, the last key and character of the message queue, those taken by the
@@ -37,5 +39,8 @@ bool KeyDown(int virtualKey);
 void BeginInputStep();
 bool KeyPressed(int virtualKey);
 void RecentreCursor();
+// The cursor's offset from the window centre since it was last brought back there; none
+// while the window lacks the input focus, as the cursor then cannot be brought back.
+void MouseOffset(int& dx, int& dy);
 
 }  // namespace app

@@ -60,4 +60,26 @@ TEST_F(RecordThenPlay, FlownKeysPlayBackAlongTheFlight) {
     EXPECT_FLOAT_EQ(replay.position.z, production::show.cameraPath[0].z);
 }
 
+// The offscreen window never has the input focus, so the cursor cannot be brought back
+// to its centre: the mouse, resting at the corner, must not turn the view.
+TEST_F(RecordThenPlay, AFlightWithoutFocusKeepsTheStartingView) {
+    UseVirtualClock();
+    app::StartUp();
+    PostMessage(WM_MOUSEMOVE, 0, MakeLParam(0, 0));
+    for (int frame = 0; frame < 80; ++frame) {
+        clock.Advance(500);
+        ASSERT_TRUE(app::LoopPass());
+    }
+    app::ShutDown();
+    UseClock(nullptr);
+
+    production::show.cameraPath.clear();
+    production::LoadCameraPath("Campath1.vcp");
+    ASSERT_GE(production::show.cameraPath.size(), 3u);
+    for (const production::CameraKey& key : production::show.cameraPath) {
+        EXPECT_EQ(key.heading, 0.0f);
+        EXPECT_EQ(key.pitch, 0.0f);
+    }
+}
+
 }  // namespace
