@@ -3,9 +3,9 @@
 
 #include <cstdio>
 
+#include "app/free_flight.h"
 #include "app/window.h"
 #include "console/config.h"
-#include "console/console_drawing.h"
 #include "console/console_screen.h"
 #include "console/log.h"
 #include "console/settings.h"
@@ -14,51 +14,49 @@
 #include "production/camera_path.h"
 #include "production/captions.h"
 #include "production/frame_composition.h"
+#include "production/overlay.h"
 #include "production/production.h"
 #include "production/schedule.h"
-#include "render/font.h"
+#include "production/show.h"
+#include "render/console_drawing.h"
+#include "render/display.h"
 #include "render/frame_stats.h"
 #include "render/overlay.h"
 #include "render/renderer.h"
 
 namespace app {
 
-int quitRequested = 0;
-int audioState = 0;
-float animationTime = 0.0f;
-int64_t startStamp = 0;
-int exitCode = 0;
-
-Timer frameTimer;
-Timer cameraTimer;
-Timer scheduleTimer;
-Timer fpsTimer;
+Run run;
 
 using console::settings;
-using render::frameStats;
+
+void ConnectLayers() {
+    production::show.endRun = [] { run.quitRequested = 1; };
+}
 
 void StartUp() {
+    ConnectLayers();
     console::StartLog("Torvan.log");
     console::LoadConfig("Torvane.cfg");
     render::renderer.Start(settings.display_Width, settings.display_Height, settings.display_Depth,
                            settings.display_Fullscreen);
     render::BuildUnitQuad();
     production::BuildCaptions();
-    render::ShowLoadingScreen();
-    console::LoadConsoleBackground();
-    render::ConsoleFont.SetUp("Data\\textures\\font\\AntiAlias\\LC_B");
+    production::ShowLoadingScreen();
+    render::LoadConsoleBackground();
+    render::display.ConsoleFont.SetUp("Data\\textures\\font\\AntiAlias\\LC_B");
     console::console.slideSpeed = 400.0f;
     InitTimer();
     console::Print("Time system started...");
     production::LoadProduction();
-    frameStats.fpsText.assign(100, '\0');
-    frameStats.trianglesPerSecondText.assign(100, '\0');
-    startStamp = TimeStamp();
+    render::display.frameStats.fpsText.assign(100, '\0');
+    render::display.frameStats.trianglesPerSecondText.assign(100, '\0');
+    run.startStamp = TimeStamp();
     InitTimer();
-    fpsTimer.Start();
-    cameraTimer.Start();
-    frameTimer.Start();
-    scheduleTimer.Start();
+    run.fpsTimer.Start();
+    run.cameraTimer.Start();
+    run.frameTimer.Start();
+    run.scheduleTimer.Start();
     console::Print("Start main game loop...");
     console::console.open = false;
     console::console.height = 0.0f;
@@ -70,14 +68,14 @@ namespace {
 // releases the audio; the release at shutdown is then harmless.
 void StartAudioWithPartOne() {
     using namespace platform;
-    if (production::partIndex != 1 || audioState != 1) {
+    if (production::show.partIndex != 1 || production::show.audioState != 1) {
         return;
     }
-    audioState = 2;
-    if (!BASS_StreamPlay(production::voiceStream, false, 0)) {
+    production::show.audioState = 2;
+    if (!BASS_StreamPlay(production::show.voiceStream, false, 0)) {
         console::Print("Can't play voice file. " + console::IntToString(BASS_ErrorGetCode()));
     }
-    if (!BASS_MusicPlay(production::musicModule)) {
+    if (!BASS_MusicPlay(production::show.musicModule)) {
         console::Print("Can't play music the file");
         BASS_Free();
     }
@@ -88,35 +86,35 @@ void StartAudioWithPartOne() {
 bool Frame() {
     if (KeyDown(platform::VK_ESCAPE)) {
         console::Print("<Esc> pressed, ok guys, goto exit!");
-        quitRequested = 1;
+        run.quitRequested = 1;
         return false;
     }
-    int64_t dt = frameTimer.Update();
-    frameTimer.Start();
-    if (cameraMode == 1) {
-        console::ConsoleInput(dt);
+    int64_t dt = run.frameTimer.Update();
+    run.frameTimer.Start();
+    if (console::cameraMode == 1) {
+        ConsoleInput(dt);
     }
-    production::mainScene.UpdateAnimation(dt);
+    production::show.mainScene.UpdateAnimation(dt);
     console::UpdateConsole(dt);
     production::AdvanceCaptions(dt);
     production::DrawFrame();
-    frameStats.triangleTotal += frameStats.trianglesThisFrame;
-    cameraTimer.Update();
+    render::display.frameStats.triangleTotal += render::display.frameStats.trianglesThisFrame;
+    run.cameraTimer.Update();
     StartAudioWithPartOne();
-    if (cameraMode == 2) {
-        production::PlayCameraPath(cameraTimer.elapsed, production::camera);
+    if (console::cameraMode == 2) {
+        production::PlayCameraPath(run.cameraTimer.elapsed, production::show.camera);
     }
-    if (cameraTimer.elapsed > 10000 && cameraMode == 1) {
-        production::RecordCameraKey(production::camera);
-        cameraTimer.Start();
+    if (run.cameraTimer.elapsed > 10000 && console::cameraMode == 1) {
+        production::RecordCameraKey(production::show.camera);
+        run.cameraTimer.Start();
     }
-    production::RunSchedule(scheduleTimer.Update());
-    if (frameStats.frameCount % 50 == 0) {
-        render::UpdateFrameStats(fpsTimer.Update());
-        fpsTimer.Start();
+    production::RunSchedule(run.scheduleTimer.Update());
+    if (render::display.frameStats.frameCount % 50 == 0) {
+        render::UpdateFrameStats(run.fpsTimer.Update());
+        run.fpsTimer.Start();
     }
-    frameStats.frameCount += 1;
-    animationTime += 1.0f / frameStats.framesPerSecond;
+    render::display.frameStats.frameCount += 1;
+    production::show.animationTime += 1.0f / render::display.frameStats.framesPerSecond;
     return true;
 }
 
@@ -124,40 +122,40 @@ bool LoopPass() {
     platform::Message message;
     if (platform::PeekMessage(message)) {
         if (message.message == platform::WM_QUIT) {
-            exitCode = static_cast<int>(message.wParam);
-            quitRequested = 1;
+            run.exitCode = static_cast<int>(message.wParam);
+            run.quitRequested = 1;
             return false;
         }
         WindowProc(message);
         return true;
     }
-    if (windowActive) {
-        return Frame() && quitRequested == 0;
+    if (window.windowActive) {
+        return Frame() && run.quitRequested == 0;
     }
     return true;
 }
 
 void ShutDown() {
-    if (cameraMode == 1 && production::cameraRecordFile) {
-        std::fclose(production::cameraRecordFile);
-        production::cameraRecordFile = nullptr;
+    if (console::cameraMode == 1 && production::show.cameraRecordFile) {
+        std::fclose(production::show.cameraRecordFile);
+        production::show.cameraRecordFile = nullptr;
     }
-    float seconds = static_cast<float>(TimeStamp() - startStamp) / 10000.0f;
+    float seconds = static_cast<float>(TimeStamp() - run.startStamp) / 10000.0f;
     console::Print("Work time: " + console::FloatToString(seconds) + " seconds");
-    if (audioState != 0) {
+    if (production::show.audioState != 0) {
         platform::BASS_Free();
     }
-    KillWindow();
+    render::KillWindow();
     console::Print("Torvane shut down...");
 }
 
 int RunProgram() {
     platform::InstallCloseSignals();
     StartUp();
-    while (quitRequested == 0 && LoopPass()) {
+    while (run.quitRequested == 0 && LoopPass()) {
     }
     ShutDown();
-    return exitCode;
+    return run.exitCode;
 }
 
 }  // namespace app

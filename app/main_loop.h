@@ -8,21 +8,23 @@
 
 namespace app {
 
-// 1 records the camera path (free camera and console), 2 plays it back.
-// Each program's entry point defines it; nothing changes it at run time.
-extern const int cameraMode;
+// The run: whether it is to end and with which code, when it started, the four timers
+// and the counter frequency they divide by.
+struct Run {
+    int quitRequested = 0;
+    int64_t startStamp = 0;
+    int exitCode = 0;
+    Timer frameTimer;
+    Timer cameraTimer;
+    Timer scheduleTimer;
+    Timer fpsTimer;
+    int64_t performanceFrequency = 1;
+};
 
-extern int quitRequested;
-extern int audioState;
-extern float animationTime;
-extern int64_t startStamp;
-extern int exitCode;
+extern Run run;
 
-extern Timer frameTimer;
-extern Timer cameraTimer;
-extern Timer scheduleTimer;
-extern Timer fpsTimer;
-
+// Hands the lower layers what they call back into the program: the end of the run.
+void ConnectLayers();
 void StartUp();
 // Takes and dispatches one message, or makes one frame when none waits and the
 // window is active. False once the loop is to end.

@@ -1,7 +1,8 @@
 // The presentation: plays the camera path.
 #include "app/main_loop.h"
+#include "console/settings.h"
 
-const int app::cameraMode = 2;
+const int console::cameraMode = 2;
 
 int main() {
     return app::RunProgram();

@@ -7,8 +7,6 @@ namespace app {
 
 constexpr int64_t kTicksPerSecond = 10000;
 
-extern int64_t performanceFrequency;
-
 struct Timer {
     int64_t start = 0;
     int64_t elapsed = 0;

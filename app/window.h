@@ -1,35 +1,37 @@
-// The program's window: creation and release of the window and its OpenGL context,
-// the projection on resize, the fixed GL state, and the window procedure that keeps
-// the key, mouse and activity state the rest of the program polls.
+// The window procedure and the key, mouse and activity state the rest of the program
+// polls.
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "platform/messages.h"
 
 namespace app {
 
-extern bool fullscreen;
-extern bool windowActive;
-extern uint8_t keyDown[256];
-extern int lastKey;
-extern uint8_t lastChar;
-extern int pressedKey;
-extern uint8_t typedChar;
-extern int mouseX;
-extern int mouseY;
-extern int windowCentreX;
-extern int windowCentreY;
-extern int screenWidth;
-extern int screenHeight;
+// Whether the window is in front and not minimised, and its centre, where the free
+// camera's mouse look keeps the cursor.
+struct Window {
+    bool windowActive = true;
+    int windowCentreX = 0;
+    int windowCentreY = 0;
+    // Whether the cursor was brought back to the centre after the mouse was last read.
+    bool cursorCentred = false;
+};
 
-void SetVideoMode(int width, int height, int depth, bool fullscreenRequested);
-bool CreateGLWindow(const std::string& title, int width, int height, int depth,
-                    bool fullscreenRequested);
-void KillWindow();
-void ResizeScene(int width, int height);
-bool InitGLState();
+// The keys held, the last key and character of the message queue, those taken by the
+// current input step, and the mouse position.
+struct Input {
+    uint8_t keyDown[256] = {};
+    int lastKey = 0;
+    uint8_t lastChar = 0;
+    int pressedKey = 0;
+    uint8_t typedChar = 0;
+    int mouseX = 0;
+    int mouseY = 0;
+};
+
+extern Window window;
+extern Input input;
 
 int64_t WindowProc(const platform::Message& message);
 
@@ -40,6 +42,5 @@ void RecentreCursor();
 // The cursor's offset from the window centre since it was last brought back there; none
 // while the window lacks the input focus, as the cursor then cannot be brought back.
 void MouseOffset(int& dx, int& dy);
-void SwapScreenBuffers();
 
 }  // namespace app

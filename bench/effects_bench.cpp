@@ -16,6 +16,7 @@
 #include "effects/particle_system.h"
 #include "effects/shadows.h"
 #include "platform/clock.h"
+#include "scene/drawing.h"
 #include "scene/material.h"
 #include "scene/mesh_drawing.h"
 #include "scene/scene.h"
@@ -82,8 +83,8 @@ scene::Mesh WavyGrid(int side, float spacing) {
 
 // A 64 × 64 fire sprite with alpha, as the fire material's image is.
 int32_t FireMaterial() {
-    scene::MaterialTable.emplace_back();
-    render::Texture& texture = scene::MaterialTable.back().diffuseMap;
+    scene::drawing.MaterialTable.emplace_back();
+    render::Texture& texture = scene::drawing.MaterialTable.back().diffuseMap;
     texture.SetWidth(64);
     texture.SetHeight(64);
     for (size_t i = 0; i < texture.pixels.size(); ++i) {
@@ -91,7 +92,7 @@ int32_t FireMaterial() {
     }
     texture.depth = 32;
     texture.Upload();
-    return static_cast<int32_t>(scene::MaterialTable.size()) - 1;
+    return static_cast<int32_t>(scene::drawing.MaterialTable.size()) - 1;
 }
 
 void View(const Vector& eye, const Vector& target) {
@@ -137,7 +138,7 @@ void ShadowCost() {
     lit.meshes.push_back(WavyGrid(100, 4.0f));
     lit.objects.emplace_back();
     lit.objects.back().meshIndex = 0;
-    production::Light light;
+    scene::Light light;
     light.SetPosition(Vector(-300, 80, 0, 1));
     lit.lights.push_back(light);
     View(Vector(0, 150, 300), Vector(0, 0, 0));
@@ -155,7 +156,7 @@ void ShadowCost() {
 
 int main() {
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    if (!app::CreateGLWindow("effects bench", 640, 480, 32, false)) {
+    if (!render::CreateGLWindow("effects bench", 640, 480, 32, false)) {
         std::fprintf(stderr, "no OpenGL context\n");
         return 1;
     }
@@ -164,7 +165,7 @@ int main() {
     Report("fires (10 x 30 + 1 x 1000 particles, update and draw)", FireCost(clock));
     ShadowCost();
     platform::UseClock(nullptr);
-    scene::MaterialTable.clear();
-    app::KillWindow();
+    scene::drawing.MaterialTable.clear();
+    render::KillWindow();
     return 0;
 }

@@ -4,11 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "app/window.h"
 #include "console/log.h"
 #include "console/settings.h"
 #include "platform/messages.h"
-#include "production/production.h"
 
 namespace console {
 namespace {
@@ -56,65 +54,7 @@ void PageDown() {
     }
 }
 
-// The mouse's offset from the window centre turns the camera; the cursor goes back.
-void MouseLook(scene::Camera& camera, float seconds) {
-    int offsetX, offsetY;
-    app::MouseOffset(offsetX, offsetY);
-    float dx = static_cast<float>(offsetX);
-    float dy = static_cast<float>(offsetY);
-    float scale = static_cast<float>(settings.mouse_Sensitivity) * 10.0f * seconds;
-    camera.heading -= dx * scale * settings.mouse_FactorX;
-    camera.pitch -= dy * scale * settings.mouse_FactorY;
-    if (camera.pitch > 89.0f) {
-        camera.pitch = 89.0f;
-    }
-    if (camera.pitch < -89.0f) {
-        camera.pitch = -89.0f;
-    }
-    app::RecentreCursor();
-}
-
 }  // namespace
-
-void FlyCamera(scene::Camera& camera, float seconds) {
-    scene::Vector move(0, 0, 0);
-    scene::Vector side = camera.forward.Cross(camera.up);
-    if (app::KeyDown('W')) {
-        move = move + camera.forward;
-    }
-    if (app::KeyDown('S')) {
-        move = move - camera.forward;
-    }
-    if (app::KeyDown('D')) {
-        move = move + side;
-    }
-    if (app::KeyDown('A')) {
-        move = move - side;
-    }
-    float length = move.Length();
-    if (length != 0.0f) {
-        move = move * (1.0f / length);
-    }
-    scene::Vector step = move * (settings.camera_Speed * seconds);
-    camera.position.x += step.x;
-    camera.position.y += step.y;
-    camera.position.z += step.z;
-}
-
-void ConsoleInput(int64_t ticks) {
-    float seconds = static_cast<float>(ticks) * 0.0001f;
-    app::BeginInputStep();
-    MouseLook(production::camera, seconds);
-    if (app::KeyPressed(platform::VK_OEM_3)) {
-        console.open = !console.open;
-        return;
-    }
-    if (!console.open) {
-        FlyCamera(production::camera, seconds);
-        return;
-    }
-    HandleConsoleKey(app::pressedKey, app::typedChar);
-}
 
 void UpdateConsole(int64_t ticks) {
     float step = static_cast<float>(ticks) * console.slideSpeed * 0.0001f;

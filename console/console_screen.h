@@ -4,15 +4,10 @@
 
 #include <cstdint>
 
-#include "scene/camera.h"
-
 namespace console {
 
 constexpr float kConsoleOpenHeight = 240.0f;
 
-// The recording variant's input step: mouse look, the console key, then either the
-// free camera's flight (console closed) or the console's keys (open).
-void ConsoleInput(int64_t ticks);
 // Slides the console towards open or closed by `ticks` of 1/10000 s.
 void UpdateConsole(int64_t ticks);
 // One key of the open console: history, Enter, Backspace, paging, Tab, or a typed
@@ -20,7 +15,4 @@ void UpdateConsole(int64_t ticks);
 void HandleConsoleKey(int key, uint8_t typedChar);
 // Completes the input line from the console variable names.
 void Autocomplete();
-// Moves the camera by W/A/S/D at camera_Speed for `seconds`.
-void FlyCamera(scene::Camera& camera, float seconds);
-
 }  // namespace console

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "console/log.h"
+#include "console/texts_1251.h"
 
 namespace console {
 
@@ -133,9 +134,7 @@ void Execute(const std::string& line) {
     AddHistory(line);
     int index = FindVariable(tokens[0]);
     if (index < 0) {
-        Print("Error! \"" + line +
-              "\" is unknow command (\xed\xe5\xe8\xe7\xe2\xe5\xf1\xf2\xed\xe0\xff "
-              "\xea\xee\xec\xec\xe0\xed\xe4\xe0)");
+        Print("Error! \"" + line + "\" is unknow command (" + cp1251::kUnknownCommand + ")");
         return;
     }
     const ConsoleVariable& variable = variables[index];

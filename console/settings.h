@@ -32,6 +32,10 @@ struct Settings {
 
 extern Settings settings;
 
+// The program variant: 1 records the camera path (free camera and console), 2 plays it
+// back. Each program's entry point defines it; nothing changes it at run time.
+extern const int cameraMode;
+
 enum VariableType : int { kInteger = 0, kBool = 1, kFloat = 2, kCommand = 3 };
 
 struct ConsoleVariable {

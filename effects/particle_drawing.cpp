@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "effects/particle_system.h"
-#include "render/frame_stats.h"
+#include "render/display.h"
 #include "scene/material.h"
 #include "scene/matrix.h"
 #include "scene/mesh_drawing.h"
@@ -80,7 +80,7 @@ void DrawQuad(const Particle& particle, const Vector& centre) {
                    centre.y + corner.sine * particle.size.y, centre.z);
     }
     glEnd();
-    render::frameStats.trianglesThisFrame += 1;
+    render::display.frameStats.trianglesThisFrame += 1;
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "effects/particle_modifiers.h"
 #include "effects/random01.h"
 #include "platform/clock.h"
+#include "scene/drawing.h"
 #include "scene/material.h"
 #include "scene/mesh.h"
 
@@ -26,7 +27,7 @@ Vector RandomAround(const Vector& base, const Vector& random) {
 }
 
 void ReportMaterial(int32_t material) {
-    if (material < 0 || static_cast<size_t>(material) >= scene::MaterialTable.size()) {
+    if (material < 0 || static_cast<size_t>(material) >= scene::drawing.MaterialTable.size()) {
         console::Print("Particle material " + console::IntToString(material) +
                        " is not in the material table; the default material is drawn");
     }

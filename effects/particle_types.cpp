@@ -4,6 +4,7 @@
 #include "console/log.h"
 #include "effects/particle_modifiers.h"
 #include "effects/particle_system.h"
+#include "scene/drawing.h"
 #include "scene/material.h"
 
 namespace effects {
@@ -60,7 +61,7 @@ const ParticleType* FindType(const std::string& name) {
 
 // The materials loaded last, in load order; null when there are too few of them.
 std::shared_ptr<ParticleModifier> MakeFlipBook() {
-    int32_t loaded = static_cast<int32_t>(scene::MaterialTable.size());
+    int32_t loaded = static_cast<int32_t>(scene::drawing.MaterialTable.size());
     if (loaded < kFlipBookFrames) {
         console::Print("Particle type blast needs " + console::IntToString(kFlipBookFrames) +
                        " materials, only " + console::IntToString(loaded) +

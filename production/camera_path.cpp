@@ -1,14 +1,12 @@
 // Loading, playing and recording the camera path.
 #include "production/camera_path.h"
+#include "production/show.h"
 
 #include <cstring>
 
 #include "platform/files.h"
 
 namespace production {
-
-std::vector<CameraKey> cameraPath;
-FILE* cameraRecordFile = nullptr;
 
 namespace {
 
@@ -73,20 +71,20 @@ void LoadCameraPath(const std::string& fileName) {
     }
     uint8_t record[kCameraRecordSize];
     while (std::fread(record, 1, kCameraRecordSize, file) == kCameraRecordSize) {
-        cameraPath.push_back(DecodeCameraKey(record));
+        show.cameraPath.push_back(DecodeCameraKey(record));
     }
     std::fclose(file);
 }
 
 void PlayCameraPath(int64_t t, scene::Camera& camera) {
     int64_t i = t / 10000;
-    if (i < 0 || i + 4 > static_cast<int64_t>(cameraPath.size())) {
+    if (i < 0 || i + 4 > static_cast<int64_t>(show.cameraPath.size())) {
         return;
     }
     float f = static_cast<float>(t % 10000) * 0.0001f;
-    const CameraKey& k0 = cameraPath[i];
-    const CameraKey& k1 = cameraPath[i + 1];
-    const CameraKey& k2 = cameraPath[i + 2];
+    const CameraKey& k0 = show.cameraPath[i];
+    const CameraKey& k1 = show.cameraPath[i + 1];
+    const CameraKey& k2 = show.cameraPath[i + 2];
     camera.position.x = Parabola(k0.x, k1.x, k2.x, f);
     camera.position.y = Parabola(k0.y, k1.y, k2.y, f);
     camera.position.z = Parabola(k0.z, k1.z, k2.z, f);
@@ -95,14 +93,14 @@ void PlayCameraPath(int64_t t, scene::Camera& camera) {
 }
 
 void RecordCameraKey(const scene::Camera& camera) {
-    if (!cameraRecordFile) {
+    if (!show.cameraRecordFile) {
         return;
     }
     CameraKey key{camera.position.x, camera.position.y, camera.position.z,
                   camera.position.w, camera.heading,    camera.pitch};
     uint8_t record[kCameraRecordSize];
     EncodeCameraKey(key, record);
-    std::fwrite(record, 1, kCameraRecordSize, cameraRecordFile);
+    std::fwrite(record, 1, kCameraRecordSize, show.cameraRecordFile);
 }
 
 }  // namespace production

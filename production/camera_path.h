@@ -22,14 +22,12 @@ struct CameraKey {
 
 constexpr size_t kCameraRecordSize = 28;
 
-extern std::vector<CameraKey> cameraPath;
-extern FILE* cameraRecordFile;
-
-// Appends every whole record of the file to `cameraPath`; a short last record is left out.
+// Appends every whole record of the file to the show's `cameraPath`; a short last record is left
+// out.
 void LoadCameraPath(const std::string& fileName);
 // Places `camera` on the path at `t` ticks; past the last whole interval it stays put.
 void PlayCameraPath(int64_t t, scene::Camera& camera);
-// Writes the camera as one record to `cameraRecordFile`.
+// Writes the camera as one record to the show's `cameraRecordFile`.
 void RecordCameraKey(const scene::Camera& camera);
 
 // The 28 bytes of one record, and back.

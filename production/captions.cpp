@@ -1,19 +1,8 @@
 // Captions and title images: the fixed tables and their timing.
 #include "production/captions.h"
+#include "production/show.h"
 
 namespace production {
-
-std::vector<Caption> captions;
-size_t captionIndex = 0;
-scene::Vector captionColor(0.0f, 0.0f, 0.0f);
-
-std::vector<TitleImage> titleImages;
-size_t titleIndex = 0;
-const render::Texture* titleImage = nullptr;
-int32_t titlePosition[2] = {0, 0};
-scene::Vector titleColor(1.0f, 1.0f, 1.0f);
-
-std::array<render::Texture, 7> titleTextures;
 
 namespace {
 
@@ -93,30 +82,30 @@ scene::Vector Blend(const scene::Vector& from, const scene::Vector& to, float f)
 }
 
 void ShowEntry(const TitleImage& entry, float f) {
-    titleColor = Blend(entry.colorStart, entry.colorEnd, f);
-    titlePosition[0] = static_cast<int32_t>(entry.x0 + (entry.x1 - entry.x0) * f);
-    titlePosition[1] = static_cast<int32_t>(entry.y0 + (entry.y1 - entry.y0) * f);
-    titleImage = entry.image;
+    show.titleColor = Blend(entry.colorStart, entry.colorEnd, f);
+    show.titlePosition[0] = static_cast<int32_t>(entry.x0 + (entry.x1 - entry.x0) * f);
+    show.titlePosition[1] = static_cast<int32_t>(entry.y0 + (entry.y1 - entry.y0) * f);
+    show.titleImage = entry.image;
 }
 
 void AdvanceCaption(float dt) {
-    if (captionIndex >= captions.size()) {
+    if (show.captionIndex >= show.captions.size()) {
         return;
     }
-    Caption& caption = captions[captionIndex];
+    Caption& caption = show.captions[show.captionIndex];
     caption.elapsed += dt;
     if (caption.elapsed > caption.duration) {
-        ++captionIndex;
+        ++show.captionIndex;
     } else {
-        captionColor = scene::Vector(1.0f, 1.0f, 1.0f);
+        show.captionColor = scene::Vector(1.0f, 1.0f, 1.0f);
     }
 }
 
 void AdvanceTitle(float dt) {
-    if (titleIndex >= titleImages.size()) {
+    if (show.titleIndex >= show.titleImages.size()) {
         return;
     }
-    TitleImage& entry = titleImages[titleIndex];
+    TitleImage& entry = show.titleImages[show.titleIndex];
     entry.elapsed += dt;
     if (entry.duration - entry.elapsed < 0.0f) {
         NextTitleImage();
@@ -129,27 +118,27 @@ void AdvanceTitle(float dt) {
 }  // namespace
 
 void BuildCaptions() {
-    for (size_t i = 0; i < titleTextures.size(); ++i) {
-        titleTextures[i] = render::Texture();
-        titleTextures[i].Load(kTitleFiles[i]);
+    for (size_t i = 0; i < show.titleTextures.size(); ++i) {
+        show.titleTextures[i] = render::Texture();
+        show.titleTextures[i].Load(kTitleFiles[i]);
     }
-    titleImages.clear();
+    show.titleImages.clear();
     for (const TitleRow& row : kTitleRows) {
-        titleImages.push_back({0.0f, row.duration, Grey(row.colorStart), Grey(row.colorEnd),
-                               &titleTextures[static_cast<size_t>(row.picture)], kTitleX, kTitleX,
-                               row.y0, row.y1});
+        show.titleImages.push_back({0.0f, row.duration, Grey(row.colorStart), Grey(row.colorEnd),
+                                    &show.titleTextures[static_cast<size_t>(row.picture)], kTitleX,
+                                    kTitleX, row.y0, row.y1});
     }
-    captions.clear();
+    show.captions.clear();
     for (const CaptionRow& row : kCaptionRows) {
-        captions.push_back({row.duration, 0.0f, row.text});
+        show.captions.push_back({row.duration, 0.0f, row.text});
     }
-    captionIndex = 0;
-    captionColor = scene::Vector(0.0f, 0.0f, 0.0f);
-    titleIndex = 0;
-    titleImage = titleImages[0].image;
-    titlePosition[0] = 70;
-    titlePosition[1] = 180;
-    titleColor = scene::Vector(1.0f, 1.0f, 1.0f);
+    show.captionIndex = 0;
+    show.captionColor = scene::Vector(0.0f, 0.0f, 0.0f);
+    show.titleIndex = 0;
+    show.titleImage = show.titleImages[0].image;
+    show.titlePosition[0] = 70;
+    show.titlePosition[1] = 180;
+    show.titleColor = scene::Vector(1.0f, 1.0f, 1.0f);
 }
 
 void AdvanceCaptions(int64_t ticks) {
@@ -159,24 +148,24 @@ void AdvanceCaptions(int64_t ticks) {
 }
 
 void NextTitleImage() {
-    if (titleIndex >= titleImages.size()) {
+    if (show.titleIndex >= show.titleImages.size()) {
         return;
     }
-    ++titleIndex;
-    if (titleIndex >= titleImages.size()) {
-        titleImage = nullptr;
+    ++show.titleIndex;
+    if (show.titleIndex >= show.titleImages.size()) {
+        show.titleImage = nullptr;
         return;
     }
-    const TitleImage& entry = titleImages[titleIndex];
-    titleColor = entry.colorStart;
-    titlePosition[0] = static_cast<int32_t>(entry.x0);
-    titlePosition[1] = static_cast<int32_t>(entry.y0);
-    titleImage = entry.image;
+    const TitleImage& entry = show.titleImages[show.titleIndex];
+    show.titleColor = entry.colorStart;
+    show.titlePosition[0] = static_cast<int32_t>(entry.x0);
+    show.titlePosition[1] = static_cast<int32_t>(entry.y0);
+    show.titleImage = entry.image;
 }
 
 const std::string& CurrentCaption() {
     static const std::string none;
-    return captionIndex < captions.size() ? captions[captionIndex].text : none;
+    return show.captionIndex < show.captions.size() ? show.captions[show.captionIndex].text : none;
 }
 
 }  // namespace production

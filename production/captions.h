@@ -29,22 +29,6 @@ struct TitleImage {
     float y0, y1;
 };
 
-extern std::vector<Caption> captions;
-extern size_t captionIndex;
-// What the overlay draws the caption text with; black until the first frame.
-extern scene::Vector captionColor;
-
-extern std::vector<TitleImage> titleImages;
-extern size_t titleIndex;
-// The overlay's current title image (null once the sequence is over), its top-left
-// corner in pixels of the 640 × 480 overlay, and its colour.
-extern const render::Texture* titleImage;
-extern int32_t titlePosition[2];
-extern scene::Vector titleColor;
-
-// The seven pictures, each loaded once, in order of first appearance.
-extern std::array<render::Texture, 7> titleTextures;
-
 // Loads the title pictures and fills both tables; the loading image is current.
 void BuildCaptions();
 // Advances both sequences by a frame of `ticks` (1/10000 s).

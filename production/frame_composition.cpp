@@ -6,27 +6,28 @@
 
 #include <cmath>
 
-#include "app/main_loop.h"
-#include "app/window.h"
 #include "effects/shadows.h"
+#include "platform/window.h"
+#include "production/content.h"
+#include "production/overlay.h"
 #include "production/production.h"
 #include "production/schedule.h"
-#include "render/overlay.h"
-#include "render/triangle_batches.h"
+#include "scene/drawing.h"
 #include "scene/mesh_drawing.h"
 #include "scene/scene_drawing.h"
+#include "scene/triangle_batches.h"
 
 namespace production {
 namespace {
 
 using scene::Vector;
 
-// The height of the key room's water surface, mirrored about by the reflection.
-constexpr float kMirrorOffset = 29.4965f;  // twice y = 14.74825
+// The room is mirrored in the water plane: flipped, then raised by twice its height.
+constexpr float kMirrorOffset = 2.0f * content::kWaterLevel;
 constexpr float kGlowFlareLimit = 60.0f;
 
 Vector Eye() {
-    return camera.position;
+    return show.camera.position;
 }
 
 // Sizes the system's first particle in proportion to its distance, so the flare keeps
@@ -44,7 +45,7 @@ void SizeFlare(effects::ParticleSystem& system, float limit) {
 }
 
 // The flare of the scene's light: its last particle system placed on the light.
-void DrawLightFlare(scene::Scene& scene) {
+void DrawLightFlare(ShowScene& scene) {
     if (scene.particleSystems.empty() || scene.lights.empty()) {
         return;
     }
@@ -63,34 +64,34 @@ void ApplyLight(scene::Scene& scene, size_t index) {
 }
 
 void DrawMainScene() {
-    ApplyLight(mainScene, 0);
-    ApplyLight(mainScene, 1);
-    scene::DrawScene(mainScene);
+    ApplyLight(show.mainScene, 0);
+    ApplyLight(show.mainScene, 1);
+    scene::DrawScene(show.mainScene);
 }
 
 void DrawHall() {
-    if (!hallScene.lights.empty()) {
-        hallScene.lights[0].SetPosition(Eye() + Vector(600, 50, 0));
-        hallScene.lights[0].Apply();
+    if (!show.hallScene.lights.empty()) {
+        show.hallScene.lights[0].SetPosition(Eye() + Vector(600, 50, 0));
+        show.hallScene.lights[0].Apply();
     }
-    scene::DrawScene(hallScene);
-    effects::DrawShadows(hallScene);
-    DrawLightFlare(hallScene);
+    scene::DrawScene(show.hallScene);
+    effects::DrawShadows(show.hallScene);
+    DrawLightFlare(show.hallScene);
 }
 
 void DrawWood() {
-    ApplyLight(mainScene, 0);
-    scene::DrawScene(woodScene);
+    ApplyLight(show.mainScene, 0);
+    scene::DrawScene(show.woodScene);
 }
 
 // The mesh of the key room's object `name`, or null.
 scene::Mesh* KeyRoomMesh(const char* name) {
-    scene::SceneObject* object = keyRoomScene.FindObject(name);
+    scene::SceneObject* object = show.keyRoomScene.FindObject(name);
     if (!object || object->meshIndex < 0 ||
-        object->meshIndex >= static_cast<int32_t>(keyRoomScene.meshes.size())) {
+        object->meshIndex >= static_cast<int32_t>(show.keyRoomScene.meshes.size())) {
         return nullptr;
     }
-    return &keyRoomScene.meshes[object->meshIndex];
+    return &show.keyRoomScene.meshes[object->meshIndex];
 }
 
 void DrawKeyRoomMesh(const char* name) {
@@ -100,13 +101,13 @@ void DrawKeyRoomMesh(const char* name) {
 }
 
 void OrbitKeyRoomLight() {
-    if (keyRoomScene.lights.empty()) {
+    if (show.keyRoomScene.lights.empty()) {
         return;
     }
-    float t = app::animationTime;
-    keyRoomScene.lights[0].SetPosition(
+    float t = show.animationTime;
+    show.keyRoomScene.lights[0].SetPosition(
         Vector(60.0f * std::sin(t), 30.0f * std::sin(1.0f / t) + 40.0f, 60.0f * std::cos(t)));
-    keyRoomScene.lights[0].Apply();
+    show.keyRoomScene.lights[0].Apply();
 }
 
 // Stencil 1 and the water's depth where the water is; nothing in colour.
@@ -116,7 +117,7 @@ void MaskWater() {
     glEnable(GL_STENCIL_TEST);
     glStencilOp(GL_KEEP, GL_KEEP, GL_REPLACE);
     glStencilFunc(GL_ALWAYS, 1, 0xFFFFFFFF);
-    DrawKeyRoomMesh("waterq");
+    DrawKeyRoomMesh(content::kWaterSurface);
 }
 
 // The room mirrored in the water, only inside the mask and beyond the surface.
@@ -129,7 +130,7 @@ void DrawReflection() {
     glScalef(1.0f, -1.0f, 1.0f);
     glEnable(GL_NORMALIZE);
     glDepthFunc(GL_GREATER);
-    scene::DrawScene(keyRoomScene);
+    scene::DrawScene(show.keyRoomScene);
     glDepthFunc(GL_LEQUAL);
     glPopMatrix();
     glDisable(GL_STENCIL_TEST);
@@ -142,16 +143,16 @@ void DrawKeyRoom() {
     OrbitKeyRoomLight();
     MaskWater();
     DrawReflection();
-    DrawKeyRoomMesh("waterq");
-    scene::DrawScene(keyRoomScene);
-    DrawKeyRoomMesh("water_uped");
+    DrawKeyRoomMesh(content::kWaterSurface);
+    scene::DrawScene(show.keyRoomScene);
+    DrawKeyRoomMesh(content::kWaterFilm);
     glClear(GL_STENCIL_BUFFER_BIT);
-    effects::DrawShadows(keyRoomScene);
-    DrawLightFlare(keyRoomScene);
+    effects::DrawShadows(show.keyRoomScene);
+    DrawLightFlare(show.keyRoomScene);
 }
 
 void DrawFires() {
-    for (effects::ParticleSystem& system : mainScene.particleSystems) {
+    for (effects::ParticleSystem& system : show.mainScene.particleSystems) {
         if (system.emitterMesh) {
             system.UpdateFromMesh();
         } else {
@@ -159,7 +160,7 @@ void DrawFires() {
         }
         system.DrawParticles(Eye());
     }
-    for (effects::ParticleSystem& flare : glowFlares) {
+    for (effects::ParticleSystem& flare : show.glowFlares) {
         SizeFlare(flare, kGlowFlareLimit);
         flare.DrawParticles(Eye());
     }
@@ -168,33 +169,33 @@ void DrawFires() {
 }  // namespace
 
 void DrawFrame() {
-    const int part = partIndex;
-    render::triangleBatches.NextFrame();
+    const unsigned draws = PartDraws(show.partIndex);
+    scene::drawing.triangleBatches.NextFrame();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     glLoadIdentity();
-    camera.Apply(render::triangleBatches.frameStamp);
-    if (part == 0) {
-        lightScene.camera = mainScene.camera;
-        scene::DrawScene(lightScene);
+    show.camera.Apply(scene::drawing.triangleBatches.frameStamp);
+    if (draws & kDrawLightScene) {
+        show.lightScene.camera = show.mainScene.camera;
+        scene::DrawScene(show.lightScene);
     }
-    if (part < 3 || part > 11) {
+    if (draws & kDrawMainScene) {
         DrawMainScene();
     }
-    if (part == 3 || part == 4) {
+    if (draws & kDrawHall) {
         DrawHall();
     }
-    if (part >= 5 && part <= 7) {
+    if (draws & kDrawWood) {
         DrawWood();
     }
-    if (part >= 8 && part <= 10) {
+    if (draws & kDrawKeyRoom) {
         DrawKeyRoom();
     }
-    if (part == 1 || part == 9 || part == 12) {
+    if (draws & kDrawFires) {
         DrawFires();
     }
-    render::DrawOverlay();
+    DrawOverlay();
     glFlush();
-    app::SwapScreenBuffers();
+    platform::SwapWindow();
 }
 
 }  // namespace production

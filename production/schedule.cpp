@@ -3,20 +3,13 @@
 
 #include <GL/gl.h>
 
-#include "app/main_loop.h"
 #include "console/settings.h"
+#include "production/content.h"
 #include "production/production.h"
 
 namespace production {
 
-int partIndex = 0;
-bool partEntered = false;
-int64_t partStartTime = 0;
-
 namespace {
-
-const char* const kRings[] = {"Ring_gold", "Ring_RedWords", "OpenGLlogo", "HAIR01",
-                              "HEAD01",    "RBROW01",       "Line02",     "GeoSphere01"};
 
 void SetVisible(scene::Scene& scene, const char* name, bool visible) {
     if (scene::SceneObject* object = scene.FindObject(name)) {
@@ -25,14 +18,15 @@ void SetVisible(scene::Scene& scene, const char* name, bool visible) {
 }
 
 void ShowRings(bool visible) {
-    for (const char* name : kRings) {
-        SetVisible(mainScene, name, visible);
+    for (const char* name : content::kRingObjects) {
+        SetVisible(show.mainScene, name, visible);
     }
 }
 
 void ShowLogos(bool visible) {
-    SetVisible(mainScene, "Lumo", visible);
-    SetVisible(mainScene, "DevHub", visible);
+    for (const char* name : content::kLogoObjects) {
+        SetVisible(show.mainScene, name, visible);
+    }
 }
 
 void SetFireActive(bool active) {
@@ -58,6 +52,8 @@ constexpr float kThreeSecondRamp = 1.0f / 30000.0f;
 
 struct Part {
     int64_t end;
+    // What the frame composition draws during the part: PartDraw flags.
+    unsigned draws;
     void (*enter)();
     // Fog density from the ticks since the part began; null for parts without a ramp.
     float (*ramp)(float d);
@@ -65,39 +61,39 @@ struct Part {
 };
 
 const Part kParts[kPartCount] = {
-    {110000, [] {}, nullptr, nullptr},
-    {380000, [] { ShowRings(true); }, nullptr, nullptr},
-    {540000,
+    {110000, kDrawLightScene | kDrawMainScene, [] {}, nullptr, nullptr},
+    {380000, kDrawMainScene | kDrawFires, [] { ShowRings(true); }, nullptr, nullptr},
+    {540000, kDrawMainScene,
      [] {
          ShowRings(false);
          ShowLogos(true);
      },
      nullptr, nullptr},
-    {850000,
+    {850000, kDrawHall,
      [] {
          ShowLogos(false);
          Fog(0.00001f);
          console::settings.camera_Speed = 200.0f;
      },
      nullptr, nullptr},
-    {870000, [] {}, [](float d) { return Rise(d, kTwoSecondRamp); }, nullptr},
-    {890000, [] {}, [](float d) { return Fall(d, kTwoSecondRamp); }, nullptr},
-    {1200000, [] { console::settings.camera_Speed = 300.0f; }, nullptr, nullptr},
-    {1230000, [] {}, [](float d) { return Rise(d, kThreeSecondRamp); },
+    {870000, kDrawHall, [] {}, [](float d) { return Rise(d, kTwoSecondRamp); }, nullptr},
+    {890000, kDrawWood, [] {}, [](float d) { return Fall(d, kTwoSecondRamp); }, nullptr},
+    {1200000, kDrawWood, [] { console::settings.camera_Speed = 300.0f; }, nullptr, nullptr},
+    {1230000, kDrawWood, [] {}, [](float d) { return Rise(d, kThreeSecondRamp); },
      [] { console::settings.camera_Speed = 100.0f; }},
-    {1260000, [] { camera.position = scene::Vector(0, 0, 0); },
+    {1260000, kDrawKeyRoom, [] { show.camera.position = scene::Vector(0, 0, 0); },
      [](float d) { return Fall(d, kThreeSecondRamp); }, nullptr},
-    {1710000,
+    {1710000, kDrawKeyRoom | kDrawFires,
      [] {
          SetFireActive(false);
-         SetVisible(keyRoomScene, "water_uped", false);
-         SetVisible(keyRoomScene, "waterq", false);
+         SetVisible(show.keyRoomScene, content::kWaterFilm, false);
+         SetVisible(show.keyRoomScene, content::kWaterSurface, false);
          Fog(0.00001f);
      },
      nullptr, nullptr},
-    {1740000, [] {}, [](float d) { return Rise(d, kThreeSecondRamp); }, nullptr},
-    {1770000, [] {}, [](float d) { return Fall(d, kThreeSecondRamp); }, nullptr},
-    {3000000,
+    {1740000, kDrawKeyRoom, [] {}, [](float d) { return Rise(d, kThreeSecondRamp); }, nullptr},
+    {1770000, kDrawNothing, [] {}, [](float d) { return Fall(d, kThreeSecondRamp); }, nullptr},
+    {3000000, kDrawMainScene | kDrawFires,
      [] {
          Fog(0.0001f);
          console::settings.camera_Speed = 100.0f;
@@ -105,12 +101,17 @@ const Part kParts[kPartCount] = {
          ShowRings(true);
      },
      nullptr, nullptr},
-    {3360000,
+    {3360000, kDrawMainScene,
      [] {
          ShowRings(false);
          ShowLogos(true);
      },
-     nullptr, [] { app::quitRequested = 1; }},
+     nullptr,
+     [] {
+         if (show.endRun) {
+             show.endRun();
+         }
+     }},
 };
 
 }  // namespace
@@ -119,30 +120,38 @@ int64_t PartEnd(int part) {
     return kParts[part].end;
 }
 
+unsigned PartDraws(int part) {
+    if (part < 0 || part >= kPartCount) {
+        return kDrawMainScene;
+    }
+    return kParts[part].draws;
+}
+
 void RunSchedule(int64_t t) {
-    if (partIndex < 0 || partIndex >= kPartCount) {
+    show.scheduleTime = t;
+    if (show.partIndex < 0 || show.partIndex >= kPartCount) {
         return;
     }
-    const Part& part = kParts[partIndex];
+    const Part& part = kParts[show.partIndex];
     // A part is entered before its end is checked, so that even a call that comes after
     // the part's end (a slow frame, a pause) performs its entry actions once.
-    if (!partEntered) {
+    if (!show.partEntered) {
         if (part.ramp) {
-            partStartTime = t;
+            show.partStartTime = t;
         }
         part.enter();
-        partEntered = true;
+        show.partEntered = true;
     }
     if (t > part.end) {
-        partEntered = false;
-        ++partIndex;
+        show.partEntered = false;
+        ++show.partIndex;
         if (part.leave) {
             part.leave();
         }
         return;
     }
     if (part.ramp) {
-        Fog(part.ramp(static_cast<float>(t - partStartTime)));
+        Fog(part.ramp(static_cast<float>(t - show.partStartTime)));
     }
 }
 

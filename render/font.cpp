@@ -9,8 +9,6 @@
 
 namespace render {
 
-Font ConsoleFont;
-
 namespace {
 
 constexpr int kGlyphs = 256;

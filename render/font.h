@@ -31,9 +31,6 @@ public:
     GLuint listBase = 0;
 };
 
-// The one font of all screen text.
-extern Font ConsoleFont;
-
 // Draws `text` with its first glyph's origin at (x, y), in the caller's projection and
 // colour; one list call for the whole string.
 void PrintText(const Font& font, float x, float y, const std::string& text);

@@ -4,10 +4,9 @@
 #include <cstdint>
 
 #include "console/log.h"
+#include "render/display.h"
 
 namespace render {
-
-FrameStats frameStats;
 
 namespace {
 
@@ -24,12 +23,13 @@ int32_t Truncate(float value) {
 
 void UpdateFrameStats(int64_t elapsedTicks) {
     // 50 frames × 10000 ticks per second; an empty window gives an infinite rate.
-    frameStats.framesPerSecond =
+    display.frameStats.framesPerSecond =
         static_cast<float>(500000.0 / static_cast<double>(static_cast<uint64_t>(elapsedTicks)));
-    frameStats.fpsText = console::IntToString(Truncate(frameStats.framesPerSecond));
-    frameStats.trianglesPerSecondText = console::IntToString(Truncate(
-        static_cast<float>(frameStats.triangleTotal) * frameStats.framesPerSecond * 0.02f));
-    frameStats.triangleTotal = 0;
+    display.frameStats.fpsText = console::IntToString(Truncate(display.frameStats.framesPerSecond));
+    display.frameStats.trianglesPerSecondText =
+        console::IntToString(Truncate(static_cast<float>(display.frameStats.triangleTotal) *
+                                      display.frameStats.framesPerSecond * 0.02f));
+    display.frameStats.triangleTotal = 0;
 }
 
 }  // namespace render

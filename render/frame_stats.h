@@ -15,8 +15,6 @@ struct FrameStats {
     std::string trianglesPerSecondText;
 };
 
-extern FrameStats frameStats;
-
 // Called every 50 frames with the ticks those frames took.
 void UpdateFrameStats(int64_t elapsedTicks);
 

@@ -4,9 +4,9 @@
 #include <GL/gl.h>
 #include <GL/glext.h>
 
-#include "app/window.h"
 #include "console/log.h"
 #include "console/settings.h"
+#include "render/display.h"
 #include "render/glh/glh_extensions.h"
 
 namespace render {
@@ -27,9 +27,16 @@ Renderer::~Renderer() {
 }
 
 void Renderer::Start(int width, int height, int depth, bool fullscreen) {
-    app::SetVideoMode(width, height, depth, fullscreen);
+    render::SetVideoMode(width, height, depth, fullscreen);
     console::Print("Use OpenGL Render...");
     CheckCapabilities();
+}
+
+void Renderer::Reset() {
+    ResetCapabilities();
+    vertexBufferUnits = kVertexBufferUnits;
+    vertexBufferChunks = 1;
+    fastMemoryAllocator = DriverFastMemory();
 }
 
 void Renderer::ResetCapabilities() {
@@ -54,85 +61,101 @@ void Renderer::CheckCapabilities() {
 }
 
 void Renderer::UseExtensions(const std::string& extensions) {
+    // One row per capability, in the fixed order of the checks and their log lines.
+    struct Extension {
+        bool Renderer::*flag;
+        // Tried in order; the first one the driver offers is used.
+        const char* names[2];
+        // Whether the entry points of that name are loaded when it is used.
+        bool load[2];
+        // Logged as not supported, in this order, when neither is offered.
+        const char* missing[2];
+        // The state the capability switches on once used; null for none.
+        void (*switchOn)(Renderer&);
+    };
+    static const Extension kExtensions[] = {
+        {&Renderer::multitexture,
+         {"GL_ARB_multitexture"},
+         {true},
+         {"GL_ARB_multitexture"},
+         nullptr},
+        {&Renderer::textureEnvCombine,
+         {"GL_ARB_texture_env_combine", "GL_EXT_texture_env_combine"},
+         {false, true},
+         {"GL_EXT_texture_env_combine", "GL_ARB_texture_env_combine"},
+         nullptr},
+        {&Renderer::vertexArray,
+         {"GL_EXT_vertex_array"},
+         {true},
+         {"GL_EXT_vertex_array"},
+         [](Renderer&) {
+             glEnableClientState(GL_VERTEX_ARRAY);
+             glEnableClientState(GL_NORMAL_ARRAY);
+             glEnableClientState(GL_COLOR_ARRAY);
+             glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+         }},
+        // The vertex-array range has its own start-up, run in this row's place.
+        {&Renderer::vertexArrayRange, {}, {}, {}, nullptr},
+        {&Renderer::vertexWeighting,
+         {"GL_EXT_vertex_weighting"},
+         {true},
+         {"GL_EXT_vertex_weighting"},
+         [](Renderer&) { glEnable(GL_VERTEX_WEIGHTING_EXT); }},
+        {&Renderer::separateSpecular,
+         {"GL_EXT_separate_specular_color"},
+         {true},
+         {"GL_EXT_separate_specular_color"},
+         [](Renderer&) {
+             glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, 1);
+             glLightModeli(GL_LIGHT_MODEL_COLOR_CONTROL_EXT, GL_SEPARATE_SPECULAR_COLOR_EXT);
+         }},
+        {&Renderer::edgeClamp,
+         {"GL_ARB_texture_border_clamp", "GL_EXT_texture_edge_clamp"},
+         {true, true},
+         {"GL_ARB_texture_border_clamp", "GL_EXT_texture_edge_clamp"},
+         nullptr},
+        {&Renderer::wglPixelFormat,
+         {"WGL_ARB_pixel_format"},
+         {true},
+         {"WGL_ARB_pixel_format"},
+         nullptr},
+        {&Renderer::wglPbuffer, {"WGL_ARB_pbuffer"}, {true}, {"WGL_ARB_pbuffer"}, nullptr},
+    };
+
     ResetCapabilities();
     // A plain substring search, as the driver strings are matched everywhere here.
     auto found = [&extensions](const char* name) {
         return extensions.find(name) != std::string::npos;
     };
-    auto use = [](bool& flag, const char* name) {
-        flag = true;
-        glh::InitExtensions(name);
-        console::Print(std::string("Using ") + name);
-    };
-    auto missing = [](const char* name) { console::Print(std::string(name) + " not supported!"); };
-
-    if (found("GL_ARB_multitexture")) {
-        use(multitexture, "GL_ARB_multitexture");
-    } else {
-        missing("GL_ARB_multitexture");
-    }
-
-    if (found("GL_ARB_texture_env_combine")) {
-        textureEnvCombine = true;
-        console::Print("Using GL_ARB_texture_env_combine");
-    } else if (found("GL_EXT_texture_env_combine")) {
-        use(textureEnvCombine, "GL_EXT_texture_env_combine");
-    } else {
-        missing("GL_EXT_texture_env_combine");
-        missing("GL_ARB_texture_env_combine");
-    }
-
-    if (found("GL_EXT_vertex_array")) {
-        vertexArray = true;
-        glh::InitExtensions("GL_EXT_vertex_array");
-        glEnableClientState(GL_VERTEX_ARRAY);
-        glEnableClientState(GL_NORMAL_ARRAY);
-        glEnableClientState(GL_COLOR_ARRAY);
-        glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-        console::Print("Using GL_EXT_vertex_array");
-    } else {
-        missing("GL_EXT_vertex_array");
-    }
-
-    UseVertexArrayRange(found("GL_NV_vertex_array_range") &&
-                        console::settings.render_use_vertex_array_range);
-    if (vertexArray) {
-        PointClientArrays();
-    }
-
-    if (found("GL_EXT_vertex_weighting")) {
-        use(vertexWeighting, "GL_EXT_vertex_weighting");
-        glEnable(GL_VERTEX_WEIGHTING_EXT);
-    } else {
-        missing("GL_EXT_vertex_weighting");
-    }
-
-    if (found("GL_EXT_separate_specular_color")) {
-        use(separateSpecular, "GL_EXT_separate_specular_color");
-        glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, 1);
-        glLightModeli(GL_LIGHT_MODEL_COLOR_CONTROL_EXT, GL_SEPARATE_SPECULAR_COLOR_EXT);
-    } else {
-        missing("GL_EXT_separate_specular_color");
-    }
-
-    if (found("GL_ARB_texture_border_clamp")) {
-        use(edgeClamp, "GL_ARB_texture_border_clamp");
-    } else if (found("GL_EXT_texture_edge_clamp")) {
-        use(edgeClamp, "GL_EXT_texture_edge_clamp");
-    } else {
-        missing("GL_ARB_texture_border_clamp");
-        missing("GL_EXT_texture_edge_clamp");
-    }
-
-    if (found("WGL_ARB_pixel_format")) {
-        use(wglPixelFormat, "WGL_ARB_pixel_format");
-    } else {
-        missing("WGL_ARB_pixel_format");
-    }
-    if (found("WGL_ARB_pbuffer")) {
-        use(wglPbuffer, "WGL_ARB_pbuffer");
-    } else {
-        missing("WGL_ARB_pbuffer");
+    for (const Extension& extension : kExtensions) {
+        if (extension.flag == &Renderer::vertexArrayRange) {
+            UseVertexArrayRange(found("GL_NV_vertex_array_range") &&
+                                console::settings.render_use_vertex_array_range);
+            if (vertexArray) {
+                PointClientArrays();
+            }
+            continue;
+        }
+        int offered = 0;
+        while (offered < 2 && !(extension.names[offered] && found(extension.names[offered]))) {
+            ++offered;
+        }
+        if (offered == 2) {
+            for (const char* name : extension.missing) {
+                if (name) {
+                    console::Print(std::string(name) + " not supported!");
+                }
+            }
+            continue;
+        }
+        this->*extension.flag = true;
+        if (extension.load[offered]) {
+            glh::InitExtensions(extension.names[offered]);
+        }
+        console::Print(std::string("Using ") + extension.names[offered]);
+        if (extension.switchOn) {
+            extension.switchOn(*this);
+        }
     }
 }
 

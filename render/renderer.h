@@ -14,11 +14,8 @@ class Texture;
 // One interleaved record of the vertex buffer: position (3 floats) at 0, normal
 // (3 floats) at 12, texture coordinate (2 floats) at 24, colour (4 bytes) at 32.
 constexpr int kVertexSize = 36;
-
-// The vertex buffer's size in 4-byte units; each failed fast-memory attempt halves it.
-extern int32_t vertexBufferUnits;
-// Only reported in the fast-memory log line.
-extern int32_t vertexBufferChunks;
+// The vertex buffer's starting size in 4-byte units.
+constexpr int32_t kVertexBufferUnits = 2000000;
 
 // Driver memory for the vertex-array range. By default the extension's own entry
 // points; tests put their own in to see the retries.
@@ -46,7 +43,13 @@ public:
     void SphereMapOff();
     // One texture on the first unit, everything else off, modulated by the colour.
     void UseTexture(const Texture& texture);
+    // Back to the state before Start: no buffer, no capabilities, the driver's allocator.
+    void Reset();
 
+    // The vertex buffer's size in 4-byte units; each failed fast-memory attempt halves it.
+    int32_t vertexBufferUnits = kVertexBufferUnits;
+    // Only reported in the fast-memory log line.
+    int32_t vertexBufferChunks = 1;
     uint8_t* vertexBuffer = nullptr;
     // Bytes usable in vertexBuffer.
     size_t vertexBufferBytes = 0;

@@ -13,8 +13,8 @@ namespace {
 
 // A driver without the multitexture entry point has only the one unit.
 void ActiveTexture(GLenum unit) {
-    if (glh::glActiveTextureARB) {
-        glh::glActiveTextureARB(unit);
+    if (glh::entryPoints.glActiveTextureARB) {
+        glh::entryPoints.glActiveTextureARB(unit);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "console/log.h"
+#include "console/texts_1251.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
 
@@ -41,8 +42,6 @@ bool ByteReader::ReadU16(uint16_t& value) {
 }
 
 namespace {
-
-constexpr char kFileNotFound[] = "\xcd\xe5 \xed\xe0\xe9\xe4\xe5\xed \xf4\xe0\xe9\xeb";
 
 // An unsupported variant: the message box alone tells it.
 bool Refuse(const char* message) {
@@ -210,7 +209,7 @@ bool Decode(const std::string& fileName, ByteReader& file, TgaImage& image) {
 bool ReadTga(const std::string& fileName, TgaImage& image) {
     std::vector<uint8_t> bytes;
     if (!platform::ReadFile(fileName, bytes)) {
-        console::Print(kFileNotFound);
+        console::Print(console::cp1251::kFileNotFound);
         return false;
     }
     image = TgaImage();

@@ -9,23 +9,20 @@
 
 namespace render {
 
-int32_t vertexBufferUnits = 2000000;
-int32_t vertexBufferChunks = 1;
-
 namespace {
 
 constexpr int kFastMemoryAttempts = 3;
 
 void* DriverAllocate(int32_t size, float readFrequency, float writeFrequency, float priority) {
-    if (!glh::wglAllocateMemoryNV) {
+    if (!glh::entryPoints.wglAllocateMemoryNV) {
         return nullptr;
     }
-    return glh::wglAllocateMemoryNV(size, readFrequency, writeFrequency, priority);
+    return glh::entryPoints.wglAllocateMemoryNV(size, readFrequency, writeFrequency, priority);
 }
 
 void DriverRelease(void* block) {
-    if (glh::wglFreeMemoryNV) {
-        glh::wglFreeMemoryNV(block);
+    if (glh::entryPoints.wglFreeMemoryNV) {
+        glh::entryPoints.wglFreeMemoryNV(block);
     }
 }
 
@@ -91,8 +88,8 @@ void Renderer::UseVertexArrayRange(bool found) {
     vertexBuffer = static_cast<uint8_t*>(fastMemory);
     vertexBufferBytes = static_cast<size_t>(vertexBufferUnits) * 4;
     // Without the driver's entry point (a block from elsewhere) there is no range to set.
-    if (glh::glVertexArrayRangeNV) {
-        glh::glVertexArrayRangeNV(vertexBufferUnits * 4, fastMemory);
+    if (glh::entryPoints.glVertexArrayRangeNV) {
+        glh::entryPoints.glVertexArrayRangeNV(vertexBufferUnits * 4, fastMemory);
         glEnableClientState(GL_VERTEX_ARRAY_RANGE_NV);
     }
 }

@@ -1,8 +1,9 @@
 // The material table and the default material.
 #include "scene/material.h"
 
+#include "scene/drawing.h"
+
 namespace scene {
-namespace {
 
 Material MakeDefaultMaterial() {
     Material m;
@@ -18,14 +19,9 @@ Material MakeDefaultMaterial() {
     return m;
 }
 
-}  // namespace
-
-std::vector<Material> MaterialTable;
-Material DefaultMaterial = MakeDefaultMaterial();
-
 int32_t FindMaterial(const std::string& name) {
-    for (size_t i = 0; i < MaterialTable.size(); ++i) {
-        if (MaterialTable[i].name == name) {
+    for (size_t i = 0; i < drawing.MaterialTable.size(); ++i) {
+        if (drawing.MaterialTable[i].name == name) {
             return static_cast<int32_t>(i);
         }
     }
@@ -33,10 +29,10 @@ int32_t FindMaterial(const std::string& name) {
 }
 
 Material& MaterialAt(int32_t index) {
-    if (index < 0 || static_cast<size_t>(index) >= MaterialTable.size()) {
-        return DefaultMaterial;
+    if (index < 0 || static_cast<size_t>(index) >= drawing.MaterialTable.size()) {
+        return drawing.DefaultMaterial;
     }
-    return MaterialTable[static_cast<size_t>(index)];
+    return drawing.MaterialTable[static_cast<size_t>(index)];
 }
 
 }  // namespace scene

@@ -1,4 +1,5 @@
-// Materials: surface colours, shading numbers and texture maps, in one process-wide table.
+// Materials: surface colours, shading numbers and texture maps, and the lookups into
+// the scene layer's material table.
 #pragma once
 
 #include <cstdint>
@@ -38,10 +39,8 @@ struct Material {
     float refractionAmount = 0.0f;
 };
 
-// Every material of every scene; records are only appended, so an index stays valid.
-extern std::vector<Material> MaterialTable;
-// The plain white material used where a mesh has none; not itself in the table.
-extern Material DefaultMaterial;
+// The plain white material used where a mesh has none.
+Material MakeDefaultMaterial();
 
 // Index of the first material named exactly `name`, or -1.
 int32_t FindMaterial(const std::string& name);

@@ -2,6 +2,7 @@
 #include "scene/material_file.h"
 
 #include "console/log.h"
+#include "scene/drawing.h"
 #include "scene/material.h"
 #include "scene/word_reader.h"
 
@@ -101,9 +102,9 @@ void ReadEntry(WordReader& in, int32_t count, const std::string& directory, Mate
     int32_t index = FindMaterial(name);
     bool known = index >= 0;
     if (!known) {
-        MaterialTable.emplace_back();
-        MaterialTable.back().name = name;
-        index = static_cast<int32_t>(MaterialTable.size()) - 1;
+        drawing.MaterialTable.emplace_back();
+        drawing.MaterialTable.back().name = name;
+        index = static_cast<int32_t>(drawing.MaterialTable.size()) - 1;
     }
     if (remap.Contains(id)) {
         remap.Set(id, index);
@@ -113,7 +114,7 @@ void ReadEntry(WordReader& in, int32_t count, const std::string& directory, Mate
     }
     if (!known) {
         Print("Loading material: " + name);
-        ReadMaterialBody(in, directory, MaterialTable[static_cast<size_t>(index)]);
+        ReadMaterialBody(in, directory, drawing.MaterialTable[static_cast<size_t>(index)]);
     }
 }
 

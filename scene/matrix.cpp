@@ -5,8 +5,6 @@
 
 namespace scene {
 
-const Matrix identityMatrix = {{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}};
-
 bool Matrix::operator==(const Matrix& o) const {
     return std::equal(m, m + 16, o.m);
 }

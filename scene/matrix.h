@@ -14,7 +14,7 @@ struct Matrix {
 };
 
 // The process-wide identity: transforms by it are skipped.
-extern const Matrix identityMatrix;
+inline const Matrix identityMatrix = {{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}};
 
 // Rotation of `q` in the upper 3 x 3 block (the all-zero quaternion gives none) and
 // `translation` (x, y, z, w) as column 3.

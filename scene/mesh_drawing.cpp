@@ -4,7 +4,7 @@
 #include <GL/gl.h>
 
 #include "console/log.h"
-#include "render/frame_stats.h"
+#include "render/display.h"
 
 namespace scene {
 
@@ -34,7 +34,7 @@ bool DrawMesh(Mesh& mesh) {
     if (mesh.displayList <= -1) {
         return false;
     }
-    render::frameStats.trianglesThisFrame += static_cast<int32_t>(mesh.faces.size());
+    render::display.frameStats.trianglesThisFrame += static_cast<int32_t>(mesh.faces.size());
     ApplyMaterial(MaterialAt(mesh.materialIndex));
     glCallList(static_cast<GLuint>(mesh.displayList));
     return true;

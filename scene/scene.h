@@ -6,11 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "effects/landscape.h"
-#include "effects/particle_system.h"
-#include "production/light.h"
 #include "scene/animation.h"
 #include "scene/camera.h"
+#include "scene/landscape.h"
+#include "scene/light.h"
 #include "scene/mesh.h"
 #include "scene/quaternion.h"
 #include "scene/vector.h"
@@ -32,6 +31,9 @@ public:
 
 class Scene {
 public:
+    Scene() = default;
+    Scene(Scene&&) = default;
+    Scene& operator=(Scene&&) = default;
     virtual ~Scene() = default;
 
     // Reads basePath + ".m3m", ".m3f" and, with `loadAnimation`, the animation files,
@@ -48,12 +50,11 @@ public:
     // One per mesh read, in the same order.
     std::vector<SceneObject> objects;
     std::vector<AnimatedObject> animatedObjects;
-    std::vector<production::Light> lights;
-    std::vector<effects::ParticleSystem> particleSystems;
+    std::vector<scene::Light> lights;
     // Shared by the production's scenes; null draws without view culling.
     Camera* camera = nullptr;
     // Always empty: no terrain is built.
-    effects::Landscapes landscapes;
+    scene::Landscapes landscapes;
     // The steps handed to UpdateAnimation, summed.
     int64_t animationClock = 0;
 };

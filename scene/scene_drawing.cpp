@@ -4,14 +4,13 @@
 #include <GL/gl.h>
 
 #include "console/settings.h"
-#include "render/frame_stats.h"
-#include "render/triangle_batches.h"
+#include "render/display.h"
+#include "scene/drawing.h"
 #include "scene/mesh_drawing.h"
+#include "scene/triangle_batches.h"
 
 namespace scene {
 namespace {
-
-using render::triangleBatches;
 
 Matrix ObjectMatrix(const SceneObject& object) {
     return RotationTranslation(object.orientation, object.position);
@@ -42,14 +41,14 @@ void ObjectPass(Scene& scene) {
         }
         const SceneObject& object = scene.objects[i];
         Mesh& mesh = scene.meshes[static_cast<size_t>(object.meshIndex)];
-        triangleBatches.PushModelMatrix(ObjectMatrix(object));
+        drawing.triangleBatches.PushModelMatrix(ObjectMatrix(object));
         if (lit) {
             MarkFacing(mesh, light);
         }
         glEnable(GL_BLEND);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
         DrawMesh(mesh);
-        triangleBatches.PopModelMatrix();
+        drawing.triangleBatches.PopModelMatrix();
     }
 }
 
@@ -77,14 +76,14 @@ void AnimatedPass(Scene& scene) {
             applied = true;
             appliedMaterial = mesh.materialIndex;
         }
-        triangleBatches.PushModelMatrix(
+        drawing.triangleBatches.PushModelMatrix(
             ObjectMatrix(scene.objects[static_cast<size_t>(animated.objectIndex)]));
         for (const Face& face : mesh.faces) {
             if (InView(scene.camera, mesh, face)) {
-                triangleBatches.AddTriangle(mesh, face, mesh.materialIndex);
+                drawing.triangleBatches.AddTriangle(mesh, face, mesh.materialIndex);
             }
         }
-        triangleBatches.PopModelMatrix();
+        drawing.triangleBatches.PopModelMatrix();
     }
 }
 
@@ -92,20 +91,20 @@ void AnimatedPass(Scene& scene) {
 
 void DrawScene(Scene& scene) {
     // The view test needs the planes of this frame's view once the camera moved.
-    if (scene.camera && scene.camera->changeStamp == triangleBatches.frameStamp) {
+    if (scene.camera && scene.camera->changeStamp == drawing.triangleBatches.frameStamp) {
         scene.camera->frustum.UpdateFrustum();
     }
-    triangleBatches.BeginBatches(scene.camera);
+    drawing.triangleBatches.BeginBatches(scene.camera);
     glEnable(GL_DEPTH_TEST);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glPolygonMode(GL_FRONT_AND_BACK, console::settings.render_WireFrame ? GL_LINE : GL_FILL);
     glColor4f(1, 1, 1, 1);
-    render::frameStats.trianglesThisFrame = 0;
-    effects::DrawLandscapes(scene.landscapes, scene.camera);
+    render::display.frameStats.trianglesThisFrame = 0;
+    scene::DrawLandscapes(scene.landscapes, scene.camera);
     ObjectPass(scene);
     AnimatedPass(scene);
-    triangleBatches.FlushBatches();
-    effects::DrawLandscapeQuads(scene.landscapes);
+    drawing.triangleBatches.FlushBatches();
+    scene::DrawLandscapeQuads(scene.landscapes);
 }
 
 }  // namespace scene

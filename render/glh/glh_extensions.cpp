@@ -11,11 +11,7 @@
 
 namespace glh {
 
-ActiveTextureProc glActiveTextureARB = nullptr;
-ActiveTextureProc glClientActiveTextureARB = nullptr;
-VertexArrayRangeProc glVertexArrayRangeNV = nullptr;
-AllocateMemoryProc wglAllocateMemoryNV = nullptr;
-FreeMemoryProc wglFreeMemoryNV = nullptr;
+EntryPoints entryPoints;
 
 namespace {
 
@@ -244,11 +240,11 @@ bool LoadExtension(const Extension& extension) {
         }
         ResolvedEntryPoints()[entryPoint] = address;
     }
-    Take(glActiveTextureARB, "glActiveTextureARB");
-    Take(glClientActiveTextureARB, "glClientActiveTextureARB");
-    Take(glVertexArrayRangeNV, "glVertexArrayRangeNV");
-    Take(wglAllocateMemoryNV, "wglAllocateMemoryNV");
-    Take(wglFreeMemoryNV, "wglFreeMemoryNV");
+    Take(entryPoints.glActiveTextureARB, "glActiveTextureARB");
+    Take(entryPoints.glClientActiveTextureARB, "glClientActiveTextureARB");
+    Take(entryPoints.glVertexArrayRangeNV, "glVertexArrayRangeNV");
+    Take(entryPoints.wglAllocateMemoryNV, "wglAllocateMemoryNV");
+    Take(entryPoints.wglFreeMemoryNV, "wglFreeMemoryNV");
     return true;
 }
 

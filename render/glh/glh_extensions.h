@@ -15,11 +15,15 @@ using AllocateMemoryProc = void* (*)(GLsizei size, GLfloat readFrequency, GLfloa
                                      GLfloat priority);
 using FreeMemoryProc = void (*)(void* pointer);
 
-extern ActiveTextureProc glActiveTextureARB;
-extern ActiveTextureProc glClientActiveTextureARB;
-extern VertexArrayRangeProc glVertexArrayRangeNV;
-extern AllocateMemoryProc wglAllocateMemoryNV;
-extern FreeMemoryProc wglFreeMemoryNV;
+struct EntryPoints {
+    ActiveTextureProc glActiveTextureARB = nullptr;
+    ActiveTextureProc glClientActiveTextureARB = nullptr;
+    VertexArrayRangeProc glVertexArrayRangeNV = nullptr;
+    AllocateMemoryProc wglAllocateMemoryNV = nullptr;
+    FreeMemoryProc wglFreeMemoryNV = nullptr;
+};
+
+extern EntryPoints entryPoints;
 
 // The name followed by a blank occurs in the driver's combined extension string;
 // "GL_VERSION_1_2" counts as supported unless the version begins with 1.0 or 1.1.

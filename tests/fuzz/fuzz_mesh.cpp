@@ -1,5 +1,6 @@
 // The mesh file on any bytes, with and without a material remap.
 #include "fuzz_input.h"
+#include "scene/drawing.h"
 #include "scene/material.h"
 #include "scene/material_file.h"
 #include "scene/mesh_file.h"
@@ -7,7 +8,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzzing::WriteInput("input.m3f", data, size);
-    scene::MaterialTable.assign(2, scene::Material());
+    scene::drawing.MaterialTable.assign(2, scene::Material());
     scene::MaterialRemap remap;
     remap.Create(2);
     remap.Set(0, 0);

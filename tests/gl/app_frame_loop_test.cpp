@@ -9,22 +9,18 @@
 #include "console/settings.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
+#include "render/display.h"
 #include "render/frame_stats.h"
 #include "support/log_lines.h"
-#include "support/temp_folder.h"
+#include "support/process_test.h"
 
 namespace {
 
 using namespace platform;
 
-class FrameLoop : public ::testing::Test {
+class FrameLoop : public testing_support::ProcessTest {
 protected:
     void SetUp() override {
-        console::console = console::Console{};
-        console::settings = console::Settings{};
-        render::frameStats = render::FrameStats{};
-        app::quitRequested = 0;
-        app::windowActive = true;
         ClearMessages();
         UseClock(&clock);
     }
@@ -39,9 +35,7 @@ protected:
         clock.Advance(ticks);
         return app::LoopPass();
     }
-    std::string Log() const { return folder.Read("Torvan.log"); }
 
-    testing_support::TempFolder folder;
     VirtualClock clock;
     bool shutDown = false;
 };
@@ -64,41 +58,41 @@ TEST_F(FrameLoop, StartUpLogsInOrderAndUsesTheConfiguredSize) {
 TEST_F(FrameLoop, FrameStepAndStatisticsFollowTheClock) {
     app::StartUp();
     ASSERT_TRUE(Pass(0));
-    EXPECT_EQ(render::frameStats.frameCount, 1u);
+    EXPECT_EQ(render::display.frameStats.frameCount, 1u);
     for (int frame = 1; frame <= 50; ++frame) {
         ASSERT_TRUE(Pass(200));
     }
-    EXPECT_EQ(app::frameTimer.elapsed, 200);
-    EXPECT_EQ(app::scheduleTimer.elapsed, 10000);
-    EXPECT_FLOAT_EQ(render::frameStats.framesPerSecond, 50.0f);
-    EXPECT_EQ(render::frameStats.fpsText, "50");
+    EXPECT_EQ(app::run.frameTimer.elapsed, 200);
+    EXPECT_EQ(app::run.scheduleTimer.elapsed, 10000);
+    EXPECT_FLOAT_EQ(render::display.frameStats.framesPerSecond, 50.0f);
+    EXPECT_EQ(render::display.frameStats.fpsText, "50");
 }
 
 TEST_F(FrameLoop, MinimisedWindowMakesNoFramesWhileTimeRunsOn) {
     app::StartUp();
     Pass(100);
-    uint64_t frames = render::frameStats.frameCount;
+    uint64_t frames = render::display.frameStats.frameCount;
     PostMessage(WM_ACTIVATE, MakeLParam(WA_INACTIVE, 1), 0);
     for (int i = 0; i < 10; ++i) {
         ASSERT_TRUE(Pass(1000));
     }
-    EXPECT_EQ(render::frameStats.frameCount, frames);
+    EXPECT_EQ(render::display.frameStats.frameCount, frames);
     PostMessage(WM_ACTIVATE, MakeLParam(WA_ACTIVE, 0), 0);
     Pass(0);
     Pass(0);
-    EXPECT_EQ(render::frameStats.frameCount, frames + 1);
-    EXPECT_EQ(app::scheduleTimer.elapsed, 10100);
+    EXPECT_EQ(render::display.frameStats.frameCount, frames + 1);
+    EXPECT_EQ(app::run.scheduleTimer.elapsed, 10100);
 }
 
 TEST_F(FrameLoop, EscEndsTheRunBeforeDrawing) {
     app::StartUp();
     Pass(100);
-    uint64_t frames = render::frameStats.frameCount;
+    uint64_t frames = render::display.frameStats.frameCount;
     PostMessage(WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_TRUE(Pass(0));
     EXPECT_FALSE(Pass(0));
-    EXPECT_EQ(app::quitRequested, 1);
-    EXPECT_EQ(render::frameStats.frameCount, frames);
+    EXPECT_EQ(app::run.quitRequested, 1);
+    EXPECT_EQ(render::display.frameStats.frameCount, frames);
     app::WindowProc({WM_KEYUP, VK_ESCAPE, 0});
     clock.Advance(24900);
     app::ShutDown();
@@ -114,7 +108,7 @@ TEST_F(FrameLoop, ClosingLeavesThroughQuitWithoutTheEscLine) {
     PostMessage(WM_CLOSE, 0, 0);
     EXPECT_TRUE(Pass(0));
     EXPECT_FALSE(Pass(0));
-    EXPECT_EQ(app::quitRequested, 1);
+    EXPECT_EQ(app::run.quitRequested, 1);
     EXPECT_EQ(Log().find("<Esc>"), std::string::npos);
 }
 

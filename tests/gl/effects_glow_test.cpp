@@ -10,7 +10,6 @@
 #include "effects/glow.h"
 #include "render/texture.h"
 #include "support/gl_context.h"
-#include "support/temp_folder.h"
 
 namespace {
 
@@ -20,12 +19,10 @@ class GlowGl : public testing_support::GlTest {
 protected:
     void SetUp() override {
         GlTest::SetUp();
-        console::StartLog("Torvan.log");
         effects::glowMaker.target = &texture;
     }
     void TearDown() override {
         effects::glowMaker.target = nullptr;
-        console::console = console::Console{};
         GlTest::TearDown();
     }
 
@@ -35,7 +32,6 @@ protected:
     }
     int Value(int x, int y) const { return Pixel(x, y)[0]; }
 
-    testing_support::TempFolder folder;
     render::Texture texture;
 };
 
@@ -103,7 +99,7 @@ TEST_F(GlowGl, MissingTargetOrEmptySizeIsRefused) {
     EXPECT_EQ(texture.glName, -1);
     effects::glowMaker.target = nullptr;
     EXPECT_FALSE(effects::glowMaker.MakeGlow());
-    std::string log = folder.Read("Torvan.log");
+    std::string log = Log();
     EXPECT_NE(log.find("Glow texture not made: size 0 is below 1"), std::string::npos);
     EXPECT_NE(log.find("Glow texture not made: no target texture"), std::string::npos);
 }

@@ -9,7 +9,9 @@
 
 #include "effects/particle_system.h"
 #include "platform/clock.h"
+#include "render/display.h"
 #include "render/frame_stats.h"
+#include "scene/drawing.h"
 #include "scene/material.h"
 #include "support/gl_context.h"
 
@@ -23,7 +25,6 @@ protected:
     void SetUp() override {
         GlTest::SetUp();
         platform::UseClock(&clock);
-        scene::MaterialTable.clear();
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
         gluPerspective(60.0, 640.0 / 480.0, 1.0, 1000.0);
@@ -34,11 +35,6 @@ protected:
         glDisable(GL_CULL_FACE);
         glClearColor(0.2f, 0.2f, 0.2f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT);
-    }
-    void TearDown() override {
-        scene::MaterialTable.clear();
-        platform::UseClock(nullptr);
-        GlTest::TearDown();
     }
 
     // `count` still particles at the origin, drawn with `material`.
@@ -51,8 +47,8 @@ protected:
 
     // A material whose 2 × 2 diffuse texture is white with half alpha, declared `depth`.
     static int32_t HalfAlphaMaterial(int32_t depth) {
-        scene::MaterialTable.emplace_back();
-        render::Texture& texture = scene::MaterialTable.back().diffuseMap;
+        scene::drawing.MaterialTable.emplace_back();
+        render::Texture& texture = scene::drawing.MaterialTable.back().diffuseMap;
         texture.SetWidth(2);
         texture.SetHeight(2);
         for (size_t i = 0; i < texture.pixels.size(); i += 4) {
@@ -61,9 +57,9 @@ protected:
         }
         texture.depth = depth;
         texture.Upload();
-        scene::MaterialTable.back().diffuse = Vector(1, 1, 1, 1);
-        scene::MaterialTable.back().opacity = 100;
-        return static_cast<int32_t>(scene::MaterialTable.size()) - 1;
+        scene::drawing.MaterialTable.back().diffuse = Vector(1, 1, 1, 1);
+        scene::drawing.MaterialTable.back().opacity = 100;
+        return static_cast<int32_t>(scene::drawing.MaterialTable.size()) - 1;
     }
 
     platform::VirtualClock clock;
@@ -76,12 +72,12 @@ TEST_F(ParticleDrawingGl, FarParticleIsDrawnFirst) {
     system.particles[0].color = Vector(1, 0, 0);
     system.particles[1].position = Vector(0, 0, -10);
     system.particles[1].color = Vector(0, 1, 0);
-    render::frameStats.trianglesThisFrame = 0;
+    render::display.frameStats.trianglesThisFrame = 0;
     system.DrawParticles(Vector(0, 0, 0));
     Rgba centre = PixelAt(320, 240);
     EXPECT_EQ(centre.r, 255);
     EXPECT_EQ(centre.g, 0);
-    EXPECT_EQ(render::frameStats.trianglesThisFrame, 2);
+    EXPECT_EQ(render::display.frameStats.trianglesThisFrame, 2);
 
     // Seen from behind the far one, the order turns round.
     glClear(GL_COLOR_BUFFER_BIT);

@@ -15,7 +15,6 @@
 #include "scene/scene.h"
 #include "scene/scene_drawing.h"
 #include "support/gl_context.h"
-#include "support/temp_folder.h"
 
 namespace {
 
@@ -85,15 +84,10 @@ class ShadowsGl : public testing_support::GlTest {
 protected:
     void SetUp() override {
         GlTest::SetUp();
-        console::StartLog("Torvan.log");
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
         gluPerspective(60.0, 640.0 / 480.0, 1.0, 30000.0);
         glMatrixMode(GL_MODELVIEW);
-    }
-    void TearDown() override {
-        console::console = console::Console{};
-        GlTest::TearDown();
     }
 
     // A floor 40 units wide at y = 0 with `caster` on it, lit from (0, 10, 0).
@@ -101,7 +95,7 @@ protected:
         folder.Write("Shadow.m3f", "TOTAL = 2\n" + Plate("Floor", 20, 0).Text() + caster.Text());
         scene.LoadScene("Shadow", 1.0f, false, 0, Vector(0, 0, 0), scene::Quaternion());
         ASSERT_EQ(scene.meshes.size(), 2u);
-        production::Light light;
+        scene::Light light;
         light.SetPosition(Vector(0, 10, 0, 1));
         scene.lights.push_back(light);
     }
@@ -138,7 +132,6 @@ protected:
         return stencil;
     }
 
-    testing_support::TempFolder folder;
     scene::Scene scene;
 };
 
@@ -260,8 +253,7 @@ TEST_F(ShadowsGl, SceneWithoutLightsChangesNothing) {
 
     // Asking for the volumes of a light the scene lacks is refused and logged.
     EXPECT_FALSE(effects::DrawShadowVolumes(scene, 0));
-    EXPECT_NE(folder.Read("Torvan.log").find("No shadow volumes: the scene has no light 0"),
-              std::string::npos);
+    EXPECT_NE(Log().find("No shadow volumes: the scene has no light 0"), std::string::npos);
 }
 
 }  // namespace

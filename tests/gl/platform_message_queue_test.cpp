@@ -47,15 +47,15 @@ TEST_F(MessageQueueGl, MinimisingStopsFramesWhicheverEventComesFirst) {
             PushWindowEvent(id);
         }
         Dispatch();
-        EXPECT_FALSE(app::windowActive) << "first event " << order[0];
+        EXPECT_FALSE(app::window.windowActive) << "first event " << order[0];
         PushWindowEvent(SDL_WINDOWEVENT_RESTORED);
         PushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
         Dispatch();
-        EXPECT_TRUE(app::windowActive);
+        EXPECT_TRUE(app::window.windowActive);
     }
     PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
     Dispatch();
-    EXPECT_TRUE(app::windowActive) << "a window left for another keeps drawing";
+    EXPECT_TRUE(app::window.windowActive) << "a window left for another keeps drawing";
 }
 
 // The console's font holds Windows-1251: typed Cyrillic arrives as its bytes, and what

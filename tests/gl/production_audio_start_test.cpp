@@ -6,70 +6,70 @@
 #include "platform/audio.h"
 #include "platform/clock.h"
 #include "production/schedule.h"
+#include "production/show.h"
+#include "render/display.h"
 #include "render/frame_stats.h"
+#include "support/process_test.h"
 #include "support/show_audio.h"
-#include "support/temp_folder.h"
 
 namespace {
 
 using testing_support::PullMix;
 
-class AudioStart : public ::testing::Test {
+class AudioStart : public testing_support::ProcessTest {
 protected:
     void SetUp() override {
         platform::UseManualAudio(true);
         platform::UseClock(&clock);
-        production::partIndex = 0;
-        production::partEntered = false;
+        production::show.partIndex = 0;
+        production::show.partEntered = false;
     }
     void TearDown() override {
         app::ShutDown();
-        platform::UseClock(nullptr);
         platform::UseManualAudio(false);
     }
     // One frame after a tenth of a second, and the mix of that tenth.
     std::vector<float> NextFrame() {
         clock.Advance(1000);
-        uint64_t frames = render::frameStats.frameCount;
-        while (app::LoopPass() && render::frameStats.frameCount == frames) {
+        uint64_t frames = render::display.frameStats.frameCount;
+        while (app::LoopPass() && render::display.frameStats.frameCount == frames) {
         }
         return PullMix(0.1);
     }
-    testing_support::TempFolder folder;
     platform::VirtualClock clock;
 };
 
 TEST_F(AudioStart, BothTracksStartWithPartOne) {
     testing_support::WriteShowAudio(folder);
     app::StartUp();
-    ASSERT_EQ(app::audioState, 1);
+    ASSERT_EQ(production::show.audioState, 1);
     int framesInPartOne = 0;
     while (framesInPartOne < 3) {
         std::vector<float> mix = NextFrame();
-        if (app::audioState < 2) {
+        if (production::show.audioState < 2) {
             ASSERT_TRUE(testing_support::Silent(mix)) << "sound before part 1";
             continue;
         }
         // The frame that started the audio is the first one drawn in part 1.
-        ASSERT_EQ(production::partIndex, 1);
+        ASSERT_EQ(production::show.partIndex, 1);
         EXPECT_GT(testing_support::ToneLevel(mix, testing_support::kVoiceHz), 0.1);
         EXPECT_GT(testing_support::ToneLevel(mix, testing_support::kMusicHz), 0.1);
         ++framesInPartOne;
     }
-    EXPECT_GE(app::scheduleTimer.elapsed, 110000);
-    EXPECT_LE(app::scheduleTimer.elapsed, 115000);
+    EXPECT_GE(app::run.scheduleTimer.elapsed, 110000);
+    EXPECT_LE(app::run.scheduleTimer.elapsed, 115000);
 }
 
 TEST_F(AudioStart, MissingVoiceLeavesTheShowSilent) {
     testing_support::WriteShowAudio(folder);
     std::remove("Data/Voice/ring4.mp3");
     app::StartUp();
-    EXPECT_EQ(app::audioState, 0);
-    EXPECT_NE(folder.Read("Torvan.log").find("\nCan't load voice file2\n"), std::string::npos);
+    EXPECT_EQ(production::show.audioState, 0);
+    EXPECT_NE(Log().find("\nCan't load voice file2\n"), std::string::npos);
     for (int frame = 0; frame < 130; ++frame) {
         ASSERT_TRUE(testing_support::Silent(NextFrame()));
     }
-    EXPECT_EQ(production::partIndex, 1);
+    EXPECT_EQ(production::show.partIndex, 1);
 }
 
 }  // namespace

@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include "app/main_loop.h"
+#include "production/content.h"
 #include "production/frame_composition.h"
 #include "production/production.h"
 #include "production/schedule.h"
+#include "production/show.h"
 #include "scene/mesh_drawing.h"
 #include "support/gl_context.h"
 
@@ -41,25 +43,26 @@ void AddQuad(scene::Scene& scene, const char* name, const Vector corners[4], con
     scene.objects.push_back(object);
 }
 
-void ClearScene(scene::Scene& scene) {
+void ClearScene(production::ShowScene& scene) {
     scene.meshes.clear();
     scene.objects.clear();
     scene.lights.clear();
     scene.particleSystems.clear();
-    scene.camera = &production::camera;
+    scene.camera = &production::show.camera;
 }
 
 class FrameComposition : public testing_support::GlTest {
 protected:
     void SetUp() override {
         GlTest::SetUp();
-        for (scene::Scene* s :
-             {&production::mainScene, &production::keyRoomScene, &production::lightScene}) {
+        for (production::ShowScene* s :
+             {&production::show.mainScene, &production::show.keyRoomScene,
+              &production::show.lightScene}) {
             ClearScene(*s);
         }
-        production::camera = scene::Camera{};
-        production::camera.position = Vector(0, 50, -100);
-        production::mainScene.camera = &production::camera;
+        production::show.camera = scene::Camera{};
+        production::show.camera.position = Vector(0, 50, -100);
+        production::show.mainScene.camera = &production::show.camera;
     }
     // Brightest channel of a pixel.
     int Brightness(int x, int y) const {
@@ -70,40 +73,41 @@ protected:
 
 TEST_F(FrameComposition, PartElevenShowsOnlyTheOverlayOnBlack) {
     const Vector wall[4] = {{100, -100, 200}, {-100, -100, 200}, {-100, 200, 200}, {100, 200, 200}};
-    AddQuad(production::mainScene, "wall", wall, Vector(0, 0, -1));
-    production::partIndex = 2;
+    AddQuad(production::show.mainScene, "wall", wall, Vector(0, 0, -1));
+    production::show.partIndex = 2;
     production::DrawFrame();
     EXPECT_GT(Brightness(320, 240), 0);
-    production::partIndex = 11;
+    production::show.partIndex = 11;
     production::DrawFrame();
     EXPECT_EQ(Brightness(320, 240), 0);
 }
 
 TEST_F(FrameComposition, PartZeroDrawsTheMainSceneThroughTheMainCamera) {
     const Vector wall[4] = {{100, -100, 200}, {-100, -100, 200}, {-100, 200, 200}, {100, 200, 200}};
-    AddQuad(production::mainScene, "wall", wall, Vector(0, 0, -1));
-    production::lightScene.camera = nullptr;
-    production::partIndex = 0;
+    AddQuad(production::show.mainScene, "wall", wall, Vector(0, 0, -1));
+    production::show.lightScene.camera = nullptr;
+    production::show.partIndex = 0;
     production::DrawFrame();
-    EXPECT_EQ(production::lightScene.camera, production::mainScene.camera);
+    EXPECT_EQ(production::show.lightScene.camera, production::show.mainScene.camera);
     EXPECT_GT(Brightness(320, 240), 0);
-    production::partIndex = 3;  // the hall: the main scene is not drawn
+    production::show.partIndex = 3;  // the hall: the main scene is not drawn
     production::DrawFrame();
     EXPECT_EQ(Brightness(320, 240), 0);
 }
 
 TEST_F(FrameComposition, ReflectionStaysInsideTheWater) {
-    production::partIndex = 8;
-    app::animationTime = 130.0f;
-    production::keyRoomScene.lights.resize(1);
-    production::keyRoomScene.lights[0].SetAmbient(1, 1, 1, 1);
+    production::show.partIndex = 8;
+    production::show.animationTime = 130.0f;
+    production::show.keyRoomScene.lights.resize(1);
+    production::show.keyRoomScene.lights[0].SetAmbient(1, 1, 1, 1);
     // A wall above the water, and water under the right half of the view only (looking
     // down +z, world +x is on the left of the screen).
     const Vector wall[4] = {{10, 20, 200}, {-10, 20, 200}, {-10, 40, 200}, {10, 40, 200}};
-    AddQuad(production::keyRoomScene, "wall", wall, Vector(0, 0, -1));
-    const float y = 14.74825f;
+    AddQuad(production::show.keyRoomScene, "wall", wall, Vector(0, 0, -1));
+    const float y = production::content::kWaterLevel;
     const Vector water[4] = {{-200, y, 0}, {0, y, 0}, {0, y, 400}, {-200, y, 400}};
-    AddQuad(production::keyRoomScene, "waterq", water, Vector(0, 1, 0));
+    AddQuad(production::show.keyRoomScene, production::content::kWaterSurface, water,
+            Vector(0, 1, 0));
     production::DrawFrame();
     // The wall itself, 14 to 41 rows below the centre, on both sides of the middle.
     EXPECT_GT(Brightness(312, 240 - 25), 0);

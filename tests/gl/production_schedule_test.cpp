@@ -7,30 +7,28 @@
 #include "console/settings.h"
 #include "production/production.h"
 #include "production/schedule.h"
+#include "production/show.h"
 #include "support/gl_context.h"
 
 namespace {
 
-using production::partIndex;
 using production::RunSchedule;
 
 class Schedule : public testing_support::GlTest {
 protected:
     void SetUp() override {
         GlTest::SetUp();
-        partIndex = 0;
-        production::partEntered = false;
-        app::quitRequested = 0;
-        console::settings = console::Settings{};
-        production::mainScene.objects.clear();
-        production::keyRoomScene.objects.clear();
+        production::show.partIndex = 0;
+        production::show.partEntered = false;
+        production::show.mainScene.objects.clear();
+        production::show.keyRoomScene.objects.clear();
         for (const char* name : {"Ring_gold", "GeoSphere01", "Lumo", "DevHub"}) {
-            AddObject(production::mainScene, name);
+            AddObject(production::show.mainScene, name);
         }
-        AddObject(production::keyRoomScene, "waterq");
-        production::mainScene.particleSystems.clear();
-        production::mainScene.particleSystems.resize(11);
-        production::fireSystemIndex = 10;
+        AddObject(production::show.keyRoomScene, "waterq");
+        production::show.mainScene.particleSystems.clear();
+        production::show.mainScene.particleSystems.resize(11);
+        production::show.fireSystemIndex = 10;
     }
     static void AddObject(scene::Scene& scene, const char* name) {
         scene::SceneObject object;
@@ -48,45 +46,45 @@ protected:
     }
     // Runs calls at `t` until the schedule stands in `part`.
     static void RunUntilPart(int part, int64_t t) {
-        for (int i = 0; i < 40 && partIndex < part; ++i) {
+        for (int i = 0; i < 40 && production::show.partIndex < part; ++i) {
             RunSchedule(t);
         }
-        ASSERT_EQ(partIndex, part);
+        ASSERT_EQ(production::show.partIndex, part);
     }
 };
 
 TEST_F(Schedule, PartsEndStrictlyAfterTheirTimeAndEnterOnTheNextCall) {
     RunSchedule(110000);
-    EXPECT_EQ(partIndex, 0);
+    EXPECT_EQ(production::show.partIndex, 0);
     RunSchedule(110001);
-    EXPECT_EQ(partIndex, 1);
-    EXPECT_FALSE(Visible(production::mainScene, "Ring_gold"));
-    EXPECT_FALSE(production::partEntered);
+    EXPECT_EQ(production::show.partIndex, 1);
+    EXPECT_FALSE(Visible(production::show.mainScene, "Ring_gold"));
+    EXPECT_FALSE(production::show.partEntered);
     RunSchedule(110002);
-    EXPECT_TRUE(Visible(production::mainScene, "Ring_gold"));
-    EXPECT_TRUE(Visible(production::mainScene, "GeoSphere01"));
+    EXPECT_TRUE(Visible(production::show.mainScene, "Ring_gold"));
+    EXPECT_TRUE(Visible(production::show.mainScene, "GeoSphere01"));
     RunUntilPart(2, 380001);
     RunSchedule(380002);
-    EXPECT_FALSE(Visible(production::mainScene, "Ring_gold"));
-    EXPECT_TRUE(Visible(production::mainScene, "Lumo"));
-    EXPECT_TRUE(Visible(production::mainScene, "DevHub"));
+    EXPECT_FALSE(Visible(production::show.mainScene, "Ring_gold"));
+    EXPECT_TRUE(Visible(production::show.mainScene, "Lumo"));
+    EXPECT_TRUE(Visible(production::show.mainScene, "DevHub"));
 }
 
 TEST_F(Schedule, ALongPauseStillPassesEveryPartOncePerCallWithItsEntry) {
     int seen = 0;
-    while (partIndex < production::kPartCount) {
-        int before = partIndex;
+    while (production::show.partIndex < production::kPartCount) {
+        int before = production::show.partIndex;
         RunSchedule(3400000);
-        EXPECT_EQ(partIndex, before + 1);
+        EXPECT_EQ(production::show.partIndex, before + 1);
         ++seen;
     }
     EXPECT_EQ(seen, 14);
-    EXPECT_EQ(app::quitRequested, 1);
+    EXPECT_EQ(app::run.quitRequested, 1);
     // Part 13's entry ran: logos shown, rings hidden.
-    EXPECT_TRUE(Visible(production::mainScene, "Lumo"));
-    EXPECT_FALSE(Visible(production::mainScene, "Ring_gold"));
+    EXPECT_TRUE(Visible(production::show.mainScene, "Lumo"));
+    EXPECT_FALSE(Visible(production::show.mainScene, "Ring_gold"));
     RunSchedule(3500000);
-    EXPECT_EQ(partIndex, 14);
+    EXPECT_EQ(production::show.partIndex, 14);
 }
 
 TEST_F(Schedule, FogRampsRunOverEachPartsLength) {
@@ -111,21 +109,21 @@ TEST_F(Schedule, FogRampsRunOverEachPartsLength) {
 }
 
 TEST_F(Schedule, KeyRoomEntryResetsTheCameraAndWaterAndFire) {
-    production::camera.position = scene::Vector(5, 6, 7);
-    production::keyRoomScene.FindObject("waterq")->visible = true;
+    production::show.camera.position = scene::Vector(5, 6, 7);
+    production::show.keyRoomScene.FindObject("waterq")->visible = true;
     RunUntilPart(8, 1230001);
     RunSchedule(1230001);
-    EXPECT_EQ(production::camera.position.x, 0.0f);
-    EXPECT_EQ(production::camera.position.z, 0.0f);
-    EXPECT_EQ(production::camera.position.w, 1.0f);
+    EXPECT_EQ(production::show.camera.position.x, 0.0f);
+    EXPECT_EQ(production::show.camera.position.z, 0.0f);
+    EXPECT_EQ(production::show.camera.position.w, 1.0f);
     RunUntilPart(9, 1260001);
     RunSchedule(1260001);
-    EXPECT_FALSE(production::mainScene.particleSystems[10].active);
-    EXPECT_FALSE(Visible(production::keyRoomScene, "waterq"));
+    EXPECT_FALSE(production::show.mainScene.particleSystems[10].active);
+    EXPECT_FALSE(Visible(production::show.keyRoomScene, "waterq"));
     EXPECT_FLOAT_EQ(FogDensity(), 0.00001f);
     RunUntilPart(12, 1770001);
     RunSchedule(1770001);
-    EXPECT_TRUE(production::mainScene.particleSystems[10].active);
+    EXPECT_TRUE(production::show.mainScene.particleSystems[10].active);
     EXPECT_FLOAT_EQ(FogDensity(), 0.0001f);
 }
 

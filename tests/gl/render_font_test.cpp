@@ -8,7 +8,6 @@
 #include "render/font.h"
 #include "render/renderer.h"
 #include "support/gl_context.h"
-#include "support/temp_folder.h"
 #include "support/test_images.h"
 
 namespace {
@@ -34,7 +33,6 @@ class FontGl : public testing_support::GlTest {
 protected:
     void SetUp() override {
         GlTest::SetUp();
-        console::StartLog("test.log");
         render::renderer.UseExtensions("");
         // Glyph 0 is 8 wide, glyph 1 is 4, glyph 2 is 0, the rest 5.
         folder.Write("Data/LC_B.wt", "840" + std::string(253, '5'));
@@ -50,16 +48,11 @@ protected:
         glLoadIdentity();
         glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     }
-    void TearDown() override {
-        console::console.logFileName.clear();
-        GlTest::TearDown();
-    }
 
     // A pixel by overlay coordinates: (0, 0) at the top left.
     Rgba At(int x, int y) const { return PixelAt(x, height - 1 - y); }
     static bool Is(const Rgba& p, int r, int g, int b) { return p.r == r && p.g == g && p.b == b; }
 
-    testing_support::TempFolder folder;
     render::Font font;
 };
 
@@ -69,7 +62,7 @@ TEST_F(FontGl, SetUpLoadsWidthsListsAndAtlas) {
     EXPECT_EQ(font.texture.filterMode, 10);
     EXPECT_TRUE(font.texture.Present());
     EXPECT_TRUE(glIsList(font.listBase) && glIsList(font.listBase + 255));
-    EXPECT_NE(folder.Read("test.log").find("Loaded: Data\\LC_B.tga\n"), std::string::npos);
+    EXPECT_NE(Log().find("Loaded: Data\\LC_B.tga\n"), std::string::npos);
     EXPECT_TRUE(glIsEnabled(GL_BLEND));
 }
 

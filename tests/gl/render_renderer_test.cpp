@@ -15,7 +15,6 @@
 #include "render/glh/glh_extensions.h"
 #include "render/renderer.h"
 #include "support/gl_context.h"
-#include "support/temp_folder.h"
 
 namespace {
 
@@ -39,23 +38,21 @@ class RendererGl : public testing_support::GlTest {
 protected:
     void SetUp() override {
         GlTest::SetUp();
-        console::StartLog("test.log");
         saved = settings;
-        render::vertexBufferUnits = 2000000;
+        render::renderer.vertexBufferUnits = 2000000;
         ScriptedFastMemory::calls = 0;
     }
     void TearDown() override {
         renderer.UseExtensions("");
         renderer.fastMemoryAllocator = render::DriverFastMemory();
-        render::vertexBufferUnits = 2000000;
+        render::renderer.vertexBufferUnits = 2000000;
         settings = saved;
-        console::console.logFileName.clear();
         GlTest::TearDown();
     }
 
     // Log lines from the one after `first`, or all of them.
     std::vector<std::string> LogLines(const std::string& first = "") const {
-        std::istringstream log(folder.Read("test.log"));
+        std::istringstream log(Log());
         std::vector<std::string> lines;
         bool started = first.empty();
         for (std::string line; std::getline(log, line);) {
@@ -85,7 +82,6 @@ protected:
     }
 
     console::Settings saved;
-    testing_support::TempFolder folder;
 };
 
 TEST_F(RendererGl, WithoutExtensionsOnlyTheDriverIsLogged) {
@@ -121,7 +117,7 @@ TEST_F(RendererGl, MesaTakesTheExtensionsItOffers) {
     EXPECT_TRUE(renderer.multitexture && renderer.textureEnvCombine && renderer.vertexArray);
     EXPECT_TRUE(renderer.separateSpecular && renderer.edgeClamp);
     EXPECT_FALSE(renderer.vertexArrayRange || renderer.wglPixelFormat || renderer.wglPbuffer);
-    EXPECT_NE(glh::glActiveTextureARB, nullptr);
+    EXPECT_NE(glh::entryPoints.glActiveTextureARB, nullptr);
     EXPECT_EQ(renderer.vertexBufferBytes, 7999992u);
 
     // Client arrays point into the buffer with the 36-byte stride.
@@ -230,7 +226,7 @@ TEST_F(RendererGl, LoaderResolvesOnlyWhatTheDriverOffers) {
     EXPECT_TRUE(glh::InitExtensions("GL_ARB_texture_env_combine"));
     // Not offered by the driver, or not in the loader's list.
     EXPECT_FALSE(glh::InitExtensions("GL_ARB_multitexture GL_NV_vertex_array_range"));
-    EXPECT_EQ(glh::glVertexArrayRangeNV, nullptr);
+    EXPECT_EQ(glh::entryPoints.glVertexArrayRangeNV, nullptr);
     EXPECT_FALSE(glh::InitExtensions("GL_EXT_texture_edge_clamp"));
     EXPECT_FALSE(glh::InitExtensions("GL_ARB_no_such_thing"));
 }

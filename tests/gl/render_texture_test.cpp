@@ -13,7 +13,6 @@
 #include "render/renderer.h"
 #include "render/texture.h"
 #include "support/gl_context.h"
-#include "support/temp_folder.h"
 #include "support/test_images.h"
 
 namespace {
@@ -74,16 +73,11 @@ class TextureGl : public testing_support::GlTest {
 protected:
     void SetUp() override {
         GlTest::SetUp();
-        console::StartLog("test.log");
         render::renderer.edgeClamp = false;
-    }
-    void TearDown() override {
-        console::console.logFileName.clear();
-        GlTest::TearDown();
     }
 
     bool Logged(const std::string& line) const {
-        return ("\n" + folder.Read("test.log")).find("\n" + line + "\n") != std::string::npos;
+        return ("\n" + Log()).find("\n" + line + "\n") != std::string::npos;
     }
 
     // Level 0 of the texture as OpenGL holds it, row 0 first.
@@ -100,8 +94,6 @@ protected:
         glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
         return bound;
     }
-
-    testing_support::TempFolder folder;
 };
 
 TEST_F(TextureGl, ExtensionAfterTheLastDotChoosesTheReader) {

@@ -6,13 +6,15 @@
 #include <string>
 
 #include "console/settings.h"
-#include "production/light.h"
+#include "render/display.h"
 #include "render/frame_stats.h"
 #include "render/renderer.h"
-#include "render/triangle_batches.h"
+#include "scene/drawing.h"
+#include "scene/light.h"
 #include "scene/material.h"
 #include "scene/mesh_drawing.h"
 #include "scene/scene_drawing.h"
+#include "scene/triangle_batches.h"
 #include "support/gl_context.h"
 
 namespace {
@@ -47,12 +49,12 @@ scene::Mesh Square(const Vector& centre, int32_t material) {
 }
 
 int32_t AddMaterial(const Vector& diffuse, const std::string& shader = "Blinn") {
-    scene::Material m = scene::DefaultMaterial;
+    scene::Material m = scene::drawing.DefaultMaterial;
     m.diffuse = diffuse;
     m.ambient = Vector(0.2f, 0.2f, 0.2f, 1);
     m.shaderType = shader;
-    scene::MaterialTable.push_back(m);
-    return static_cast<int32_t>(scene::MaterialTable.size()) - 1;
+    scene::drawing.MaterialTable.push_back(m);
+    return static_cast<int32_t>(scene::drawing.MaterialTable.size()) - 1;
 }
 
 // A 2 × 2 texture, nearest filtering: red, green / blue, white.
@@ -69,8 +71,6 @@ class SceneDrawing : public testing_support::GlTest {
 protected:
     void SetUp() override {
         GlTest::SetUp();
-        scene::MaterialTable.clear();
-        console::settings = console::Settings{};
         render::renderer.UseExtensions("GL_EXT_vertex_array");
         light.SetPosition(Vector(0, 0, 10, 1));
         light.SetDiffuse(1, 1, 1, 1);
@@ -95,12 +95,12 @@ protected:
     }
     static bool Lit(const Rgba& p) { return p.r + p.g + p.b > 60; }
 
-    production::Light light;
+    scene::Light light;
     scene::Scene scene;
 };
 
 TEST_F(SceneDrawing, LeafMaterialsTestAlphaAndOthersPassEverything) {
-    scene::Material leaf = scene::DefaultMaterial;
+    scene::Material leaf = scene::drawing.DefaultMaterial;
     leaf.shaderType = "Leaf";
     scene::ApplyMaterial(leaf);
     GLint function;
@@ -119,7 +119,7 @@ TEST_F(SceneDrawing, LeafMaterialsTestAlphaAndOthersPassEverything) {
 }
 
 TEST_F(SceneDrawing, MaterialColoursAndOpacityReachTheFixedFunction) {
-    scene::Material m = scene::DefaultMaterial;
+    scene::Material m = scene::drawing.DefaultMaterial;
     m.ambient = Vector(0.1f, 0.2f, 0.3f, 1);
     m.diffuse = Vector(0.5f, 0.25f, 1, 1);
     m.specular = Vector(0.5f, 0.5f, 0.5f, 0.5f);
@@ -147,7 +147,7 @@ TEST_F(SceneDrawing, MaterialColoursAndOpacityReachTheFixedFunction) {
 
 TEST_F(SceneDrawing, WithoutMultitextureAReflectionMapIsSphereMapped) {
     render::renderer.multitexture = false;
-    scene::Material m = scene::DefaultMaterial;
+    scene::Material m = scene::drawing.DefaultMaterial;
     MakeChecker(m.reflectionMap);
     scene::ApplyMaterial(m);
     GLint bound;
@@ -162,19 +162,19 @@ TEST_F(SceneDrawing, WithoutMultitextureAReflectionMapIsSphereMapped) {
     EXPECT_EQ(bound, m.diffuseMap.glName) << "the diffuse map comes first";
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_GEN_S));
 
-    scene::ApplyMaterial(scene::DefaultMaterial);
+    scene::ApplyMaterial(scene::drawing.DefaultMaterial);
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
     EXPECT_EQ(bound, m.diffuseMap.glName) << "no map leaves the texture bound";
 }
 
 TEST_F(SceneDrawing, ALightSendsOnlyWhatWasSet) {
-    production::Light first;
+    scene::Light first;
     first.SetPosition(Vector(1, 2, 3, 1));
     first.SetAmbient(0.1f, 0.2f, 0.3f, 1);
     first.SetSpecular(1, 1, 1, 1);
     first.EnableAttenuation(0);
     first.Apply();
-    production::Light second;
+    scene::Light second;
     second.SetDiffuse(0.5f, 0.5f, 0.5f, 1);
     second.Apply();
     EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
@@ -201,13 +201,13 @@ TEST_F(SceneDrawing, RenderOneObjectDrawsOnlyThatObject) {
     for (int px : {width / 2 - 170, width / 2, width / 2 + 170}) {
         EXPECT_TRUE(Lit(PixelAt(px, height / 2))) << px;
     }
-    EXPECT_EQ(render::frameStats.trianglesThisFrame, 6);
+    EXPECT_EQ(render::display.frameStats.trianglesThisFrame, 6);
     console::settings.render_one_object = 2;
     Draw();
     EXPECT_FALSE(Lit(PixelAt(width / 2 - 170, height / 2)));
     EXPECT_FALSE(Lit(PixelAt(width / 2, height / 2)));
     EXPECT_TRUE(Lit(PixelAt(width / 2 + 170, height / 2)));
-    EXPECT_EQ(render::frameStats.trianglesThisFrame, 2);
+    EXPECT_EQ(render::display.frameStats.trianglesThisFrame, 2);
     scene.objects[2].visible = false;
     Draw();
     EXPECT_FALSE(Lit(PixelAt(width / 2 + 170, height / 2)));
@@ -266,23 +266,23 @@ TEST_F(SceneDrawing, TheLandscapeSwitchesChangeNothing) {
 TEST_F(SceneDrawing, AMovedCameraGetsTheFrustumOfTheFrame) {
     scene::Camera camera;
     scene.camera = &camera;
-    camera.changeStamp = render::triangleBatches.frameStamp - 1;
+    camera.changeStamp = scene::drawing.triangleBatches.frameStamp - 1;
     Draw();
     EXPECT_EQ(camera.frustum.planes[0][0], 0.0f) << "an unchanged view keeps its planes";
-    camera.changeStamp = render::triangleBatches.frameStamp;
+    camera.changeStamp = scene::drawing.triangleBatches.frameStamp;
     Draw();
     EXPECT_NE(camera.frustum.planes[0][0], 0.0f);
 }
 
 TEST_F(SceneDrawing, AMeshWithoutAListIsNotDrawn) {
     scene::Mesh mesh = Square(Vector(0, 0, 0), -1);
-    render::frameStats.trianglesThisFrame = 0;
+    render::display.frameStats.trianglesThisFrame = 0;
     EXPECT_FALSE(scene::DrawMesh(mesh));
-    EXPECT_EQ(render::frameStats.trianglesThisFrame, 0);
+    EXPECT_EQ(render::display.frameStats.trianglesThisFrame, 0);
     scene::BuildDisplayList(mesh);
     EXPECT_GT(mesh.displayList, 0);
     EXPECT_TRUE(scene::DrawMesh(mesh));
-    EXPECT_EQ(render::frameStats.trianglesThisFrame, 2);
+    EXPECT_EQ(render::display.frameStats.trianglesThisFrame, 2);
 }
 
 // The same lit, textured square through its display list and through the batches.
@@ -291,7 +291,7 @@ class BatchPath : public SceneDrawing, public ::testing::WithParamInterface<cons
 TEST_P(BatchPath, DrawsTheSamePixelsAsTheDisplayList) {
     render::renderer.UseExtensions(GetParam());
     int32_t material = AddMaterial(Vector(1, 1, 1, 1));
-    MakeChecker(scene::MaterialTable[static_cast<size_t>(material)].diffuseMap);
+    MakeChecker(scene::drawing.MaterialTable[static_cast<size_t>(material)].diffuseMap);
     AddObject(Square(Vector(0, 0, 0), material));
     scene.objects[0].position = Vector(0.5f, 0, 0);
     std::vector<uint8_t> listed = Draw();
@@ -303,7 +303,7 @@ TEST_P(BatchPath, DrawsTheSamePixelsAsTheDisplayList) {
     scene.animatedObjects.push_back(animated);
     scene.objects[0].visible = false;
     std::vector<uint8_t> batched = Draw();
-    EXPECT_EQ(render::frameStats.trianglesThisFrame, 2);
+    EXPECT_EQ(render::display.frameStats.trianglesThisFrame, 2);
     size_t differing = 0;
     for (size_t i = 0; i < listed.size(); ++i) {
         differing += listed[i] != batched[i];

@@ -5,12 +5,13 @@
 #include <string>
 
 #include "console/log.h"
+#include "render/display.h"
 #include "render/frame_stats.h"
+#include "scene/drawing.h"
 #include "scene/material.h"
 #include "scene/mesh_drawing.h"
 #include "scene/scene.h"
 #include "support/gl_context.h"
-#include "support/temp_folder.h"
 #include "support/test_images.h"
 
 namespace {
@@ -30,14 +31,6 @@ const char kMeshes[] =
 
 class LoadScene : public testing_support::GlTest {
 protected:
-    void SetUp() override {
-        GlTest::SetUp();
-        scene::MaterialTable.clear();
-        console::StartLog("Torvan.log");
-    }
-    std::string Log() const { return folder.Read("Torvan.log"); }
-
-    testing_support::TempFolder folder;
     scene::Scene scene;
 };
 
@@ -47,8 +40,8 @@ TEST_F(LoadScene, MaterialsTexturesAndDisplayListsComeTogether) {
     folder.Write("Data/Hall/floor.tga",
                  testing_support::RgbaTga(2, 2, std::vector<uint8_t>(16, 200)));
     scene.LoadScene("Data\\Hall\\Hall", 1.0f, false, 0, scene::Vector(0, 0, 0), {});
-    ASSERT_EQ(scene::MaterialTable.size(), 1u);
-    EXPECT_GT(scene::MaterialTable[0].diffuseMap.glName, 0);
+    ASSERT_EQ(scene::drawing.MaterialTable.size(), 1u);
+    EXPECT_GT(scene::drawing.MaterialTable[0].diffuseMap.glName, 0);
     ASSERT_EQ(scene.meshes.size(), 1u);
     scene::Mesh& mesh = scene.meshes[0];
     EXPECT_EQ(mesh.materialIndex, 0);
@@ -63,9 +56,9 @@ TEST_F(LoadScene, MaterialsTexturesAndDisplayListsComeTogether) {
 
     scene::SceneObject* floor = scene.FindObject("Floor01");
     ASSERT_NE(floor, nullptr);
-    render::frameStats.trianglesThisFrame = 0;
+    render::display.frameStats.trianglesThisFrame = 0;
     EXPECT_TRUE(scene::DrawMesh(scene.meshes[static_cast<size_t>(floor->meshIndex)]));
-    EXPECT_EQ(render::frameStats.trianglesThisFrame, 2);
+    EXPECT_EQ(render::display.frameStats.trianglesThisFrame, 2);
     GLint function;
     glGetIntegerv(GL_ALPHA_TEST_FUNC, &function);
     EXPECT_EQ(function, GL_GREATER) << "the Leaf shader of its material";

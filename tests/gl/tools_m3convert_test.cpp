@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 
+#include "scene/drawing.h"
 #include "scene/material.h"
 #include "scene/scene.h"
 #include "support/gl_context.h"
@@ -135,13 +136,13 @@ class M3convertTest : public testing_support::GlTest {
 protected:
     void SetUp() override {
         GlTest::SetUp();
-        scene::MaterialTable.clear();
+        scene::drawing.MaterialTable.clear();
         testing_support::WriteTexturedBox(folder);
         WriteTwoMaterialGltf(folder);
         WriteSkinnedGltf(folder);
     }
     void TearDown() override {
-        scene::MaterialTable.clear();
+        scene::drawing.MaterialTable.clear();
         GlTest::TearDown();
     }
 

@@ -6,10 +6,10 @@
 #include <string>
 
 #include "console/log.h"
+#include "scene/drawing.h"
 #include "scene/material.h"
 #include "scene/scene.h"
 #include "support/gl_context.h"
-#include "support/temp_folder.h"
 #include "tools/data/content_folder.h"
 #include "tools/data/scenes/layout.h"
 #include "tools/data/scenes/scenes.h"
@@ -49,14 +49,10 @@ class ShowSceneLoad : public testing_support::GlTest {
 protected:
     void SetUp() override {
         GlTest::SetUp();
-        scene::MaterialTable.clear();
-        console::StartLog("Torvan.log");
         tools::data::ContentFolder content(folder.path(), nullptr);
         tools::data::WriteTextures(content);
         tools::data::WriteScenes(content);
     }
-
-    testing_support::TempFolder folder;
 };
 
 void Load(scene::Scene& scene, const char* path, float scale, const Vector& offset) {
@@ -73,7 +69,7 @@ TEST_F(ShowSceneLoad, EverySceneLoadsWithItsTexturesAndNoComplaint) {
     Load(keyRoom, "Data\\KeyRoom\\KeyRoom", 1.0f, Vector(0, 0, 0));
 
     // From the first scene on; the log's own opening lines come before.
-    std::string text = folder.Read("Torvan.log");
+    std::string text = Log();
     std::istringstream log(text.substr(text.find("Starting load M3Files: ")));
     std::string line;
     int textures = 0;
@@ -87,7 +83,7 @@ TEST_F(ShowSceneLoad, EverySceneLoadsWithItsTexturesAndNoComplaint) {
             // The name keeps the blank after its "=".
             int32_t index = scene::FindMaterial(" " + named.name);
             ASSERT_GE(index, 0) << named.name;
-            const scene::Material& material = scene::MaterialTable[size_t(index)];
+            const scene::Material& material = scene::drawing.MaterialTable[size_t(index)];
             EXPECT_EQ(material.diffuseMap.Present(), !named.diffuseMap.empty()) << named.name;
             EXPECT_EQ(material.reflectionMap.Present(), !named.reflectionMap.empty());
         }

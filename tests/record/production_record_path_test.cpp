@@ -10,19 +10,20 @@
 #include "platform/messages.h"
 #include "production/camera_path.h"
 #include "production/production.h"
-#include "support/temp_folder.h"
+#include "production/show.h"
+#include "support/process_test.h"
 
 namespace {
 
 using namespace platform;
 
-TEST(RecordThenPlay, FlownKeysPlayBackAlongTheFlight) {
-    testing_support::TempFolder folder;
-    VirtualClock clock;
-    UseClock(&clock);
+using RecordThenPlay = testing_support::ProcessTest;
+
+TEST_F(RecordThenPlay, FlownKeysPlayBackAlongTheFlight) {
+    UseVirtualClock();
     app::StartUp();
-    ASSERT_NE(production::cameraRecordFile, nullptr);
-    scene::Vector start = production::camera.position;
+    ASSERT_NE(production::show.cameraRecordFile, nullptr);
+    scene::Vector start = production::show.camera.position;
 
     // The mouse rests at the window's centre, so the view does not turn; W is held for
     // five seconds at 20 frames a second: straight ahead at camera_Speed.
@@ -41,30 +42,28 @@ TEST(RecordThenPlay, FlownKeysPlayBackAlongTheFlight) {
     EXPECT_GE(keys, 4u);
     EXPECT_LE(keys, 5u);
 
-    production::cameraPath.clear();
+    production::show.cameraPath.clear();
     production::LoadCameraPath("Campath1.vcp");
-    ASSERT_EQ(production::cameraPath.size(), keys);
+    ASSERT_EQ(production::show.cameraPath.size(), keys);
     const float speed = console::settings.camera_Speed;
     for (size_t k = 1; k < keys; ++k) {
-        const production::CameraKey& a = production::cameraPath[k - 1];
-        const production::CameraKey& b = production::cameraPath[k];
+        const production::CameraKey& a = production::show.cameraPath[k - 1];
+        const production::CameraKey& b = production::show.cameraPath[k];
         // A key about every second, each about camera_Speed further along the view.
         float moved = scene::Vector(b.x - a.x, b.y - a.y, b.z - a.z).Length();
         EXPECT_NEAR(moved, speed, 0.11f * speed);
     }
-    EXPECT_GT(production::cameraPath[0].z, start.z);
+    EXPECT_GT(production::show.cameraPath[0].z, start.z);
 
     scene::Camera replay;
     production::PlayCameraPath(0, replay);
-    EXPECT_FLOAT_EQ(replay.position.z, production::cameraPath[0].z);
+    EXPECT_FLOAT_EQ(replay.position.z, production::show.cameraPath[0].z);
 }
 
 // The offscreen window never has the input focus, so the cursor cannot be brought back
 // to its centre: the mouse, resting at the corner, must not turn the view.
-TEST(RecordThenPlay, AFlightWithoutFocusKeepsTheStartingView) {
-    testing_support::TempFolder folder;
-    VirtualClock clock;
-    UseClock(&clock);
+TEST_F(RecordThenPlay, AFlightWithoutFocusKeepsTheStartingView) {
+    UseVirtualClock();
     app::StartUp();
     PostMessage(WM_MOUSEMOVE, 0, MakeLParam(0, 0));
     for (int frame = 0; frame < 80; ++frame) {
@@ -74,10 +73,10 @@ TEST(RecordThenPlay, AFlightWithoutFocusKeepsTheStartingView) {
     app::ShutDown();
     UseClock(nullptr);
 
-    production::cameraPath.clear();
+    production::show.cameraPath.clear();
     production::LoadCameraPath("Campath1.vcp");
-    ASSERT_GE(production::cameraPath.size(), 3u);
-    for (const production::CameraKey& key : production::cameraPath) {
+    ASSERT_GE(production::show.cameraPath.size(), 3u);
+    for (const production::CameraKey& key : production::show.cameraPath) {
         EXPECT_EQ(key.heading, 0.0f);
         EXPECT_EQ(key.pitch, 0.0f);
     }

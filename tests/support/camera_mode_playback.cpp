@@ -1,4 +1,5 @@
 // Tests of the presentation variant.
 #include "app/main_loop.h"
+#include "console/settings.h"
 
-const int app::cameraMode = 2;
+const int console::cameraMode = 2;

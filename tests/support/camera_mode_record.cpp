@@ -1,4 +1,5 @@
 // Tests of the recording variant.
 #include "app/main_loop.h"
+#include "console/settings.h"
 
-const int app::cameraMode = 1;
+const int console::cameraMode = 1;

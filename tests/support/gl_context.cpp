@@ -5,17 +5,17 @@
 
 #include <cstdlib>
 
-#include "app/window.h"
+#include "render/display.h"
 
 namespace testing_support {
 
 void GlTest::SetUp() {
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    ASSERT_TRUE(app::CreateGLWindow("test", width, height, 32, false));
+    ASSERT_TRUE(render::CreateGLWindow("test", width, height, 32, false));
 }
 
 void GlTest::TearDown() {
-    app::KillWindow();
+    render::KillWindow();
 }
 
 std::vector<uint8_t> GlTest::ReadPixels() const {

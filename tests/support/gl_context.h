@@ -2,15 +2,16 @@
 // driver (Mesa llvmpipe), so no display is needed.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <vector>
 
+#include "support/process_test.h"
+
 namespace testing_support {
 
-// Opens a 640 × 480 windowed context before each test and closes it after.
-class GlTest : public ::testing::Test {
+// The process fixture with a 640 × 480 windowed context, opened before each test and
+// closed after.
+class GlTest : public ProcessTest {
 protected:
     void SetUp() override;
     void TearDown() override;

@@ -1,28 +1,22 @@
-// A fresh temporary folder that becomes the working directory, as the programs expect.
+// A fresh temporary folder that is the working directory while it lives, as the
+// programs expect.
 #pragma once
 
 #include <string>
 
+#include "tools/data/temp_folder.h"
+
 namespace testing_support {
 
-class TempFolder {
+using tools::data::ReadText;
+
+class TempFolder : public tools::data::TempFolder {
 public:
     TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::string& path() const { return path_; }
-    // Writes `contents` to `name` (relative to the folder), making folders as needed.
-    void Write(const std::string& name, const std::string& contents) const;
-    std::string Read(const std::string& name) const;
+    ~TempFolder() override;
 
 private:
-    std::string path_;
     std::string previous_;
 };
-
-// The whole file as bytes; empty when it cannot be read.
-std::string ReadText(const std::string& path);
 
 }  // namespace testing_support

@@ -17,7 +17,7 @@ TEST(WindowProcedure, KeysSetAndClearTheTable) {
     Send(WM_KEYDOWN, VK_ESCAPE);
     EXPECT_TRUE(app::KeyDown('W'));
     EXPECT_TRUE(app::KeyDown(VK_ESCAPE));
-    EXPECT_EQ(app::lastKey, VK_ESCAPE);
+    EXPECT_EQ(app::input.lastKey, VK_ESCAPE);
     Send(WM_KEYUP, 'W');
     EXPECT_FALSE(app::KeyDown('W'));
     EXPECT_TRUE(app::KeyDown(VK_ESCAPE));
@@ -29,9 +29,9 @@ TEST(WindowProcedure, InputStepLatchesAndClears) {
     Send(WM_CHAR, 0x161);  // only the low byte counts
     app::BeginInputStep();
     EXPECT_TRUE(app::KeyPressed(VK_OEM_3));
-    EXPECT_EQ(app::typedChar, 0x61);
-    EXPECT_EQ(app::lastKey, 0);
-    EXPECT_EQ(app::lastChar, 0);
+    EXPECT_EQ(app::input.typedChar, 0x61);
+    EXPECT_EQ(app::input.lastKey, 0);
+    EXPECT_EQ(app::input.lastChar, 0);
     app::BeginInputStep();
     EXPECT_FALSE(app::KeyPressed(VK_OEM_3));
     Send(WM_KEYUP, VK_OEM_3);
@@ -39,17 +39,17 @@ TEST(WindowProcedure, InputStepLatchesAndClears) {
 
 TEST(WindowProcedure, MouseWordsAreUnsigned) {
     Send(WM_MOUSEMOVE, 0, MakeLParam(65535, 300));
-    EXPECT_EQ(app::mouseX, 65535);
-    EXPECT_EQ(app::mouseY, 300);
+    EXPECT_EQ(app::input.mouseX, 65535);
+    EXPECT_EQ(app::input.mouseY, 300);
 }
 
 TEST(WindowProcedure, OnlyMinimisingStopsFrames) {
     Send(WM_ACTIVATE, MakeLParam(WA_INACTIVE, 1));
-    EXPECT_FALSE(app::windowActive);
+    EXPECT_FALSE(app::window.windowActive);
     Send(WM_ACTIVATE, MakeLParam(WA_ACTIVE, 0));
-    EXPECT_TRUE(app::windowActive);
+    EXPECT_TRUE(app::window.windowActive);
     Send(WM_ACTIVATE, MakeLParam(WA_INACTIVE, 0));
-    EXPECT_TRUE(app::windowActive);
+    EXPECT_TRUE(app::window.windowActive);
 }
 
 TEST(WindowProcedure, CloseAsksToQuit) {

@@ -3,27 +3,21 @@
 
 #include "console/log.h"
 #include "console/settings.h"
-#include "support/temp_folder.h"
+#include "support/process_test.h"
 
 using console::Print;
 using console::settings;
 
 namespace {
 
-class LogTest : public ::testing::Test {
+class LogTest : public testing_support::ProcessTest {
 protected:
-    void SetUp() override {
-        console::console = console::Console{};
-        settings = console::Settings{};
-        console::StartLog("Torvan.log");
-    }
-    testing_support::TempFolder folder;
 };
 
 TEST_F(LogTest, StartWritesBannersAndTruncatesEarlierRun) {
     Print("left over");
     console::StartLog("Torvan.log");
-    EXPECT_EQ(folder.Read("Torvan.log"), "Torvane 1.0 started...\nConsole started...\n");
+    EXPECT_EQ(Log(), "Torvane 1.0 started...\nConsole started...\n");
     EXPECT_TRUE(console::console.open);
 }
 
@@ -36,8 +30,7 @@ TEST_F(LogTest, LinesAreCutAtTheScreenWidthButLoggedWhole) {
     EXPECT_EQ(console::console.lines[1].size(), 80u);
     EXPECT_EQ(console::console.lines[2], "x");
     EXPECT_EQ(console::console.viewLine, 2);
-    EXPECT_NE(folder.Read("Torvan.log").find("abc\n" + std::string(81, 'x') + "\n"),
-              std::string::npos);
+    EXPECT_NE(Log().find("abc\n" + std::string(81, 'x') + "\n"), std::string::npos);
 
     settings.display_Width = 800;
     Print(std::string(101, 'y'));
@@ -52,7 +45,7 @@ TEST_F(LogTest, NarrowScreenAndEmptyTextsAddNoConsoleLines) {
     settings.display_Width = 7;
     Print("logged only");
     EXPECT_TRUE(console::console.lines.empty());
-    EXPECT_NE(folder.Read("Torvan.log").find("\n\nlogged only\n"), std::string::npos);
+    EXPECT_NE(Log().find("\n\nlogged only\n"), std::string::npos);
 }
 
 TEST_F(LogTest, ScrolledViewStaysPut) {
@@ -69,8 +62,9 @@ TEST_F(LogTest, NewlinesStayInsideThePiece) {
     EXPECT_EQ(console::console.lines[0], "a\nb");
 }
 
-TEST(LogWithoutFile, UnwritableFolderStillFillsTheConsole) {
-    console::console = console::Console{};
+using LogWithoutFile = testing_support::ProcessTest;
+
+TEST_F(LogWithoutFile, UnwritableFolderStillFillsTheConsole) {
     console::StartLog("/nonexistent-folder/for/sure/Torvan.log");
     Print("still here");
     EXPECT_EQ(console::console.lines.back(), "still here");

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "app/free_flight.h"
 #include "app/window.h"
 #include "console/console_screen.h"
 #include "console/log.h"
@@ -119,17 +120,17 @@ class FreeCamera : public ConsoleScreen {
 protected:
     void TearDown() override {
         for (int key : {'W', 'A', 'S', 'D'}) {
-            app::keyDown[key] = 0;
+            app::input.keyDown[key] = 0;
         }
     }
     // Flies one second with `keys` held from the origin, looking down +z.
     scene::Vector Fly(std::initializer_list<int> keys) {
         for (int key : keys) {
-            app::keyDown[key] = 1;
+            app::input.keyDown[key] = 1;
         }
         scene::Camera camera;
         camera.Update();
-        console::FlyCamera(camera, 1.0f);
+        app::FlyCamera(camera, 1.0f);
         TearDown();
         return camera.position;
     }
@@ -151,11 +152,11 @@ TEST_F(FreeCamera, OppositeKeysCancelAndDiagonalsKeepTheSpeed) {
 TEST_F(FreeCamera, ConsoleKeyTogglesAndOpenConsoleTakesTheKeys) {
     console::console.open = false;
     app::WindowProc({WM_KEYDOWN, VK_OEM_3, 0});
-    console::ConsoleInput(100);
+    app::ConsoleInput(100);
     EXPECT_TRUE(console::console.open);
     app::WindowProc({WM_KEYUP, VK_OEM_3, 0});
     app::WindowProc({WM_CHAR, 'h', 0});
-    console::ConsoleInput(100);
+    app::ConsoleInput(100);
     EXPECT_EQ(console::console.input, "h");
 }
 

@@ -6,23 +6,16 @@
 #include "console/config.h"
 #include "console/log.h"
 #include "console/settings.h"
-#include "support/temp_folder.h"
+#include "support/process_test.h"
 
 using console::Execute;
 using console::settings;
 
 namespace {
 
-class SettingsTest : public ::testing::Test {
+class SettingsTest : public testing_support::ProcessTest {
 protected:
-    void SetUp() override {
-        console::console = console::Console{};
-        settings = console::Settings{};
-        console::StartLog("Torvan.log");
-    }
     std::string LastLine() const { return console::console.lines.back(); }
-    std::string Log() const { return folder.Read("Torvan.log"); }
-    testing_support::TempFolder folder;
 };
 
 TEST_F(SettingsTest, DefaultsAndTableOrder) {

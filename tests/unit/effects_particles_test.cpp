@@ -12,9 +12,10 @@
 #include "effects/particle_system.h"
 #include "platform/clock.h"
 #include "platform/random.h"
+#include "scene/drawing.h"
 #include "scene/material.h"
 #include "scene/mesh.h"
-#include "support/temp_folder.h"
+#include "support/process_test.h"
 
 namespace {
 
@@ -25,24 +26,15 @@ using scene::Vector;
 // Far from zero, so that nothing passes only because the clock starts there.
 constexpr int64_t kStartMs = 100000;
 
-class ParticleTest : public ::testing::Test {
+class ParticleTest : public testing_support::ProcessTest {
 protected:
     void SetUp() override {
-        console::StartLog("Torvan.log");
         clock.AdvanceMilliseconds(kStartMs);
         platform::UseClock(&clock);
         platform::SeedRandom(7);
-        scene::MaterialTable.clear();
-    }
-    void TearDown() override {
-        platform::UseClock(nullptr);
-        scene::MaterialTable.clear();
-        console::console = console::Console{};
     }
 
-    bool Logged(const std::string& text) const {
-        return folder.Read("Torvan.log").find(text) != std::string::npos;
-    }
+    bool Logged(const std::string& text) const { return Log().find(text) != std::string::npos; }
     void Wait(int64_t ms) { clock.AdvanceMilliseconds(ms); }
 
     // One still-born particle kind: no spread, no random life.
@@ -52,7 +44,6 @@ protected:
                            velocity, Vector(0, 0, 0), life, 0, emitter, 0, count);
     }
 
-    testing_support::TempFolder folder;
     platform::VirtualClock clock;
 };
 
@@ -351,16 +342,16 @@ TEST_F(ParticleTest, FiresTakeTheCallersCountAndGlowsOneParticle) {
 }
 
 TEST_F(ParticleTest, BlastFlipsThroughTheLastSeventeenMaterials) {
-    scene::MaterialTable.resize(16);
+    scene::drawing.MaterialTable.resize(16);
     ParticleSystem early;
     EXPECT_FALSE(early.SetupParticleSystem(Vector(0, 0, 0), 0, "blast", 1));
     EXPECT_TRUE(early.particles.empty());
     EXPECT_TRUE(Logged("Particle type blast needs 17 materials, only 16 are loaded"));
 
-    scene::MaterialTable.resize(20);
+    scene::drawing.MaterialTable.resize(20);
     ParticleSystem blast;
     ASSERT_TRUE(blast.SetupParticleSystem(Vector(0, 0, 0), 0, "blast", 9));
-    scene::MaterialTable.resize(25);
+    scene::drawing.MaterialTable.resize(25);
     EXPECT_EQ(blast.particles.size(), 1u);
     EXPECT_TRUE(blast.perParticleMaterial);
     ASSERT_EQ(blast.modifierCount, 1);

@@ -12,8 +12,8 @@
 
 #include "platform/audio.h"
 #include "platform/audio_resampler.h"
+#include "support/process_test.h"
 #include "support/show_audio.h"
-#include "support/temp_folder.h"
 #include "tools/data/music/it_writer.h"
 #include "tools/data/prerequisites.h"
 #include "tools/data/wav.h"
@@ -35,7 +35,7 @@ std::vector<float> Pull(double seconds) {
     return testing_support::PullMix(seconds);
 }
 
-class AudioTest : public ::testing::Test {
+class AudioTest : public testing_support::ProcessTest {
 protected:
     void SetUp() override {
         UseManualAudio(true);
@@ -58,7 +58,6 @@ protected:
         EXPECT_EQ(BASS_ErrorGetCode(), kAudioOk);
     }
 
-    testing_support::TempFolder folder;
     uint32_t voice = 0;
     uint32_t music = 0;
 };

@@ -4,13 +4,13 @@
 #include <cstdio>
 
 #include "production/camera_path.h"
+#include "production/show.h"
 #include "scene/camera.h"
-#include "support/temp_folder.h"
+#include "support/process_test.h"
 
 namespace {
 
 using production::CameraKey;
-using production::cameraPath;
 
 std::string PathFile(const std::vector<CameraKey>& keys, size_t extraBytes = 0) {
     std::string bytes;
@@ -32,10 +32,9 @@ std::vector<CameraKey> TenKeys() {
     return keys;
 }
 
-class CameraPath : public ::testing::Test {
+class CameraPath : public testing_support::ProcessTest {
 protected:
-    void SetUp() override { cameraPath.clear(); }
-    testing_support::TempFolder folder;
+    void SetUp() override { production::show.cameraPath.clear(); }
     scene::Camera camera;
 };
 
@@ -58,9 +57,9 @@ TEST(CameraDirections, HeadingAndPitchTurnTheForwardVector) {
 TEST_F(CameraPath, RecordsRoundTripAndShortTailIsIgnored) {
     folder.Write("Campath1.vcp", PathFile(TenKeys(), 27));
     production::LoadCameraPath("Campath1.vcp");
-    ASSERT_EQ(cameraPath.size(), 10u);
-    EXPECT_EQ(cameraPath[3].x, 24.0f);
-    EXPECT_EQ(cameraPath[3].z, -3.0f);
+    ASSERT_EQ(production::show.cameraPath.size(), 10u);
+    EXPECT_EQ(production::show.cameraPath[3].x, 24.0f);
+    EXPECT_EQ(production::show.cameraPath[3].z, -3.0f);
     std::string bytes = folder.Read("Campath1.vcp");
     // Little-endian floats: position x of key 1 is 2.0f = 0x40000000.
     EXPECT_EQ(bytes.substr(28 + 4, 4), std::string("\x00\x00\x00\x40", 4));
@@ -68,14 +67,14 @@ TEST_F(CameraPath, RecordsRoundTripAndShortTailIsIgnored) {
 
 TEST_F(CameraPath, MissingFileLeavesThePathEmpty) {
     production::LoadCameraPath("Campath1.vcp");
-    EXPECT_TRUE(cameraPath.empty());
+    EXPECT_TRUE(production::show.cameraPath.empty());
     camera.position = scene::Vector(1, 2, 3);
     production::PlayCameraPath(5000, camera);
     EXPECT_EQ(camera.position.x, 1.0f);
 }
 
 TEST_F(CameraPath, PlaybackFollowsTheParabolaAndStopsThreeKeysEarly) {
-    cameraPath = TenKeys();
+    production::show.cameraPath = TenKeys();
     production::PlayCameraPath(30000, camera);
     EXPECT_EQ(camera.position.x, 24.0f);
     EXPECT_EQ(camera.position.y, 6.0f);
@@ -92,7 +91,7 @@ TEST_F(CameraPath, PlaybackFollowsTheParabolaAndStopsThreeKeysEarly) {
 }
 
 TEST_F(CameraPath, HeadingIsInterpolatedAsAPlainNumber) {
-    cameraPath = TenKeys();
+    production::show.cameraPath = TenKeys();
     production::PlayCameraPath(5000, camera);
     // Between 350 and 10 the heading passes through 180, the long way round.
     EXPECT_GT(camera.heading, 20.0f);
@@ -100,16 +99,16 @@ TEST_F(CameraPath, HeadingIsInterpolatedAsAPlainNumber) {
 }
 
 TEST_F(CameraPath, RecordedKeysPlayBack) {
-    production::cameraRecordFile = std::fopen("Campath1.vcp", "wb");
+    production::show.cameraRecordFile = std::fopen("Campath1.vcp", "wb");
     for (int k = 0; k < 5; ++k) {
         camera.position = scene::Vector(10.0f * k, 0, 0);
         camera.heading = 1.0f * k;
         production::RecordCameraKey(camera);
     }
-    std::fclose(production::cameraRecordFile);
-    production::cameraRecordFile = nullptr;
+    std::fclose(production::show.cameraRecordFile);
+    production::show.cameraRecordFile = nullptr;
     production::LoadCameraPath("Campath1.vcp");
-    ASSERT_EQ(cameraPath.size(), 5u);
+    ASSERT_EQ(production::show.cameraPath.size(), 5u);
     production::PlayCameraPath(10000, camera);
     EXPECT_EQ(camera.position.x, 10.0f);
     EXPECT_EQ(camera.heading, 1.0f);

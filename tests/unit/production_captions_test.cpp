@@ -6,24 +6,20 @@
 #include "console/log.h"
 #include "platform/clock.h"
 #include "production/captions.h"
-#include "support/temp_folder.h"
+#include "production/show.h"
+#include "support/process_test.h"
 
 namespace {
 
 using namespace production;
 
-class Captions : public ::testing::Test {
+class Captions : public testing_support::ProcessTest {
 protected:
     void SetUp() override {
         platform::UseClock(&clock);
-        console::StartLog("test.log");
         app::InitTimer();
         BuildCaptions();
         frameTimer.Start();
-    }
-    void TearDown() override {
-        console::console.logFileName.clear();
-        platform::UseClock(nullptr);
     }
 
     // One frame of the loop: the frame timer's step, then the sequences advance.
@@ -35,27 +31,26 @@ protected:
     }
 
     void ExpectGrey(float level) {
-        EXPECT_NEAR(titleColor.x, level, 1e-4);
-        EXPECT_NEAR(titleColor.y, level, 1e-4);
-        EXPECT_NEAR(titleColor.z, level, 1e-4);
+        EXPECT_NEAR(show.titleColor.x, level, 1e-4);
+        EXPECT_NEAR(show.titleColor.y, level, 1e-4);
+        EXPECT_NEAR(show.titleColor.z, level, 1e-4);
     }
 
-    testing_support::TempFolder folder;
     platform::VirtualClock clock;
     app::Timer frameTimer;
 };
 
 TEST_F(Captions, TablesStartOnTheLoadingImage) {
-    EXPECT_EQ(captions.size(), 31u);
-    EXPECT_EQ(titleImages.size(), 20u);
-    EXPECT_EQ(titleImage, &titleTextures[0]);
-    EXPECT_EQ(titlePosition[0], 70);
-    EXPECT_EQ(titlePosition[1], 180);
+    EXPECT_EQ(show.captions.size(), 31u);
+    EXPECT_EQ(show.titleImages.size(), 20u);
+    EXPECT_EQ(show.titleImage, &show.titleTextures[0]);
+    EXPECT_EQ(show.titlePosition[0], 70);
+    EXPECT_EQ(show.titlePosition[1], 180);
     ExpectGrey(1.0f);
-    EXPECT_EQ(captionColor.x, 0.0f);
+    EXPECT_EQ(show.captionColor.x, 0.0f);
     EXPECT_EQ(CurrentCaption(), "");
     // Each picture is loaded once, in order of first appearance; missing ones fail.
-    std::string log = folder.Read("test.log");
+    std::string log = Log();
     size_t at = 0;
     for (const char* name :
          {"Loading", "SeerDreams", "Stih1", "Stih2", "Stih3", "Stih4", "TheEnd"}) {
@@ -64,22 +59,22 @@ TEST_F(Captions, TablesStartOnTheLoadingImage) {
         ASSERT_NE(found, std::string::npos) << line;
         at = found + line.size();
     }
-    EXPECT_EQ(titleImages[4].image, &titleTextures[2]);
-    EXPECT_EQ(titleImages[17].image, &titleTextures[5]);
-    EXPECT_EQ(titleImages[19].image, &titleTextures[6]);
+    EXPECT_EQ(show.titleImages[4].image, &show.titleTextures[2]);
+    EXPECT_EQ(show.titleImages[17].image, &show.titleTextures[5]);
+    EXPECT_EQ(show.titleImages[19].image, &show.titleTextures[6]);
 }
 
 TEST_F(Captions, TitleFadesInAfterTheLoadingScreen) {
     NextTitleImage();
-    EXPECT_EQ(titleImage, &titleTextures[1]);
+    EXPECT_EQ(show.titleImage, &show.titleTextures[1]);
     ExpectGrey(0.0f);
     for (int i = 0; i < 15; ++i) {
         Frame(1000);
     }
     ExpectGrey(0.5f);
-    EXPECT_EQ(titlePosition[0], 70);
-    EXPECT_EQ(titlePosition[1], 210);
-    EXPECT_EQ(titleImage, &titleTextures[1]);
+    EXPECT_EQ(show.titlePosition[0], 70);
+    EXPECT_EQ(show.titlePosition[1], 210);
+    EXPECT_EQ(show.titleImage, &show.titleTextures[1]);
 }
 
 TEST_F(Captions, FirstVersePlateDriftsDownAsItFadesIn) {
@@ -90,12 +85,12 @@ TEST_F(Captions, FirstVersePlateDriftsDownAsItFadesIn) {
         Frame(length);
         Frame(1);
     }
-    EXPECT_EQ(titleImage, &titleTextures[2]);
+    EXPECT_EQ(show.titleImage, &show.titleTextures[2]);
     ExpectGrey(0.0f);
-    EXPECT_EQ(titlePosition[1], 200);
+    EXPECT_EQ(show.titlePosition[1], 200);
     Frame(5000);
-    EXPECT_EQ(titlePosition[0], 70);
-    EXPECT_EQ(titlePosition[1], 205);
+    EXPECT_EQ(show.titlePosition[0], 70);
+    EXPECT_EQ(show.titlePosition[1], 205);
     ExpectGrey(0.5f);
 }
 
@@ -104,29 +99,29 @@ TEST_F(Captions, CaptionLeavesOnlyOnceElapsedExceedsItsDuration) {
     for (int i = 0; i < 54; ++i) {
         Frame(5000);
     }
-    EXPECT_EQ(captionIndex, 0u);
-    EXPECT_EQ(captions[0].elapsed, 27.0f);
-    EXPECT_EQ(captionColor.x, 1.0f);
+    EXPECT_EQ(show.captionIndex, 0u);
+    EXPECT_EQ(show.captions[0].elapsed, 27.0f);
+    EXPECT_EQ(show.captionColor.x, 1.0f);
     Frame(5000);
-    EXPECT_EQ(captionIndex, 1u);
+    EXPECT_EQ(show.captionIndex, 1u);
     EXPECT_EQ(CurrentCaption(), "What we see while sleeping?");
     // The overshoot is dropped: the next caption starts from 0.
-    EXPECT_EQ(captions[1].elapsed, 0.0f);
+    EXPECT_EQ(show.captions[1].elapsed, 0.0f);
     Frame(5000);
-    EXPECT_EQ(captions[1].elapsed, 0.5f);
+    EXPECT_EQ(show.captions[1].elapsed, 0.5f);
 }
 
 TEST_F(Captions, TenthSecondFramesLeaveInTheFirstFrameBeyondTheDuration) {
     int frames = 0;
-    while (captionIndex == 0 && frames < 1000) {
-        float before = captions[0].elapsed;
+    while (show.captionIndex == 0 && frames < 1000) {
+        float before = show.captions[0].elapsed;
         Frame(1000);
         ++frames;
-        if (captionIndex == 0) {
-            EXPECT_LE(captions[0].elapsed, 27.0f);
+        if (show.captionIndex == 0) {
+            EXPECT_LE(show.captions[0].elapsed, 27.0f);
         } else {
             EXPECT_LE(before, 27.0f);
-            EXPECT_GT(captions[0].elapsed, 27.0f);
+            EXPECT_GT(show.captions[0].elapsed, 27.0f);
         }
     }
     EXPECT_NEAR(frames, 270, 1);
@@ -137,24 +132,24 @@ TEST_F(Captions, BothSequencesEndAndStayEnded) {
     for (int i = 0; i < 500; ++i) {
         Frame(10000);
     }
-    EXPECT_EQ(captionIndex, captions.size());
-    EXPECT_EQ(titleIndex, titleImages.size());
-    EXPECT_EQ(titleImage, nullptr);
+    EXPECT_EQ(show.captionIndex, show.captions.size());
+    EXPECT_EQ(show.titleIndex, show.titleImages.size());
+    EXPECT_EQ(show.titleImage, nullptr);
     EXPECT_EQ(CurrentCaption(), "");
     NextTitleImage();
     Frame(10000);
-    EXPECT_EQ(titleIndex, titleImages.size());
-    EXPECT_EQ(titleImage, nullptr);
+    EXPECT_EQ(show.titleIndex, show.titleImages.size());
+    EXPECT_EQ(show.titleImage, nullptr);
 }
 
 TEST_F(Captions, EmptyFrameOnTheLoadingEntryKeepsAPosition) {
     Frame(0);
-    EXPECT_EQ(titleIndex, 0u);
-    EXPECT_EQ(titlePosition[0], 70);
-    EXPECT_EQ(titlePosition[1], 210);
+    EXPECT_EQ(show.titleIndex, 0u);
+    EXPECT_EQ(show.titlePosition[0], 70);
+    EXPECT_EQ(show.titlePosition[1], 210);
     Frame(1);
-    EXPECT_EQ(titleIndex, 1u);
-    EXPECT_EQ(titleImage, &titleTextures[1]);
+    EXPECT_EQ(show.titleIndex, 1u);
+    EXPECT_EQ(show.titleImage, &show.titleTextures[1]);
 }
 
 }  // namespace

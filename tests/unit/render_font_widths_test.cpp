@@ -3,15 +3,12 @@
 
 #include "console/log.h"
 #include "render/font.h"
-#include "support/temp_folder.h"
+#include "support/process_test.h"
 
 namespace {
 
-class FontWidths : public ::testing::Test {
+class FontWidths : public testing_support::ProcessTest {
 protected:
-    void SetUp() override { console::StartLog("test.log"); }
-    void TearDown() override { console::console.logFileName.clear(); }
-    testing_support::TempFolder folder;
     render::Font font;
 };
 
@@ -26,7 +23,7 @@ TEST_F(FontWidths, EachCharacterIsItsCodeMinusZero) {
     EXPECT_EQ(font.widths[254], 9);
     // Taken as a signed byte: 0xFF − 48 = 207 reads as −49.
     EXPECT_EQ(font.widths[255], -49);
-    EXPECT_EQ(folder.Read("test.log").find("Font:"), std::string::npos);
+    EXPECT_EQ(Log().find("Font:"), std::string::npos);
 }
 
 TEST_F(FontWidths, ShortOrMissingFilesLeaveTheRestAtZero) {
@@ -40,11 +37,10 @@ TEST_F(FontWidths, ShortOrMissingFilesLeaveTheRestAtZero) {
     for (int glyph = 2; glyph < 256; ++glyph) {
         ASSERT_EQ(font.widths[glyph], 0) << glyph;
     }
-    EXPECT_NE(folder.Read("test.log").find("Font: short.wt gives 2 of 256 glyph widths"),
-              std::string::npos);
+    EXPECT_NE(Log().find("Font: short.wt gives 2 of 256 glyph widths"), std::string::npos);
     font.LoadWidths("missing.wt");
     EXPECT_EQ(font.widths[0], 0);
-    EXPECT_NE(folder.Read("test.log").find("Font: missing.wt gives 0 of 256"), std::string::npos);
+    EXPECT_NE(Log().find("Font: missing.wt gives 0 of 256"), std::string::npos);
 }
 
 }  // namespace

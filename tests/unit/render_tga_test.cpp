@@ -7,7 +7,7 @@
 
 #include "console/log.h"
 #include "render/tga.h"
-#include "support/temp_folder.h"
+#include "support/process_test.h"
 #include "support/test_images.h"
 
 namespace {
@@ -26,19 +26,14 @@ std::string Bytes(const std::vector<int>& values) {
     return out;
 }
 
-class TgaReader : public ::testing::Test {
+class TgaReader : public testing_support::ProcessTest {
 protected:
-    void SetUp() override { console::StartLog("test.log"); }
-    void TearDown() override { console::console.logFileName.clear(); }
-
     bool Read(const Header& header, const std::string& body) {
         folder.Write("image.tga", TgaFile(header, body));
         return ReadTga("image.tga", image);
     }
     std::string Pixels() const { return std::string(image.pixels.begin(), image.pixels.end()); }
-    std::string Log() const { return folder.Read("test.log"); }
 
-    testing_support::TempFolder folder;
     TgaImage image;
 };
 

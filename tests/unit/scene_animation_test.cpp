@@ -9,7 +9,7 @@
 #include "scene/animation_files.h"
 #include "scene/mesh_file.h"
 #include "scene/scene.h"
-#include "support/temp_folder.h"
+#include "support/process_test.h"
 
 namespace {
 
@@ -94,10 +94,9 @@ TEST(Quaternion, ProductComposesRotations) {
 }
 
 // A scene with the example-sized animated mesh: three vertices along x.
-class AnimationFilesTest : public ::testing::Test {
+class AnimationFilesTest : public testing_support::ProcessTest {
 protected:
     void SetUp() override {
-        console::StartLog("Torvan.log");
         folder.Write("a.m3f",
                      "TOTAL = 1\nMESH Arm\nMatID 0\nNumVerts 3\n"
                      "0 0 0 0 0 1\n10 0 0 0 0 1\n20 0 0 0 0 1\n"
@@ -106,9 +105,7 @@ protected:
         ASSERT_TRUE(in.Open("a.m3f"));
         scene::ReadMeshFile(in, {}, {}, scene);
     }
-    std::string Log() const { return folder.Read("Torvan.log"); }
 
-    testing_support::TempFolder folder;
     Scene scene;
 };
 
@@ -236,16 +233,16 @@ TEST_F(AnimationFilesTest, ClipsThatCannotPlayAreReportedAndStayStill) {
     scene.UpdateAnimation(1000);
 }
 
-TEST(AnimationFiles, NothingToAnimateWithoutAMesh) {
-    testing_support::TempFolder folder;
-    console::StartLog("Torvan.log");
+using AnimationFiles = testing_support::ProcessTest;
+
+TEST_F(AnimationFiles, NothingToAnimateWithoutAMesh) {
     folder.Write("e.m3vba", kClip);
     folder.Write("e.m3vw", "NumVertex 1\n1 1 1\n");
     Scene scene;
     scene::LoadAnimation(scene, "e", 1.0f, 100);
     EXPECT_TRUE(scene.animatedObjects.empty());
-    EXPECT_NE(folder.Read("Torvan.log").find("No mesh to animate for e.m3vba"), std::string::npos);
-    EXPECT_NE(folder.Read("Torvan.log").find("No animated object for e.m3vw"), std::string::npos);
+    EXPECT_NE(Log().find("No mesh to animate for e.m3vba"), std::string::npos);
+    EXPECT_NE(Log().find("No animated object for e.m3vw"), std::string::npos);
 }
 
 }  // namespace

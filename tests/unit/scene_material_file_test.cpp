@@ -5,14 +5,14 @@
 #include <string>
 
 #include "console/log.h"
+#include "scene/drawing.h"
 #include "scene/material.h"
 #include "scene/material_file.h"
-#include "support/temp_folder.h"
+#include "support/process_test.h"
 
 namespace {
 
 using scene::MaterialRemap;
-using scene::MaterialTable;
 
 // One entry in the layout of the format; `maps` are the five file words.
 std::string Entry(int id, const std::string& name, const std::string& diffuse = "150 150 150 255",
@@ -28,12 +28,8 @@ std::string Entry(int id, const std::string& name, const std::string& diffuse = 
            "REFLECTION MAP = NONE\nAmount 40\nREFRACTION MAP = NONE\nAmount 20\n";
 }
 
-class MaterialFileTest : public ::testing::Test {
+class MaterialFileTest : public testing_support::ProcessTest {
 protected:
-    void SetUp() override {
-        MaterialTable.clear();
-        console::StartLog("Torvan.log");
-    }
     MaterialRemap Read(const std::string& base, const std::string& contents) {
         std::string file = base;
         std::replace(file.begin(), file.end(), '\\', '/');
@@ -42,9 +38,6 @@ protected:
         scene::ReadMaterialFile(base, remap);
         return remap;
     }
-    std::string Log() const { return folder.Read("Torvan.log"); }
-
-    testing_support::TempFolder folder;
 };
 
 TEST_F(MaterialFileTest, TheExampleFileFillsTheTableAndTheRemap) {
@@ -52,8 +45,8 @@ TEST_F(MaterialFileTest, TheExampleFileFillsTheTableAndTheRemap) {
                                                        Entry(0, " Stone wall", "255 0 0 255",
                                                              "230 230 230 255", "10", "stone.jpg") +
                                                        Entry(1, " Leaves"));
-    ASSERT_EQ(MaterialTable.size(), 2u);
-    const scene::Material& m = MaterialTable[0];
+    ASSERT_EQ(scene::drawing.MaterialTable.size(), 2u);
+    const scene::Material& m = scene::drawing.MaterialTable[0];
     EXPECT_EQ(m.name, " Stone wall");
     EXPECT_EQ(m.shaderType, "Blinn");
     EXPECT_FLOAT_EQ(m.wireColor.x, 88 / 255.0f);
@@ -98,12 +91,13 @@ TEST_F(MaterialFileTest, TheTextureDirectoryIsTheBasePathUpToItsLastBackslash) {
     EXPECT_NE(log.find("Error: Data\\Hall\\none not found!"), std::string::npos)
         << "only upper-case NONE means no texture";
     EXPECT_EQ(log.find("NONE not found"), std::string::npos);
-    EXPECT_EQ(MaterialTable.size(), 3u) << "failed textures leave the materials in the table";
+    EXPECT_EQ(scene::drawing.MaterialTable.size(), 3u)
+        << "failed textures leave the materials in the table";
 }
 
 TEST_F(MaterialFileTest, SpecularIsScaledBy256AndTheGlossiness) {
     Read("a", "MATERIAL COUNT 1\n" + Entry(0, " Shiny", "255 0 0 255", "256 256 256 256", "50"));
-    const scene::Vector& s = MaterialTable[0].specular;
+    const scene::Vector& s = scene::drawing.MaterialTable[0].specular;
     EXPECT_FLOAT_EQ(s.x, 0.5f);
     EXPECT_FLOAT_EQ(s.y, 0.5f);
     EXPECT_FLOAT_EQ(s.z, 0.5f);
@@ -118,10 +112,10 @@ TEST_F(MaterialFileTest, AKnownNameIsReusedAndItsValuesIgnored) {
     MaterialRemap second =
         Read("two", "MATERIAL COUNT 2\n" + Entry(0, " Glass") +
                         Entry(1, " Wood", "0 255 0 255", "1 1 1 1", "1", "wood.tga"));
-    ASSERT_EQ(MaterialTable.size(), 2u);
+    ASSERT_EQ(scene::drawing.MaterialTable.size(), 2u);
     EXPECT_EQ(second.Find(0), 1);
     EXPECT_EQ(second.Find(1), 0);
-    EXPECT_FLOAT_EQ(MaterialTable[0].diffuse.y, 150 / 255.0f);
+    EXPECT_FLOAT_EQ(scene::drawing.MaterialTable[0].diffuse.y, 150 / 255.0f);
     EXPECT_EQ(Log().find("wood.tga"), std::string::npos) << "its texture is not loaded again";
     EXPECT_EQ(scene::FindMaterial(" Wood"), 0);
     EXPECT_EQ(scene::FindMaterial("Wood"), -1) << "names match exactly";
@@ -141,33 +135,34 @@ TEST_F(MaterialFileTest, NoCountOrANonPositiveOneReadsNoEntries) {
         EXPECT_TRUE(remap.Exists());
         EXPECT_EQ(remap.Find(0), -1);
     }
-    EXPECT_TRUE(MaterialTable.empty());
+    EXPECT_TRUE(scene::drawing.MaterialTable.empty());
 }
 
 TEST_F(MaterialFileTest, TruncatedAndHostileFilesKeepWhatWasRead) {
     std::string entry = Entry(0, " Cut");
     Read("a", "MATERIAL COUNT 2\n" + entry.substr(0, entry.find("Glossiness")));
-    ASSERT_EQ(MaterialTable.size(), 1u);
-    EXPECT_FLOAT_EQ(MaterialTable[0].opacity, 50.0f) << "values before the end are kept";
-    EXPECT_FLOAT_EQ(MaterialTable[0].glossiness, 0.0f);
+    ASSERT_EQ(scene::drawing.MaterialTable.size(), 1u);
+    EXPECT_FLOAT_EQ(scene::drawing.MaterialTable[0].opacity, 50.0f)
+        << "values before the end are kept";
+    EXPECT_FLOAT_EQ(scene::drawing.MaterialTable[0].glossiness, 0.0f);
     EXPECT_NE(Log().find("Unexpected end of file a.m3m\n"), std::string::npos);
 
     // A count beyond the entries present keeps the entries; the remap is not sized by it.
     MaterialRemap huge = Read("b", "MATERIAL COUNT 2000000000\n" + Entry(0, " Y") + Entry(1, " W"));
-    ASSERT_EQ(MaterialTable.size(), 3u);
+    ASSERT_EQ(scene::drawing.MaterialTable.size(), 3u);
     EXPECT_EQ(huge.Find(1), 2);
 
     MaterialRemap outside = Read("c", "MATERIAL COUNT 1\n" + Entry(5, " Z"));
     EXPECT_EQ(outside.Find(5), -1);
-    EXPECT_EQ(MaterialTable.size(), 4u) << "the material itself is still read";
+    EXPECT_EQ(scene::drawing.MaterialTable.size(), 4u) << "the material itself is still read";
     EXPECT_NE(Log().find("MaterialID 5 outside 0..1 in c.m3m is not mapped"), std::string::npos);
 
     Read("d", "MATERIAL COUNT 1\nMaterialID = 0\nMATERIAL NAME");
-    EXPECT_EQ(MaterialTable.size(), 4u) << "an entry without a name adds nothing";
+    EXPECT_EQ(scene::drawing.MaterialTable.size(), 4u) << "an entry without a name adds nothing";
 }
 
 TEST_F(MaterialFileTest, TheDefaultMaterialIsPlainWhite) {
-    const scene::Material& d = scene::DefaultMaterial;
+    const scene::Material& d = scene::drawing.DefaultMaterial;
     EXPECT_EQ(d.name, "Default_Material");
     EXPECT_EQ(d.shaderType, "Default");
     EXPECT_FLOAT_EQ(d.diffuse.x + d.diffuse.y + d.diffuse.z + d.diffuse.w, 4.0f);
@@ -176,8 +171,8 @@ TEST_F(MaterialFileTest, TheDefaultMaterialIsPlainWhite) {
     EXPECT_FLOAT_EQ(d.opacity, 100.0f);
     EXPECT_FLOAT_EQ(d.refractionAmount, 100.0f);
     EXPECT_EQ(d.diffuseMap.glName, -1);
-    EXPECT_EQ(&scene::MaterialAt(-1), &scene::DefaultMaterial);
-    EXPECT_EQ(&scene::MaterialAt(0), &scene::DefaultMaterial) << "the table is empty";
+    EXPECT_EQ(&scene::MaterialAt(-1), &scene::drawing.DefaultMaterial);
+    EXPECT_EQ(&scene::MaterialAt(0), &scene::drawing.DefaultMaterial) << "the table is empty";
 }
 
 }  // namespace

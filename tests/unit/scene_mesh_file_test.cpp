@@ -4,11 +4,12 @@
 #include <string>
 
 #include "console/log.h"
+#include "scene/drawing.h"
 #include "scene/material.h"
 #include "scene/material_file.h"
 #include "scene/mesh_file.h"
 #include "scene/scene.h"
-#include "support/temp_folder.h"
+#include "support/process_test.h"
 
 namespace {
 
@@ -20,12 +21,8 @@ const char kFloor[] =
     "0 0 0 0 0 1\n10 0 0 0 0 1\n10 10 0 0 0 1\n0 10 0 0 0 1\n"
     "NumFace 2\n1 2 3 0 0 1 0 1 1 0 0 1\n1 3 4 0 0 1 1 0 1 0 0 1\n";
 
-class MeshFileTest : public ::testing::Test {
+class MeshFileTest : public testing_support::ProcessTest {
 protected:
-    void SetUp() override {
-        scene::MaterialTable.clear();
-        console::StartLog("Torvan.log");
-    }
     void Read(const std::string& contents, Scene& scene, const scene::MaterialRemap& remap = {},
               scene::Placement placement = {}) {
         folder.Write("m.m3f", contents);
@@ -33,9 +30,6 @@ protected:
         ASSERT_TRUE(in.Open("m.m3f"));
         scene::ReadMeshFile(in, placement, remap, scene);
     }
-    std::string Log() const { return folder.Read("Torvan.log"); }
-
-    testing_support::TempFolder folder;
 };
 
 void ExpectVector(const Vector& v, float x, float y, float z) {
@@ -100,8 +94,8 @@ TEST_F(MeshFileTest, PositionsAreScaledTurnedAndMovedNormalsTurnedAndNormalised)
 }
 
 TEST_F(MeshFileTest, MaterialNumbersGoThroughTheRemap) {
-    scene::MaterialTable.resize(3);
-    scene::MaterialTable[2].diffuse = Vector(0.5f, 0.25f, 1, 0.75f);
+    scene::drawing.MaterialTable.resize(3);
+    scene::drawing.MaterialTable[2].diffuse = Vector(0.5f, 0.25f, 1, 0.75f);
     scene::MaterialRemap remap;
     remap.Create(2);
     remap.Set(1, 2);

@@ -6,25 +6,20 @@
 
 #include "console/log.h"
 #include "scene/word_reader.h"
-#include "support/temp_folder.h"
+#include "support/process_test.h"
 
 namespace {
 
 using scene::WordReader;
 
-class WordReaderTest : public ::testing::Test {
+class WordReaderTest : public testing_support::ProcessTest {
 protected:
-    void SetUp() override { console::StartLog("Torvan.log"); }
-
     WordReader Open(const std::string& contents) {
         folder.Write("words.txt", contents);
         WordReader in;
         EXPECT_TRUE(in.Open("words.txt"));
         return in;
     }
-    std::string Log() const { return folder.Read("Torvan.log"); }
-
-    testing_support::TempFolder folder;
 };
 
 TEST_F(WordReaderTest, WordsAreRunsOfNonBlanksCutAt254) {

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "production/camera_path.h"
+#include "production/show.h"
 #include "scene/camera.h"
 #include "support/temp_folder.h"
 #include "tools/data/camera_path.h"
@@ -29,15 +30,15 @@ protected:
         ContentFolder folder(temp.path(), nullptr);
         WriteCameraPath(folder);
         bytes_ = new std::string(temp.Read("Campath1.vcp"));
-        production::cameraPath.clear();
+        production::show.cameraPath.clear();
         production::LoadCameraPath("Campath1.vcp");
-        keys_ = new std::vector<production::CameraKey>(production::cameraPath);
+        keys_ = new std::vector<production::CameraKey>(production::show.cameraPath);
     }
     static void TearDownTestSuite() {
         delete keys_;
         delete bytes_;
     }
-    void SetUp() override { production::cameraPath = *keys_; }
+    void SetUp() override { production::show.cameraPath = *keys_; }
 
     static scene::Camera At(double seconds) {
         scene::Camera camera;

@@ -9,6 +9,8 @@
 #include <memory>
 
 #include "console/log.h"
+#include "production/content.h"
+#include "scene/drawing.h"
 #include "scene/material.h"
 #include "scene/material_file.h"
 #include "tools/data/camera_path.h"
@@ -25,6 +27,8 @@ using tools_scene_testing::ReadBack;
 
 namespace {
 
+namespace content = production::content;
+
 constexpr int kTriangleBudget = 20000;
 // The fires and flares drawn as two-triangle sprites in the parts with particles:
 // ten torch fires of 30, the large fire of 1000, ten glows.
@@ -33,7 +37,7 @@ constexpr int kParticleTriangles = 2 * (10 * 30 + 1000 + 10);
 TEST(SceneWriter, WhatItWritesTheEngineReadsBackInPlace) {
     testing_support::TempFolder temp;
     console::StartLog("Torvan.log");
-    scene::MaterialTable.clear();
+    scene::drawing.MaterialTable.clear();
     SceneDraft draft;
     draft.basePath = "Data\\Test\\test";
     draft.placement = {100.0f, Vector(0, 0, 1000)};
@@ -52,8 +56,8 @@ TEST(SceneWriter, WhatItWritesTheEngineReadsBackInPlace) {
 
     scene::MaterialRemap remap;
     scene::ReadMaterialFile(draft.basePath, remap);
-    ASSERT_EQ(scene::MaterialTable.size(), 2u);
-    const scene::Material& m = scene::MaterialTable[1];
+    ASSERT_EQ(scene::drawing.MaterialTable.size(), 2u);
+    const scene::Material& m = scene::drawing.MaterialTable[1];
     EXPECT_EQ(m.name, " Test leaf");
     EXPECT_EQ(m.shaderType, "Leaf");
     EXPECT_FLOAT_EQ(m.diffuse.y, 128 / 255.0f);
@@ -125,17 +129,14 @@ testing_support::TempFolder* ShowScenes::folder_ = nullptr;
 std::vector<SceneDraft>* ShowScenes::drafts_ = nullptr;
 std::map<std::string, scene::Scene>* ShowScenes::read_ = nullptr;
 
-const char* const kRingObjects[] = {"Ring_gold", "HAIR01",        "HEAD01",     "RBROW01",
-                                    "Line02",    "Ring_RedWords", "OpenGLlogo", "GeoSphere01"};
-
 TEST_F(ShowScenes, EveryObjectThePartsNameExists) {
-    for (const char* name : kRingObjects) {
+    for (const char* name : content::kRingObjects) {
         EXPECT_NE(Read("main").FindObject(name), nullptr) << name;
     }
-    for (const char* name : {"Lumo", "DevHub"}) {
+    for (const char* name : content::kLogoObjects) {
         EXPECT_NE(Read("main").FindObject(name), nullptr) << name;
     }
-    for (const char* name : {"waterq", "water_uped"}) {
+    for (const char* name : {content::kWaterSurface, content::kWaterFilm}) {
         EXPECT_NE(Read("keyroom").FindObject(name), nullptr) << name;
     }
     for (const char* which : {"main", "hall", "wood", "keyroom"}) {
@@ -146,7 +147,7 @@ TEST_F(ShowScenes, EveryObjectThePartsNameExists) {
 }
 
 TEST_F(ShowScenes, TheLargeFireRingSitsWhereTheFireIsLit) {
-    const scene::Mesh& ring = MeshOf("main", "OpenGLlogo");
+    const scene::Mesh& ring = MeshOf("main", content::kFireEmitter);
     Vector sum(0, 0, 0);
     for (const scene::Vertex& vertex : ring.vertices) {
         sum = sum + vertex.position;
@@ -217,13 +218,13 @@ TEST_F(ShowScenes, EverythingThatCastsShadowsIsClosed) {
 }
 
 TEST_F(ShowScenes, TheWaterLiesOnTheMirrorPlane) {
-    const scene::Mesh& water = MeshOf("keyroom", "waterq");
+    const scene::Mesh& water = MeshOf("keyroom", content::kWaterSurface);
     for (const scene::Vertex& vertex : water.vertices) {
-        EXPECT_EQ(vertex.position.y, 14.74825f);
+        EXPECT_EQ(vertex.position.y, content::kWaterLevel);
         EXPECT_NEAR(vertex.normal.y, 1.0f, 1e-6f);
     }
-    for (const scene::Vertex& vertex : MeshOf("keyroom", "water_uped").vertices) {
-        EXPECT_GT(vertex.position.y, 14.74825f);
+    for (const scene::Vertex& vertex : MeshOf("keyroom", content::kWaterFilm).vertices) {
+        EXPECT_GT(vertex.position.y, content::kWaterLevel);
         EXPECT_LT(vertex.position.y, 16.0f);
     }
 }
@@ -283,7 +284,8 @@ int ShadowTriangles(scene::Scene& scene, const Vector& light) {
 }
 
 TEST_F(ShowScenes, EachPartDrawsWithinItsTriangleBudget) {
-    std::vector<std::string> rings(std::begin(kRingObjects), std::end(kRingObjects));
+    std::vector<std::string> rings(std::begin(content::kRingObjects),
+                                   std::end(content::kRingObjects));
     std::vector<std::string> logos = {"Lumo", "DevHub"};
     std::vector<std::string> all = rings;
     all.insert(all.end(), logos.begin(), logos.end());
@@ -311,8 +313,8 @@ TEST_F(ShowScenes, EachPartDrawsWithinItsTriangleBudget) {
     EXPECT_LE(Triangles(Read("hall")) + hallShadows, kTriangleBudget) << "parts 3, 4";
     // The room twice (mirrored and real), the water mask, the surface and the film again.
     scene::Scene& room = Read("keyroom");
-    int water = static_cast<int>(MeshOf("keyroom", "waterq").faces.size());
-    int film = static_cast<int>(MeshOf("keyroom", "water_uped").faces.size());
+    int water = static_cast<int>(MeshOf("keyroom", content::kWaterSurface).faces.size());
+    int film = static_cast<int>(MeshOf("keyroom", content::kWaterFilm).faces.size());
     EXPECT_LE(2 * Triangles(room) + 2 * water + film + roomShadows + kParticleTriangles,
               kTriangleBudget)
         << "parts 8 to 10";

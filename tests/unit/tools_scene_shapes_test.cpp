@@ -7,6 +7,7 @@
 #include <cmath>
 #include <functional>
 
+#include "support/process_test.h"
 #include "tools/data/mesh_shapes.h"
 #include "tools/data/polygon_triangulation.h"
 #include "tools/data/prerequisites.h"
@@ -54,9 +55,8 @@ int InwardFaces(const scene::Mesh& mesh,
     return inward;
 }
 
-class ShapesTest : public ::testing::Test {
+class ShapesTest : public testing_support::ProcessTest {
 protected:
-    testing_support::TempFolder folder;
 };
 
 TEST_F(ShapesTest, SolidsAreClosedAndFaceOutwardsOnceRead) {

@@ -8,13 +8,14 @@
 #include <string>
 
 #include "app/main_loop.h"
+#include "console/settings.h"
 #include "tools/campath/path_check.h"
 #include "tools/campath/path_file.h"
 #include "tools/campath/route_plot.h"
 #include "tools/data/png_writer.h"
 
 // The schedule comes with the engine, which is built for one camera mode per program.
-const int app::cameraMode = 2;
+const int console::cameraMode = 2;
 
 namespace {
 

@@ -13,6 +13,7 @@
 #include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/window.h"
+#include "render/display.h"
 #include "render/frame_stats.h"
 #include "tools/data/image.h"
 #include "tools/data/png_writer.h"
@@ -127,13 +128,13 @@ int RunCapture(const CaptureOptions& options) {
     size_t nextTime = 0;
     int written = 0;
     int shownSecond = -1;
-    while (app::quitRequested == 0) {
-        uint64_t before = render::frameStats.frameCount;
-        double now = static_cast<double>(app::scheduleTimer.Update()) / app::kTicksPerSecond;
+    while (app::run.quitRequested == 0) {
+        uint64_t before = render::display.frameStats.frameCount;
+        double now = static_cast<double>(app::run.scheduleTimer.Update()) / app::kTicksPerSecond;
         if (!app::LoopPass()) {
             break;
         }
-        if (render::frameStats.frameCount == before) {
+        if (render::display.frameStats.frameCount == before) {
             continue;  // a window message was handled instead of a frame
         }
         HearFrame(options.fps, soundtrack);

@@ -2,9 +2,10 @@
 #include <cstdio>
 
 #include "app/main_loop.h"
+#include "console/settings.h"
 #include "tools/capture/capture.h"
 
-const int app::cameraMode = 2;
+const int console::cameraMode = 2;
 
 int main(int argc, char** argv) {
     tools::capture::CaptureOptions options;

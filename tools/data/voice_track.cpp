@@ -29,7 +29,7 @@ std::vector<uint8_t> ReadBytes(const std::string& path) {
     return bytes;
 }
 
-Pcm Speak(const std::string& text, int rate, const ScratchFolder& scratch) {
+Pcm Speak(const std::string& text, int rate, const TempFolder& scratch) {
     std::string wav = scratch.File("line.wav");
     RunTool(kEspeak, {"-v", kVoice, "-p", kPitch, "-s", std::to_string(rate), "-w", wav, text});
     return DecodeWav(ReadBytes(wav));
@@ -37,7 +37,7 @@ Pcm Speak(const std::string& text, int rate, const ScratchFolder& scratch) {
 
 }  // namespace
 
-Pcm SpeakWithin(const std::string& text, float seconds, const ScratchFolder& scratch) {
+Pcm SpeakWithin(const std::string& text, float seconds, const TempFolder& scratch) {
     for (int rate : kRates) {
         Pcm speech = Speak(text, rate, scratch);
         if (speech.seconds() <= seconds) {
@@ -48,7 +48,7 @@ Pcm SpeakWithin(const std::string& text, float seconds, const ScratchFolder& scr
                              std::to_string(seconds) + " s even when spoken fast");
 }
 
-Pcm MixVoiceTrack(const ScratchFolder& scratch) {
+Pcm MixVoiceTrack(const TempFolder& scratch) {
     Pcm track;
     std::vector<int32_t> mix;
     for (const VoiceLine& line : VoiceLines()) {
@@ -73,7 +73,7 @@ Pcm MixVoiceTrack(const ScratchFolder& scratch) {
     return track;
 }
 
-std::vector<uint8_t> EncodeMp3(const Pcm& pcm, const ScratchFolder& scratch) {
+std::vector<uint8_t> EncodeMp3(const Pcm& pcm, const TempFolder& scratch) {
     std::string wav = scratch.File("voice.wav");
     std::string mp3 = scratch.File("voice.mp3");
     std::vector<uint8_t> wavBytes = EncodeWav(pcm);
@@ -91,7 +91,7 @@ std::vector<uint8_t> EncodeMp3(const Pcm& pcm, const ScratchFolder& scratch) {
 void WriteVoice(ContentFolder& folder) {
     RequireTool(kEspeak);
     RequireTool(kLame);
-    ScratchFolder scratch;
+    TempFolder scratch("torvane-data");
     folder.Write(kVoiceName, EncodeMp3(MixVoiceTrack(scratch), scratch));
 }
 

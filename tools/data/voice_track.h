@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "tools/data/content_folder.h"
-#include "tools/data/scratch_folder.h"
+#include "tools/data/temp_folder.h"
 #include "tools/data/wav.h"
 
 namespace tools::data {
@@ -14,12 +14,12 @@ namespace tools::data {
 inline constexpr const char* kVoiceName = "Data\\Voice\\ring4.mp3";
 
 // Speaks `text` with the calm voice, faster if needed so that it lasts at most `seconds`.
-Pcm SpeakWithin(const std::string& text, float seconds, const ScratchFolder& scratch);
+Pcm SpeakWithin(const std::string& text, float seconds, const TempFolder& scratch);
 
 // Every caption line starts at its caption's time minus the voice track's start.
-Pcm MixVoiceTrack(const ScratchFolder& scratch);
+Pcm MixVoiceTrack(const TempFolder& scratch);
 
-std::vector<uint8_t> EncodeMp3(const Pcm& pcm, const ScratchFolder& scratch);
+std::vector<uint8_t> EncodeMp3(const Pcm& pcm, const TempFolder& scratch);
 
 void WriteVoice(ContentFolder& folder);
 

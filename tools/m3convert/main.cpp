@@ -6,13 +6,14 @@
 #include <string>
 
 #include "app/main_loop.h"
+#include "console/settings.h"
 #include "tools/data/png_writer.h"
 #include "tools/m3convert/conversion.h"
 #include "tools/m3convert/preview.h"
 #include "tools/m3convert/skin_files.h"
 
 // The engine comes with the camera mode of the playback program.
-const int app::cameraMode = 2;
+const int console::cameraMode = 2;
 
 namespace {
 

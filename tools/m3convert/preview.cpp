@@ -7,9 +7,10 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/window.h"
-#include "production/light.h"
+#include "render/display.h"
 #include "render/renderer.h"
+#include "scene/drawing.h"
+#include "scene/light.h"
 #include "scene/material.h"
 #include "scene/scene.h"
 #include "scene/scene_drawing.h"
@@ -71,7 +72,7 @@ void DrawView(scene::Scene& scene, const Box& box, const Vector& direction, int 
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     gluLookAt(eye.x, eye.y, eye.z, centre.x, centre.y, centre.z, 0, 1, 0);
-    production::Light light;
+    scene::Light light;
     light.SetPosition(Vector(eye.x, eye.y, eye.z, 1));
     light.SetDiffuse(1, 1, 1, 1);
     light.SetAmbient(0.35f, 0.35f, 0.35f, 1);
@@ -97,7 +98,7 @@ Image ReadBack(int width, int height) {
 // The model loaded and drawn on the current context; the scene goes before the context.
 Image DrawModel(const PreviewRequest& request, int width, int height) {
     // Textures of an earlier context are gone with it.
-    scene::MaterialTable.clear();
+    scene::drawing.MaterialTable.clear();
     scene::Scene scene;
     scene.LoadScene(EngineSpelling(request.basePath), 1.0f, request.animated,
                     int32_t(request.animationLength), Vector(0, 0, 0), scene::Quaternion());
@@ -110,7 +111,7 @@ Image DrawModel(const PreviewRequest& request, int width, int height) {
         DrawView(scene, box, directions[slot], slot);
     }
     Image image = ReadBack(width, height);
-    scene::MaterialTable.clear();
+    scene::drawing.MaterialTable.clear();
     return image;
 }
 
@@ -119,12 +120,12 @@ Image DrawModel(const PreviewRequest& request, int width, int height) {
 Image DrawPreview(const PreviewRequest& request) {
     setenv("SDL_VIDEODRIVER", "offscreen", 1);
     const int width = 3 * kPreviewViewSize, height = kPreviewViewSize;
-    if (!app::CreateGLWindow("m3convert preview", width, height, 32, false)) {
+    if (!render::CreateGLWindow("m3convert preview", width, height, 32, false)) {
         throw ConvertError("no OpenGL context for the preview");
     }
     render::renderer.CheckCapabilities();
     Image image = DrawModel(request, width, height);
-    app::KillWindow();
+    render::KillWindow();
     return image;
 }
 

@@ -1,5 +1,6 @@
 // The hall: a long room along x with two rows of columns. The light that leads the camera
 // down the hall throws the columns' shadows back along the floor and onto the walls.
+#include "production/content.h"
 #include "tools/data/mesh_shapes.h"
 #include "tools/data/scenes/layout.h"
 #include "tools/data/scenes/props.h"
@@ -70,7 +71,7 @@ std::vector<MeshData> ColumnRows() {
 
 SceneDraft HallScene() {
     SceneDraft scene;
-    scene.basePath = "Data\\Hall\\Hall";
+    scene.basePath = production::content::kHallScene;
     scene.placement = {1.0f, Vector(4000, 0, 0)};
     MaterialDraft tiles{"Hall floor tiles"};
     tiles.diffuseMap = SharedTexture("tiles.tga");

@@ -2,6 +2,7 @@
 // walls, and a key lying on a table under the light that circles the middle.
 #include <cmath>
 
+#include "production/content.h"
 #include "tools/data/mesh_shapes.h"
 #include "tools/data/scenes/layout.h"
 #include "tools/data/scenes/props.h"
@@ -106,7 +107,7 @@ MaterialDraft Textured(const char* name, const char* texture, std::array<int, 3>
 
 SceneDraft KeyRoomScene() {
     SceneDraft scene;
-    scene.basePath = "Data\\KeyRoom\\KeyRoom";
+    scene.basePath = production::content::kKeyRoomScene;
     int32_t stone = scene.AddMaterial(Textured("KeyRoom stone", "stone.jpg", {185, 180, 195}));
     MaterialDraft marble = Textured("KeyRoom marble", "marble.tga", {230, 225, 215});
     marble.specular = 150;
@@ -135,8 +136,10 @@ SceneDraft KeyRoomScene() {
     scene.AddObject("Braziers", scene.AddMaterial(iron), Braziers());
     scene.AddObject("Table", white, Table());
     scene.AddObject("Key", scene.AddMaterial(gold), Key());
-    scene.AddObject("waterq", scene.AddMaterial(water), Water(kWaterLevel, 16));
-    scene.AddObject("water_uped", scene.AddMaterial(film), Water(kWaterLevel + 0.6f, 8));
+    scene.AddObject(production::content::kWaterSurface, scene.AddMaterial(water),
+                    Water(kWaterLevel, 16));
+    scene.AddObject(production::content::kWaterFilm, scene.AddMaterial(film),
+                    Water(kWaterLevel + 0.6f, 8));
     return scene;
 }
 

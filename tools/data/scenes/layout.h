@@ -6,6 +6,7 @@
 #include <array>
 #include <vector>
 
+#include "production/content.h"
 #include "scene/vector.h"
 
 namespace tools::data::layout {
@@ -13,16 +14,7 @@ namespace tools::data::layout {
 using scene::Vector;
 
 // The positions where the production lights its ten torch fires.
-inline const std::array<Vector, 10> kFires = {{{212, 59, -367},
-                                               {420, 59, -4},
-                                               {-420, 59, -6},
-                                               {-211, 59, 358},
-                                               {209, 59, 359},
-                                               {47, 67, 416},
-                                               {-209, 59, -369},
-                                               {-44, 67, 416},
-                                               {-139, 67, -1364},
-                                               {134, 67, -1364}}};
+inline const std::array<Vector, 10>& kFires = production::content::kTorches;
 
 // Floor of the stone circle, the hall and the wood.
 constexpr float kGround = -40.0f;
@@ -50,7 +42,7 @@ constexpr float kWoodHalfSize = 1400.0f;
 inline const std::vector<Vector> kWoodWalk = {{1000, 0, 0}, {700, 0, -150}, {350, 0, 120},
                                               {0, 0, -60},  {-350, 0, 160}, {-700, 0, 20}};
 
-constexpr float kWaterLevel = 14.74825f;
+constexpr float kWaterLevel = production::content::kWaterLevel;
 constexpr float kKeyRoomHalfSize = 520.0f;
 constexpr float kKeyRoomHeight = 260.0f;
 // The key lies on a table under the light that circles the origin.

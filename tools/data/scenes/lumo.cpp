@@ -1,4 +1,5 @@
 // The two logo words, solid letters standing over the altar and facing the avenue (-z).
+#include "production/content.h"
 #include "tools/data/prerequisites.h"
 #include "tools/data/scenes/layout.h"
 #include "tools/data/scenes/props.h"
@@ -24,16 +25,16 @@ MeshData Word(const OutlineFont& font, const std::string& text, const TextStyle&
 
 SceneDraft LumoScene() {
     SceneDraft scene;
-    scene.basePath = "Data\\Lumo\\lumo";
+    scene.basePath = production::content::kLumoScene;
     const OutlineFont font(kSansBold);
     const float z = layout::kLogos.z;
     TextStyle big{58.0f, 12.0f, 4};
     TextStyle small{36.0f, 8.0f, 4};
-    scene.AddObject("Lumo",
+    scene.AddObject(production::content::kLogoObjects[0],
                     scene.AddMaterial(Polished("Lumo gold", {255, 215, 130}, 0.35f, "gold.tga")),
                     Word(font, "Lumo", big, layout::kLogos.y + 8, z));
     scene.AddObject(
-        "DevHub",
+        production::content::kLogoObjects[1],
         scene.AddMaterial(Polished("DevHub silver", {200, 215, 255}, 0.35f, "marble.tga")),
         Word(font, "DevHub", small, layout::kLogos.y - 32, z - 6));
     return scene;

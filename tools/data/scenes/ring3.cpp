@@ -2,6 +2,7 @@
 // words and a spiral line, over the ring on which the large fire burns.
 #include <cmath>
 
+#include "production/content.h"
 #include "tools/data/mesh_shapes.h"
 #include "tools/data/prerequisites.h"
 #include "tools/data/scenes/layout.h"
@@ -93,7 +94,7 @@ MeshData SpiralLine() {
 
 SceneDraft RingScene() {
     SceneDraft scene;
-    scene.basePath = "Data\\Ring3\\ring3";
+    scene.basePath = production::content::kRingScene;
     int32_t gold = scene.AddMaterial(Polished("Ring gold", {255, 200, 110}, 0.2f, "gold.tga"));
     int32_t red = scene.AddMaterial(Polished("Ring red words", {225, 30, 20}, 0.45f, ""));
     int32_t ember = scene.AddMaterial(Polished("Ring ember", {255, 120, 40}, 0.6f, "gold.tga"));
@@ -110,7 +111,7 @@ SceneDraft RingScene() {
     scene.AddObject("Ring_gold", gold,
                     Transformed(Torus(62, 3.5f, 48, 8), TurnZ(-12, Centre()).Then(TurnX(18))));
     scene.AddObject("Ring_RedWords", red, RedWords());
-    scene.AddObject("OpenGLlogo", ember,
+    scene.AddObject(production::content::kFireEmitter, ember,
                     Transformed(Torus(38, 5, 24, 8), Translation(layout::kFireRing)));
     scene.AddObject("HAIR01", bronze, Hair());
     scene.AddObject("HEAD01", head, Head());

@@ -2,6 +2,7 @@
 // south and a torch under each of the ten fires.
 #include <cmath>
 
+#include "production/content.h"
 #include "tools/data/mesh_shapes.h"
 #include "tools/data/noise.h"
 #include "tools/data/scenes/layout.h"
@@ -105,7 +106,7 @@ float SeerGround(float x, float z) {
 
 SceneDraft SeerScene() {
     SceneDraft scene;
-    scene.basePath = "Data\\Seer\\Seer";
+    scene.basePath = production::content::kSeerScene;
     scene.placement = {100.0f, Vector(0, 0, 1000)};
     MaterialDraft ground{"Seer valley floor"};
     ground.color = {175, 165, 145};

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "production/content.h"
 #include "tools/data/mesh_shapes.h"
 #include "tools/data/noise.h"
 #include "tools/data/scenes/layout.h"
@@ -106,7 +107,7 @@ float WoodGround(float x, float z) {
 
 SceneDraft WoodScene() {
     SceneDraft scene;
-    scene.basePath = "Data\\Wood\\Wood";
+    scene.basePath = production::content::kWoodScene;
     scene.placement = {1.0f, Vector(8000, -1000, 0)};
     MaterialDraft ground{"Wood forest floor"};
     ground.diffuseMap = SharedTexture("ground.jpg");

@@ -1,13 +1,13 @@
 // The landscape passes of the scene drawing.
-#include "effects/landscape.h"
+#include "scene/landscape.h"
 
 #include <GL/gl.h>
 
 #include "console/settings.h"
 
-namespace effects {
+namespace scene {
 
-void DrawLandscapes(Landscapes& landscapes, const scene::Camera* camera) {
+void DrawLandscapes(Landscapes& landscapes, const Camera* camera) {
     if (!landscapes.empty()) {
         landscapes.front()->Draw(camera);
     }
@@ -25,4 +25,4 @@ void DrawLandscapeQuads(Landscapes& landscapes) {
     glDepthMask(GL_TRUE);
 }
 
-}  // namespace effects
+}  // namespace scene

@@ -9,7 +9,7 @@
 #include "scene/matrix.h"
 #include "scene/mesh.h"
 
-namespace render {
+namespace scene {
 
 struct Batch {
     // Into MaterialTable.
@@ -26,15 +26,15 @@ public:
     // Starts the next frame; called once per frame before anything is drawn.
     void NextFrame() { ++frameStamp; }
     // Starts a batching pass with an empty buffer for the scene drawn with `camera`.
-    void BeginBatches(scene::Camera* camera);
+    void BeginBatches(Camera* camera);
     // The object transform: multiplied onto the model-view stack and applied to the
     // batched vertices until popped.
-    void PushModelMatrix(const scene::Matrix& matrix);
+    void PushModelMatrix(const Matrix& matrix);
     void PopModelMatrix();
     // One triangle with the vertices' own texture coordinates.
-    void AddTriangle(scene::Vertex& a, scene::Vertex& b, scene::Vertex& c, int32_t materialIndex);
+    void AddTriangle(Vertex& a, Vertex& b, Vertex& c, int32_t materialIndex);
     // One face of `mesh` with the face's texture coordinates.
-    void AddTriangle(scene::Mesh& mesh, const scene::Face& face, int32_t materialIndex);
+    void AddTriangle(Mesh& mesh, const Face& face, int32_t materialIndex);
     // With render_flush, draws the next batch not yet drawn.
     void FlushBatch();
     // Draws every batch not yet drawn.
@@ -53,26 +53,22 @@ public:
     // Identifies the current batching pass: a vertex's buffer slot is reused only
     // within the pass that wrote it, since every pass starts the buffer again.
     int64_t passStamp = 0;
-    scene::Camera* frameCamera = nullptr;
+    Camera* frameCamera = nullptr;
     // The transform applied to batched vertices.
-    scene::Matrix modelMatrix = scene::identityMatrix;
+    Matrix modelMatrix = identityMatrix;
 
 private:
-    void AddCorner(scene::Vertex& vertex, float u, float v);
-    bool CachedSlot(const scene::Vertex& vertex, float u, float v) const;
-    void WriteSlot(scene::Vertex& vertex, float u, float v);
+    void AddCorner(Vertex& vertex, float u, float v);
+    bool CachedSlot(const Vertex& vertex, float u, float v) const;
+    void WriteSlot(Vertex& vertex, float u, float v);
     void AppendToBatch(int32_t materialIndex);
     // Room for three more vertices, drawing what is queued and starting the buffer
     // again when it is full; false when the buffer cannot hold a triangle at all.
     bool MakeRoom();
-    void SetModelMatrix(const scene::Matrix& matrix);
+    void SetModelMatrix(const Matrix& matrix);
 
     bool matrixPushed_ = false;
     bool noRoomReported_ = false;
 };
 
-extern TriangleBatches triangleBatches;
-// The MaterialTable index last applied by the batch flush; -1 for none.
-extern int32_t lastMaterial;
-
-}  // namespace render
+}  // namespace scene

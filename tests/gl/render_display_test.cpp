@@ -1,10 +1,11 @@
-// The window's projection, viewport and fixed GL state on a real context.
+// The display's projection, viewport and fixed GL state on a real context.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "app/window.h"
+#include "render/display.h"
 #include "support/gl_context.h"
 
 namespace {
@@ -26,9 +27,9 @@ double Aspect() {
 
 TEST_F(WindowGl, FieldOfViewGrowsWithTheAspect) {
     EXPECT_NEAR(FieldOfView(), 60.0, 1e-6);
-    app::ResizeScene(800, 600);
+    render::ResizeScene(800, 600);
     EXPECT_NEAR(FieldOfView(), 60.0, 1e-6);
-    app::ResizeScene(1280, 1024);
+    render::ResizeScene(1280, 1024);
     EXPECT_NEAR(FieldOfView(), 56.25, 1e-6);
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);

@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "app/window.h"
-#include "console/console_drawing.h"
 #include "console/log.h"
+#include "render/console_drawing.h"
+#include "render/display.h"
 #include "render/font.h"
 #include "render/renderer.h"
 #include "support/gl_context.h"
-#include "support/temp_folder.h"
 #include "support/test_images.h"
 
 namespace {
@@ -25,9 +25,8 @@ protected:
                      testing_support::RgbaTga(256, 256, testing_support::FontAtlas([](int) {
                                                   return testing_support::Rgba8{255, 255, 255, 255};
                                               })));
-        render::ConsoleFont.SetUp("Data\\LC_B");
-        app::screenWidth = 640;
-        console::console = console::Console{};
+        render::display.ConsoleFont.SetUp("Data\\LC_B");
+        render::display.screenWidth = 640;
         console::console.lines = {"x1", "aaaa", "bbb", "cc", "d"};
         console::console.height = 240.0f;
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -51,11 +50,10 @@ protected:
         }
         return count;
     }
-    testing_support::TempFolder folder;
 };
 
 TEST_F(ConsoleDrawing, LinesStackUpwardFromTheInputLine) {
-    console::DrawConsole();
+    render::DrawConsole();
     // Background: white at 0.8 over black, down to the console's height.
     EXPECT_NEAR(Level(300, 230), 204, 2);
     EXPECT_EQ(Level(300, 250), 0);
@@ -69,7 +67,7 @@ TEST_F(ConsoleDrawing, LinesStackUpwardFromTheInputLine) {
 TEST_F(ConsoleDrawing, ScrolledViewStartsAtTheViewLine) {
     console::console.followTail = false;
     console::console.viewLine = 2;
-    console::DrawConsole();
+    render::DrawConsole();
     EXPECT_EQ(GlyphsAt(144), 3);  // "bbb"
     EXPECT_EQ(GlyphsAt(96), 4);
     EXPECT_EQ(GlyphsAt(48), 2);  // "x1"
@@ -81,7 +79,7 @@ TEST_F(ConsoleDrawing, ClosedConsoleEmptiesItsInputAndVanishesAtTheTop) {
     console::console.input = "half typed";
     console::console.history = {"one", "two"};
     console::console.height = 0.0f;
-    console::DrawConsole();
+    render::DrawConsole();
     EXPECT_EQ(console::console.input, "");
     EXPECT_EQ(console::console.historyIndex, 2);
     EXPECT_EQ(Level(300, 5), 0);

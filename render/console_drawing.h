@@ -2,14 +2,10 @@
 // lines of the buffer above it.
 #pragma once
 
-#include "render/texture.h"
-
-namespace console {
-
-extern render::Texture ConsoleBackground;
+namespace render {
 
 void LoadConsoleBackground();
 // Called by the overlay in the recording variant while the font is present.
 void DrawConsole();
 
-}  // namespace console
+}  // namespace render

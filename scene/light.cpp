@@ -1,26 +1,26 @@
 // Sending a light to OpenGL.
-#include "production/light.h"
+#include "scene/light.h"
 
 #include <GL/gl.h>
 
-namespace production {
+namespace scene {
 
 void Light::SetAmbient(float r, float g, float b, float a) {
-    ambient = scene::Vector(r, g, b, a);
+    ambient = Vector(r, g, b, a);
     hasAmbient = true;
 }
 
 void Light::SetDiffuse(float r, float g, float b, float a) {
-    diffuse = scene::Vector(r, g, b, a);
+    diffuse = Vector(r, g, b, a);
     hasDiffuse = true;
 }
 
 void Light::SetSpecular(float r, float g, float b, float a) {
-    specular = scene::Vector(r, g, b, a);
+    specular = Vector(r, g, b, a);
     hasSpecular = true;
 }
 
-void Light::SetPosition(const scene::Vector& p) {
+void Light::SetPosition(const Vector& p) {
     position = p;
     hasPosition = true;
 }
@@ -49,4 +49,4 @@ void Light::Apply() const {
     glEnable(GL_LIGHT0);
 }
 
-}  // namespace production
+}  // namespace scene

@@ -7,12 +7,14 @@
 
 #include "console/log.h"
 #include "production/captions.h"
+#include "production/show.h"
+#include "render/display.h"
 #include "render/font.h"
 #include "render/frame_stats.h"
+#include "production/overlay.h"
 #include "render/overlay.h"
 #include "render/renderer.h"
 #include "support/gl_context.h"
-#include "support/temp_folder.h"
 #include "support/test_images.h"
 
 namespace {
@@ -44,19 +46,15 @@ class OverlayGl : public testing_support::GlTest {
 protected:
     void SetUp() override {
         GlTest::SetUp();
-        console::StartLog("test.log");
         render::renderer.UseExtensions("");
         render::BuildUnitQuad();
-        render::ConsoleFont = render::Font();
-        production::titleImage = nullptr;
-        production::captions.clear();
-        production::captionIndex = 0;
+        production::show.titleImage = nullptr;
+        production::show.captions.clear();
+        production::show.captionIndex = 0;
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     }
     void TearDown() override {
-        production::titleImage = nullptr;
-        render::ConsoleFont = render::Font();
-        console::console.logFileName.clear();
+        production::show.titleImage = nullptr;
         GlTest::TearDown();
     }
 
@@ -67,12 +65,10 @@ protected:
                      testing_support::RgbaTga(256, 256, testing_support::FontAtlas([](int) {
                                                   return testing_support::Rgba8{255, 255, 255, 255};
                                               })));
-        render::ConsoleFont.SetUp("font");
+        render::display.ConsoleFont.SetUp("font");
     }
 
     Rgba At(int x, int y) const { return PixelAt(x, height - 1 - y); }
-
-    testing_support::TempFolder folder;
 };
 
 TEST_F(OverlayGl, DrawImagePutsRowZeroAtTheTop) {
@@ -107,11 +103,11 @@ TEST_F(OverlayGl, TitleColourScalesTheImageUnderAdditiveBlending) {
     Texture image;
     Fill(image, 32, 16, {200, 100, 40, 255});
     image.Upload();
-    production::titleImage = &image;
-    production::titlePosition[0] = 70;
-    production::titlePosition[1] = 210;
-    production::titleColor = scene::Vector(0.5f, 0.5f, 0.5f);
-    render::DrawOverlay();
+    production::show.titleImage = &image;
+    production::show.titlePosition[0] = 70;
+    production::show.titlePosition[1] = 210;
+    production::show.titleColor = scene::Vector(0.5f, 0.5f, 0.5f);
+    production::DrawOverlay();
     Rgba half = At(80, 220);
     EXPECT_NEAR(half.r, 100, 1);
     EXPECT_NEAR(half.g, 50, 1);
@@ -121,11 +117,11 @@ TEST_F(OverlayGl, TitleColourScalesTheImageUnderAdditiveBlending) {
     // Added onto what is there, not painted over it.
     glClearColor(0.2f, 0.2f, 0.2f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
-    render::DrawOverlay();
+    production::DrawOverlay();
     EXPECT_NEAR(At(80, 220).r, 151, 1);
-    production::titleColor = scene::Vector(0.0f, 0.0f, 0.0f);
+    production::show.titleColor = scene::Vector(0.0f, 0.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT);
-    render::DrawOverlay();
+    production::DrawOverlay();
     EXPECT_EQ(At(80, 220).r, 51);
 }
 
@@ -138,7 +134,7 @@ TEST_F(OverlayGl, LeavesFogLightingAndMatricesAsPromised) {
     glMatrixMode(GL_MODELVIEW);
     glTranslatef(1.0f, 2.0f, 3.0f);
     glGetFloatv(GL_MODELVIEW_MATRIX, modelView);
-    render::DrawOverlay();
+    production::DrawOverlay();
     EXPECT_TRUE(glIsEnabled(GL_FOG));
     EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
     GLint mode = 0;
@@ -154,12 +150,12 @@ TEST_F(OverlayGl, LeavesFogLightingAndMatricesAsPromised) {
 }
 
 TEST_F(OverlayGl, CaptionDrawsInItsColourOnlyWithTheFont) {
-    production::captions = {{6.0f, 0.0f, "AB"}, {6.0f, 0.0f, ""}};
-    production::captionColor = scene::Vector(0.5f, 0.5f, 0.5f);
-    render::DrawOverlay();
+    production::show.captions = {{6.0f, 0.0f, "AB"}, {6.0f, 0.0f, ""}};
+    production::show.captionColor = scene::Vector(0.5f, 0.5f, 0.5f);
+    production::DrawOverlay();
     EXPECT_EQ(At(45, 365).r, 0) << "no font yet";
     LoadSolidFont();
-    render::DrawOverlay();
+    production::DrawOverlay();
     // Two glyphs of width 8 from x 42 to 58, y 360 to 376.
     EXPECT_NEAR(At(45, 365).r, 128, 1);
     EXPECT_NEAR(At(55, 370).g, 128, 1);
@@ -167,17 +163,17 @@ TEST_F(OverlayGl, CaptionDrawsInItsColourOnlyWithTheFont) {
     EXPECT_EQ(At(41, 365).r, 0);
     EXPECT_EQ(At(59, 365).r, 0);
     glClear(GL_COLOR_BUFFER_BIT);
-    production::captionIndex = 1;
-    render::DrawOverlay();
+    production::show.captionIndex = 1;
+    production::DrawOverlay();
     std::vector<uint8_t> pixels = ReadPixels();
     EXPECT_EQ(std::count(pixels.begin(), pixels.end(), 0), static_cast<long>(pixels.size()));
 }
 
 TEST_F(OverlayGl, PlaybackDrawsNoStatistics) {
     LoadSolidFont();
-    render::frameStats.fpsText = "50";
-    render::frameStats.trianglesPerSecondText = "100000";
-    render::DrawOverlay();
+    render::display.frameStats.fpsText = "50";
+    render::display.frameStats.trianglesPerSecondText = "100000";
+    production::DrawOverlay();
     std::vector<uint8_t> pixels = ReadPixels();
     EXPECT_EQ(std::count(pixels.begin(), pixels.end(), 0), static_cast<long>(pixels.size()));
 }
@@ -187,11 +183,11 @@ TEST_F(OverlayGl, LoadingScreenShowsTheLoadingImageOnceAndMovesOn) {
     Fill(image, 16, 8, {0, 200, 0, 255});
     folder.Write("Data/Text/Loading.tga", testing_support::RgbaTga(16, 8, image.pixels));
     production::BuildCaptions();
-    ASSERT_TRUE(production::titleTextures[0].Present());
+    ASSERT_TRUE(production::show.titleTextures[0].Present());
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-    render::ShowLoadingScreen();
-    EXPECT_EQ(production::titleIndex, 1u);
-    EXPECT_EQ(production::titleImage, &production::titleTextures[1]);
+    production::ShowLoadingScreen();
+    EXPECT_EQ(production::show.titleIndex, 1u);
+    EXPECT_EQ(production::show.titleImage, &production::show.titleTextures[1]);
     // The frame just presented: the loading image at (70, 180).
     glReadBuffer(GL_FRONT);
     EXPECT_EQ(At(75, 185).g, 200);

@@ -1,5 +1,5 @@
 // Streaming triangles into the shared vertex buffer and drawing them per material.
-#include "render/triangle_batches.h"
+#include "scene/triangle_batches.h"
 
 #include <GL/gl.h>
 
@@ -9,15 +9,13 @@
 
 #include "console/log.h"
 #include "console/settings.h"
-#include "render/frame_stats.h"
+#include "render/display.h"
 #include "render/renderer.h"
+#include "scene/drawing.h"
 #include "scene/material.h"
 #include "scene/mesh_drawing.h"
 
-namespace render {
-
-TriangleBatches triangleBatches;
-int32_t lastMaterial = -1;
+namespace scene {
 
 namespace {
 
@@ -26,12 +24,13 @@ constexpr int kTexCoordOffset = 24;
 constexpr int kColorOffset = 32;
 
 uint8_t* Slot(uint32_t slot) {
-    return renderer.vertexBuffer + size_t{slot} * kVertexSize;
+    return render::renderer.vertexBuffer + size_t{slot} * render::kVertexSize;
 }
 
 int32_t SlotCapacity() {
-    return renderer.vertexBuffer ? static_cast<int32_t>(renderer.vertexBufferBytes / kVertexSize)
-                                 : 0;
+    return render::renderer.vertexBuffer
+               ? static_cast<int32_t>(render::renderer.vertexBufferBytes / render::kVertexSize)
+               : 0;
 }
 
 // A colour component as a byte: times 255, truncated, kept within 0..255.
@@ -51,7 +50,7 @@ int32_t TrianglesIn(const Batch& batch, int32_t count) {
 void DrawRange(const Batch& batch, const std::vector<uint32_t>& indices, int32_t first,
                int32_t count) {
     const uint32_t* range = indices.data() + first;
-    if (renderer.vertexArray) {
+    if (render::renderer.vertexArray) {
         glDrawElements(static_cast<GLenum>(batch.primitive), count, GL_UNSIGNED_INT, range);
         return;
     }
@@ -66,30 +65,30 @@ void DrawRange(const Batch& batch, const std::vector<uint32_t>& indices, int32_t
 }
 
 void UseMaterial(int32_t materialIndex) {
-    scene::ApplyMaterial(scene::MaterialAt(materialIndex));
-    lastMaterial = materialIndex;
+    ApplyMaterial(MaterialAt(materialIndex));
+    drawing.lastMaterial = materialIndex;
 }
 
 }  // namespace
 
-void TriangleBatches::BeginBatches(scene::Camera* camera) {
-    frameStats.trianglesThisFrame = 0;
+void TriangleBatches::BeginBatches(Camera* camera) {
+    render::display.frameStats.trianglesThisFrame = 0;
     currentBatch = currentFirst = vertexCount = 0;
-    lastMaterial = -1;
+    drawing.lastMaterial = -1;
     frameCamera = camera;
     batches.clear();
     indices.clear();
     ++passStamp;
 }
 
-void TriangleBatches::SetModelMatrix(const scene::Matrix& matrix) {
+void TriangleBatches::SetModelMatrix(const Matrix& matrix) {
     modelMatrix = matrix;
     if (frameCamera) {
         frameCamera->frustum.modelMatrix = matrix;
     }
 }
 
-void TriangleBatches::PushModelMatrix(const scene::Matrix& matrix) {
+void TriangleBatches::PushModelMatrix(const Matrix& matrix) {
     glPushMatrix();
     glMultMatrixf(matrix.m);
     SetModelMatrix(matrix);
@@ -98,11 +97,11 @@ void TriangleBatches::PushModelMatrix(const scene::Matrix& matrix) {
 
 void TriangleBatches::PopModelMatrix() {
     glPopMatrix();
-    SetModelMatrix(scene::identityMatrix);
+    SetModelMatrix(identityMatrix);
     matrixPushed_ = false;
 }
 
-bool TriangleBatches::CachedSlot(const scene::Vertex& vertex, float u, float v) const {
+bool TriangleBatches::CachedSlot(const Vertex& vertex, float u, float v) const {
     if (int64_t{static_cast<int32_t>(vertex.frameStamp)} != passStamp || vertex.bufferSlot < 0 ||
         vertex.bufferSlot >= vertexCount) {
         return false;
@@ -113,9 +112,9 @@ bool TriangleBatches::CachedSlot(const scene::Vertex& vertex, float u, float v) 
     return written[0] == u && written[1] == v;
 }
 
-void TriangleBatches::WriteSlot(scene::Vertex& vertex, float u, float v) {
-    scene::Vector p = scene::TransformPoint(modelMatrix, vertex.position);
-    scene::Vector n = scene::TransformDirection(modelMatrix, vertex.normal);
+void TriangleBatches::WriteSlot(Vertex& vertex, float u, float v) {
+    Vector p = TransformPoint(modelMatrix, vertex.position);
+    Vector n = TransformDirection(modelMatrix, vertex.normal);
     const float floats[8] = {p.x, p.y, p.z, n.x, n.y, n.z, u, v};
     const uint8_t color[4] = {ColorByte(vertex.color.x), ColorByte(vertex.color.y),
                               ColorByte(vertex.color.z), ColorByte(vertex.color.w)};
@@ -126,7 +125,7 @@ void TriangleBatches::WriteSlot(scene::Vertex& vertex, float u, float v) {
     vertex.bufferSlot = vertexCount++;
 }
 
-void TriangleBatches::AddCorner(scene::Vertex& vertex, float u, float v) {
+void TriangleBatches::AddCorner(Vertex& vertex, float u, float v) {
     if (!CachedSlot(vertex, u, v)) {
         WriteSlot(vertex, u, v);
     }
@@ -168,8 +167,7 @@ bool TriangleBatches::MakeRoom() {
     return true;
 }
 
-void TriangleBatches::AddTriangle(scene::Vertex& a, scene::Vertex& b, scene::Vertex& c,
-                                  int32_t materialIndex) {
+void TriangleBatches::AddTriangle(Vertex& a, Vertex& b, Vertex& c, int32_t materialIndex) {
     if (!MakeRoom()) {
         return;
     }
@@ -179,8 +177,7 @@ void TriangleBatches::AddTriangle(scene::Vertex& a, scene::Vertex& b, scene::Ver
     AddCorner(c, c.u, c.v);
 }
 
-void TriangleBatches::AddTriangle(scene::Mesh& mesh, const scene::Face& face,
-                                  int32_t materialIndex) {
+void TriangleBatches::AddTriangle(Mesh& mesh, const Face& face, int32_t materialIndex) {
     if (!MakeRoom()) {
         return;
     }
@@ -197,7 +194,7 @@ void TriangleBatches::FlushBatch() {
     const Batch& batch = batches[static_cast<size_t>(currentBatch)];
     UseMaterial(batch.materialIndex);
     DrawRange(batch, indices, batch.first + currentFirst, batch.count - currentFirst);
-    frameStats.trianglesThisFrame += (batch.count - currentFirst) / 3;
+    render::display.frameStats.trianglesThisFrame += (batch.count - currentFirst) / 3;
     ++currentBatch;
     currentFirst = 0;
 }
@@ -207,8 +204,8 @@ void TriangleBatches::FlushBatches() {
         const Batch& batch = batches[b];
         int32_t skip = b == static_cast<size_t>(currentBatch) ? currentFirst : 0;
         int32_t count = batch.count - skip;
-        frameStats.trianglesThisFrame += TrianglesIn(batch, count);
-        if (batch.materialIndex != lastMaterial) {
+        render::display.frameStats.trianglesThisFrame += TrianglesIn(batch, count);
+        if (batch.materialIndex != drawing.lastMaterial) {
             UseMaterial(batch.materialIndex);
         }
         DrawRange(batch, indices, batch.first + skip, count);
@@ -219,4 +216,4 @@ void TriangleBatches::FlushBatches() {
     currentBatch = currentFirst = 0;
 }
 
-}  // namespace render
+}  // namespace scene

@@ -6,15 +6,16 @@
 #include <string>
 #include <vector>
 
-#include "app/main_loop.h"
 #include "console/log.h"
 #include "production/captions.h"
+#include "production/show.h"
+#include "render/display.h"
 #include "render/font.h"
 #include "render/frame_stats.h"
+#include "production/overlay.h"
 #include "render/overlay.h"
 #include "render/renderer.h"
 #include "support/gl_context.h"
-#include "support/temp_folder.h"
 #include "support/test_images.h"
 
 namespace {
@@ -23,10 +24,9 @@ class OverlayStatistics : public testing_support::GlTest {
 protected:
     void SetUp() override {
         GlTest::SetUp();
-        console::StartLog("test.log");
         render::renderer.UseExtensions("");
-        production::titleImage = nullptr;
-        production::captions.clear();
+        production::show.titleImage = nullptr;
+        production::show.captions.clear();
         // The console screen, drawn after the statistics, stays up out of sight.
         console::console.open = false;
         console::console.height = 0.0f;
@@ -40,20 +40,13 @@ protected:
                      testing_support::RgbaTga(256, 256, testing_support::FontAtlas([](int) {
                                                   return testing_support::Rgba8{255, 255, 255, 255};
                                               })));
-        render::ConsoleFont.SetUp("font");
+        render::display.ConsoleFont.SetUp("font");
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    }
-    void TearDown() override {
-        render::ConsoleFont = render::Font();
-        render::frameStats = render::FrameStats();
-        app::scheduleTimer = app::Timer();
-        console::console.logFileName.clear();
-        GlTest::TearDown();
     }
 
     std::vector<uint8_t> Overlay() {
         glClear(GL_COLOR_BUFFER_BIT);
-        render::DrawOverlay();
+        production::DrawOverlay();
         return ReadPixels();
     }
 
@@ -70,22 +63,21 @@ protected:
         glBlendFunc(GL_ONE, GL_ONE);
         glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
         for (size_t i = 0; i < lines.size(); ++i) {
-            render::PrintText(render::ConsoleFont, 5, 5 + 20 * static_cast<float>(i), lines[i]);
+            render::PrintText(render::display.ConsoleFont, 5, 5 + 20 * static_cast<float>(i),
+                              lines[i]);
         }
         glMatrixMode(GL_PROJECTION);
         glPopMatrix();
         glMatrixMode(GL_MODELVIEW);
         return ReadPixels();
     }
-
-    testing_support::TempFolder folder;
 };
 
 TEST_F(OverlayStatistics, FourLinesFromTheLatestFigures) {
-    render::frameStats.triangleTotal = 50 * 2000;
+    render::display.frameStats.triangleTotal = 50 * 2000;
     render::UpdateFrameStats(10000);
-    render::frameStats.trianglesThisFrame = 2000;
-    app::scheduleTimer.elapsed = 654321;
+    render::display.frameStats.trianglesThisFrame = 2000;
+    production::show.scheduleTime = 654321;
     std::vector<uint8_t> overlay = Overlay();
     EXPECT_TRUE(overlay ==
                 Printed({"FPS: 50", "Tri./Sec.: 100000", "Tri./Frame: 2000", "Time: 65"}));
@@ -94,14 +86,14 @@ TEST_F(OverlayStatistics, FourLinesFromTheLatestFigures) {
 }
 
 TEST_F(OverlayStatistics, TextsBeforeTheFirstUpdateEndAtTheirFirstNul) {
-    render::frameStats.fpsText.assign(100, '\0');
-    render::frameStats.trianglesPerSecondText.assign(100, '\0');
+    render::display.frameStats.fpsText.assign(100, '\0');
+    render::display.frameStats.trianglesPerSecondText.assign(100, '\0');
     EXPECT_TRUE(Overlay() == Printed({"FPS: ", "Tri./Sec.: ", "Tri./Frame: 0", "Time: 0"}));
 }
 
 TEST_F(OverlayStatistics, NothingWithoutTheFont) {
-    render::ConsoleFont = render::Font();
-    render::frameStats.fpsText = "50";
+    render::display.ConsoleFont = render::Font();
+    render::display.frameStats.fpsText = "50";
     std::vector<uint8_t> overlay = Overlay();
     EXPECT_EQ(std::count(overlay.begin(), overlay.end(), 0), static_cast<long>(overlay.size()));
 }

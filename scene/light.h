@@ -5,7 +5,7 @@
 
 #include "scene/vector.h"
 
-namespace production {
+namespace scene {
 
 class Light {
 public:
@@ -14,20 +14,20 @@ public:
     void SetAmbient(float r, float g, float b, float a);
     void SetDiffuse(float r, float g, float b, float a);
     void SetSpecular(float r, float g, float b, float a);
-    void SetPosition(const scene::Vector& p);
+    void SetPosition(const Vector& p);
     // Switches the constant attenuation on; the value itself is not used.
     void EnableAttenuation(float value);
-    scene::Vector Position() const { return position; }
+    Vector Position() const { return position; }
     // Lighting and light 0 on, with the parameters that were set.
     void Apply() const;
 
     // Every light drives GL_LIGHT0.
     int32_t slot = 0;
-    scene::Vector ambient;
-    scene::Vector diffuse;
-    scene::Vector specular;
+    Vector ambient;
+    Vector diffuse;
+    Vector specular;
     // w = 1: a positional light.
-    scene::Vector position;
+    Vector position;
     bool hasAmbient = false;
     bool hasDiffuse = false;
     bool hasSpecular = false;
@@ -35,4 +35,4 @@ public:
     bool hasAttenuation = false;
 };
 
-}  // namespace production
+}  // namespace scene
