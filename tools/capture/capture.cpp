@@ -47,7 +47,11 @@ double Ending(const CaptureOptions& options) {
     return options.times.empty() ? end : std::min(end, options.times.back());
 }
 
+// A bar redrawn in place, for a person watching; logs and pipes get none of it.
 void ShowProgress(double seconds, double end) {
+    if (!isatty(STDERR_FILENO)) {
+        return;
+    }
     const int width = 40;
     int done = std::clamp(static_cast<int>(width * seconds / end), 0, width);
     std::fprintf(stderr, "\r[%s%s] %6.1f s / %.0f s", std::string(done, '#').c_str(),
@@ -113,7 +117,9 @@ int PlayShow(const CaptureOptions& options, platform::VirtualClock& clock, Frame
             break;
         }
     }
-    std::fputc('\n', stderr);
+    if (isatty(STDERR_FILENO)) {
+        std::fputc('\n', stderr);
+    }
     return kept;
 }
 
