@@ -23,7 +23,7 @@ namespace {
 const tools::data::ExternalTool kFfmpeg{"ffmpeg", "ffmpeg"};
 
 // The picture stream: frames arrive bottom row first. CRF 18 keeps the titles' and
-// captions' edges clean; "veryfast" keeps the encoder well behind the renderer.
+// captions' edges clean; "superfast" keeps the encoder well behind the renderer.
 std::vector<std::string> PictureArguments(const std::string& out, int width, int height, int fps) {
     return {"ffmpeg",     "-loglevel",
             "error",      "-y",
@@ -34,7 +34,7 @@ std::vector<std::string> PictureArguments(const std::string& out, int width, int
             "-i",         "-",
             "-vf",        "vflip",
             "-c:v",       "libx264",
-            "-preset",    "veryfast",
+            "-preset",    "superfast",
             "-crf",       "18",
             "-pix_fmt",   "yuv420p",
             "-an",        out};
