@@ -26,6 +26,17 @@ int screenHeight = 0;
 
 namespace {
 
+// Whether the cursor was brought back to the window centre after the mouse was last read.
+bool cursorCentred = false;
+
+void PutCursorAt(int clientX, int clientY) {
+    cursorCentred = platform::WarpCursor(clientX, clientY);
+    if (cursorCentred) {
+        mouseX = clientX;
+        mouseY = clientY;
+    }
+}
+
 using platform::MessageBox;
 
 bool Fail(const char* text) {
@@ -41,7 +52,7 @@ void ReportShutdownError(const char* text) {
 void CentreCursor() {
     int width, height;
     platform::GetClientSize(width, height);
-    platform::WarpCursor(width / 2, height / 2);
+    PutCursorAt(width / 2, height / 2);
 }
 
 }  // namespace
@@ -209,7 +220,15 @@ bool KeyPressed(int virtualKey) {
 }
 
 void RecentreCursor() {
-    platform::WarpCursor(windowCentreX, windowCentreY);
+    PutCursorAt(windowCentreX, windowCentreY);
+}
+
+void MouseOffset(int& dx, int& dy) {
+    dx = dy = 0;
+    if (cursorCentred && platform::HasInputFocus()) {
+        dx = windowCentreX - mouseX;
+        dy = windowCentreY - mouseY;
+    }
 }
 
 void SwapScreenBuffers() {

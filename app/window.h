@@ -37,6 +37,9 @@ bool KeyDown(int virtualKey);
 void BeginInputStep();
 bool KeyPressed(int virtualKey);
 void RecentreCursor();
+// The cursor's offset from the window centre since it was last brought back there; none
+// while the window lacks the input focus, as the cursor then cannot be brought back.
+void MouseOffset(int& dx, int& dy);
 void SwapScreenBuffers();
 
 }  // namespace app

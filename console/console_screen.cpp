@@ -58,8 +58,10 @@ void PageDown() {
 
 // The mouse's offset from the window centre turns the camera; the cursor goes back.
 void MouseLook(scene::Camera& camera, float seconds) {
-    float dx = static_cast<float>(app::windowCentreX - app::mouseX);
-    float dy = static_cast<float>(app::windowCentreY - app::mouseY);
+    int offsetX, offsetY;
+    app::MouseOffset(offsetX, offsetY);
+    float dx = static_cast<float>(offsetX);
+    float dy = static_cast<float>(offsetY);
     float scale = static_cast<float>(settings.mouse_Sensitivity) * 10.0f * seconds;
     camera.heading -= dx * scale * settings.mouse_FactorX;
     camera.pitch -= dy * scale * settings.mouse_FactorY;

@@ -1,5 +1,5 @@
 // JPEG decoding: libjpeg's errors are caught with a jump back to the caller instead of
-// ending the process.
+// ending the process; what decodes with warnings is kept.
 #include "platform/jpeg.h"
 
 #include <csetjmp>
@@ -22,15 +22,9 @@ void OnError(j_common_ptr info) {
     longjmp(manager->escape, 1);
 }
 
-// Warnings (corrupt data, a premature end) are kept as the error text and end the
-// decode like errors once it finishes.
-void OnMessage(j_common_ptr info, int level) {
-    if (level < 0) {
-        ErrorManager* manager = reinterpret_cast<ErrorManager*>(info->err);
-        info->err->format_message(info, manager->message);
-        info->err->num_warnings++;
-    }
-}
+// Warnings (stray bytes, an unknown revision, a premature end) leave a whole image, which
+// is kept; only errors end the decode.
+void IgnoreWarning(j_common_ptr, int) {}
 
 // Runs the decode; only plain data lives here, as longjmp may leave it.
 const char* Decompress(jpeg_decompress_struct& info, ErrorManager& errors,
@@ -58,7 +52,7 @@ const char* Decompress(jpeg_decompress_struct& info, ErrorManager& errors,
         jpeg_read_scanlines(&info, &row, 1);
     }
     jpeg_finish_decompress(&info);
-    return errors.base.num_warnings > 0 ? errors.message : nullptr;
+    return nullptr;
 }
 
 }  // namespace
@@ -73,7 +67,7 @@ bool DecodeJpeg(const std::vector<uint8_t>& bytes, JpegImage& image, std::string
     ErrorManager errors;
     info.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = OnError;
-    errors.base.emit_message = OnMessage;
+    errors.base.emit_message = IgnoreWarning;
     errors.message[0] = '\0';
     const char* failure = Decompress(info, errors, bytes, image);
     jpeg_destroy_decompress(&info);

@@ -17,8 +17,8 @@ struct JpegImage {
     std::vector<uint8_t> rgb;
 };
 
-// Decodes `bytes`. On failure `error` says why and `image` is left empty. Corrupt or
-// truncated data counts as a failure, not as a partly grey picture.
+// Decodes `bytes`. On failure `error` says why and `image` is left empty. Data that libjpeg
+// decodes with a warning (stray bytes, a cut-off scan that it fills with grey) is kept.
 bool DecodeJpeg(const std::vector<uint8_t>& bytes, JpegImage& image, std::string& error);
 
 }  // namespace platform

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/code_page_1251.h"
+
 namespace platform {
 namespace {
 
@@ -16,19 +18,6 @@ bool DisplayAvailable() {
         return false;
     }
     return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
-}
-
-void AppendUtf8(std::string& out, unsigned codePoint) {
-    if (codePoint < 0x80) {
-        out += static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        out += static_cast<char>(0xC0 | (codePoint >> 6));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (codePoint >> 12));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    }
 }
 
 int AskOnTerminal(const std::string& text, const std::string& caption, unsigned style) {
@@ -61,25 +50,6 @@ int AskInWindow(const std::string& text, const std::string& caption, unsigned st
 }
 
 }  // namespace
-
-std::string Cp1251ToUtf8(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0xC0) {
-            AppendUtf8(out, 0x0410 + (byte - 0xC0));  // А..я
-        } else if (byte == 0xA8) {
-            AppendUtf8(out, 0x0401);  // Ё
-        } else if (byte == 0xB8) {
-            AppendUtf8(out, 0x0451);  // ё
-        } else if (byte >= 0x80) {
-            AppendUtf8(out, 0xFFFD);
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
 
 int MessageBox(const std::string& text, const std::string& caption, unsigned style) {
     return DisplayAvailable() ? AskInWindow(text, caption, style)

@@ -18,7 +18,4 @@ enum MessageBoxAnswer : int { IDOK = 1, IDYES = 6, IDNO = 7 };
 // is answered No, since nobody can answer it.
 int MessageBox(const std::string& text, const std::string& caption, unsigned style);
 
-// Windows-1251 to UTF-8, for showing the engine's texts on this system.
-std::string Cp1251ToUtf8(const std::string& text);
-
 }  // namespace platform

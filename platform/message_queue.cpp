@@ -4,6 +4,7 @@
 #include <csignal>
 #include <deque>
 
+#include "platform/code_page_1251.h"
 #include "platform/messages.h"
 
 namespace platform {
@@ -17,17 +18,31 @@ void OnCloseSignal(int) {
     closeSignalled = 1;
 }
 
+// SDL on X11 may report the focus loss after the minimise, so every activation change
+// carries the minimised state that the minimise and restore events left behind.
+bool windowMinimised = false;
+
+void PostActivation(bool active) {
+    PostMessage(WM_ACTIVATE, MakeLParam(active ? WA_ACTIVE : WA_INACTIVE, windowMinimised ? 1 : 0),
+                0);
+}
+
 void TranslateWindowEvent(const SDL_WindowEvent& event) {
     switch (event.event) {
         case SDL_WINDOWEVENT_MINIMIZED:
-            PostMessage(WM_ACTIVATE, MakeLParam(WA_INACTIVE, 1), 0);
+            windowMinimised = true;
+            PostActivation(false);
             break;
         case SDL_WINDOWEVENT_RESTORED:
+        case SDL_WINDOWEVENT_MAXIMIZED:
+            windowMinimised = false;
+            PostActivation(true);
+            break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
-            PostMessage(WM_ACTIVATE, MakeLParam(WA_ACTIVE, 0), 0);
+            PostActivation(true);
             break;
         case SDL_WINDOWEVENT_FOCUS_LOST:
-            PostMessage(WM_ACTIVATE, MakeLParam(WA_INACTIVE, 0), 0);
+            PostActivation(false);
             break;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
             PostMessage(WM_SIZE, 0, MakeLParam(event.data1, event.data2));
@@ -47,12 +62,13 @@ void TranslateKey(const SDL_KeyboardEvent& event) {
     }
 }
 
-// Only single-byte characters reach the input line; other UTF-8 text is dropped.
+// Typed text arrives as UTF-8; the console takes Windows-1251 bytes, so a character
+// without one is dropped.
 void TranslateText(const SDL_TextInputEvent& event) {
-    for (const char* c = event.text; *c; ++c) {
-        auto byte = static_cast<unsigned char>(*c);
-        if (byte < 0x80) {
-            PostMessage(WM_CHAR, byte, 0);
+    for (char32_t codePoint : Utf8ToUnicode(event.text)) {
+        int byte = codePoint < 0x80 ? static_cast<int>(codePoint) : UnicodeToCp1251(codePoint);
+        if (byte >= 0) {
+            PostMessage(WM_CHAR, static_cast<uint64_t>(byte), 0);
         }
     }
 }

@@ -150,10 +150,17 @@ void ShowCursor(bool show) {
     SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
 }
 
-void WarpCursor(int clientX, int clientY) {
-    if (window && (SDL_GetWindowFlags(window) & SDL_WINDOW_INPUT_FOCUS)) {
-        SDL_WarpMouseInWindow(window, clientX, clientY);
+bool HasInputFocus() {
+    return window && (SDL_GetWindowFlags(window) & SDL_WINDOW_INPUT_FOCUS);
+}
+
+// SDL cannot move the cursor into a window that lacks the input focus.
+bool WarpCursor(int clientX, int clientY) {
+    if (!HasInputFocus()) {
+        return false;
     }
+    SDL_WarpMouseInWindow(window, clientX, clientY);
+    return true;
 }
 
 void DisableScreenSaver() {

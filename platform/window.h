@@ -32,8 +32,11 @@ void SwapWindow();
 void GetClientSize(int& width, int& height);
 
 void ShowCursor(bool show);
-// Moves the cursor to a point of the window's client area.
-void WarpCursor(int clientX, int clientY);
+// Whether keys and the mouse go to the window.
+bool HasInputFocus();
+// Moves the cursor to a point of the window's client area; false when the window lacks
+// the input focus and the cursor stays where it is.
+bool WarpCursor(int clientX, int clientY);
 
 // The screen saver stays off while the window exists.
 void DisableScreenSaver();

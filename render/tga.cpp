@@ -44,8 +44,8 @@ namespace {
 
 constexpr char kFileNotFound[] = "\xcd\xe5 \xed\xe0\xe9\xe4\xe5\xed \xf4\xe0\xe9\xeb";
 
-bool Refuse(const std::string& fileName, const char* message) {
-    console::Print("TGA: " + fileName + ": " + message);
+// An unsupported variant: the message box alone tells it.
+bool Refuse(const char* message) {
     platform::MessageBox(message, "TGA", platform::MB_OK);
     return false;
 }
@@ -134,7 +134,7 @@ std::vector<uint8_t> ExpandPalette(const std::vector<uint8_t>& indices,
 
 bool ReadPalette(const std::string& fileName, ByteReader& file, TgaImage& image) {
     if (image.colorMapType != 1 || image.colorMapDepth != 24) {
-        return Refuse(fileName, "Only 24bit paletted images are supported.");
+        return Refuse("Only 24bit paletted images are supported.");
     }
     image.palette.assign(static_cast<size_t>(image.colorMapLength) * 3, 0);
     if (!file.Read(image.palette.data(), image.palette.size())) {
@@ -193,14 +193,14 @@ bool Decode(const std::string& fileName, ByteReader& file, TgaImage& image) {
         case 11:
             break;
         default:
-            return Refuse(fileName, "Unsupported image type.");
+            return Refuse("Unsupported image type.");
     }
     if (image.depth != 8 && image.depth != 16 && image.depth != 24 && image.depth != 32) {
-        return Refuse(fileName, "Unsupported image depth.");
+        return Refuse("Unsupported image depth.");
     }
+    // A depth that does not come with the image type fails without a word.
     if (!Supported(image.depth, image.imageType)) {
-        return Fail(fileName, "image type " + console::IntToString(image.imageType) +
-                                  " does not come at depth " + console::IntToString(image.depth));
+        return false;
     }
     return ReadPixels(fileName, file, image);
 }

@@ -1,8 +1,6 @@
 // Reading the material file.
 #include "scene/material_file.h"
 
-#include <algorithm>
-
 #include "console/log.h"
 #include "scene/material.h"
 #include "scene/word_reader.h"
@@ -131,10 +129,9 @@ void ReadMaterialFile(const std::string& basePath, MaterialRemap& remap) {
     Print("Load: " + in.Path());
     int32_t count = in.KeyedValue("MATERIAL", "COUNT") ? WordToInt(in.Word()) : 0;
     Print("Material count: " + console::IntToString(count));
-    if (count > 0 && !in.CountFits(count, kShortestEntryWords, "material")) {
-        count = 0;
-    }
-    remap.Create(std::max(count, 0));
+    // Entries are read up to the count or the end of the file; only the remap is sized
+    // ahead, never beyond what the rest of the file could describe.
+    remap.Create(static_cast<int32_t>(in.RecordsThatFit(count, kShortestEntryWords)));
     std::string directory = Directory(basePath);
     for (int32_t i = 0; i < count && !in.AtEnd(); ++i) {
         Print("Material started: " + console::IntToString(i));

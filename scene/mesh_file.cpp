@@ -12,8 +12,7 @@ namespace {
 using console::IntToString;
 using console::Print;
 
-// Words of the smallest possible records, for checking counts against the file.
-constexpr int64_t kMeshBlockWords = 8;
+// Words of the smallest possible records, for sizing ahead no more than the file holds.
 constexpr int64_t kVertexWords = 6;
 constexpr int64_t kFaceWords = 12;
 
@@ -30,30 +29,35 @@ int32_t ReadMaterial(WordReader& in, const MaterialRemap& remap, const std::stri
     return index;
 }
 
-// The count after `keyword`; false when it is missing or more than the file holds.
-bool ReadCount(WordReader& in, const char* keyword, int64_t wordsEach, const char* what,
-               int32_t& count) {
+// The count after `keyword`; false when the file ends before it.
+bool ReadCount(WordReader& in, const char* keyword, int32_t& count) {
     if (!(in.SkipTo(keyword) && in.Next())) {
         return false;
     }
     count = WordToInt(in.Word());
-    return in.CountFits(count, wordsEach, what);
+    return true;
 }
 
-// False when the vertex count is missing or rejected.
+// Up to the count of vertex records, fewer when the file ends first; false when the
+// count is missing.
 bool ReadVertices(WordReader& in, const Placement& placement, Mesh& mesh) {
     int32_t count = 0;
-    if (!ReadCount(in, "NumVerts", kVertexWords, "vertex", count)) {
+    if (!ReadCount(in, "NumVerts", count)) {
         return false;
     }
-    mesh.vertices.resize(static_cast<size_t>(count));
+    mesh.vertices.reserve(in.RecordsThatFit(count, kVertexWords));
     Vector color = MaterialAt(mesh.materialIndex).diffuse;
-    for (Vertex& vertex : mesh.vertices) {
+    for (int32_t i = 0; i < count; ++i) {
+        Vertex vertex;
         float x = in.ReadFloat(), y = in.ReadFloat(), z = in.ReadFloat();
         vertex.position = FilePosition(x, y, z, placement.scale, placement.offset);
         float nx = in.ReadFloat(), ny = in.ReadFloat(), nz = in.ReadFloat();
+        if (in.AtEnd()) {
+            break;
+        }
         vertex.normal = FileNormal(nx, ny, nz);
         vertex.color = color;
+        mesh.vertices.push_back(vertex);
     }
     return true;
 }
@@ -84,17 +88,22 @@ bool ReadFace(WordReader& in, const Mesh& mesh, Face& face) {
     return valid;
 }
 
-// False when the face count is missing or rejected.
+// Up to the count of face records, fewer when the file ends first; false when the count
+// is missing.
 bool ReadFaces(WordReader& in, Mesh& mesh) {
     int32_t count = 0;
-    if (!ReadCount(in, "NumFace", kFaceWords, "face", count)) {
+    if (!ReadCount(in, "NumFace", count)) {
         return false;
     }
-    mesh.faces.reserve(static_cast<size_t>(count));
+    mesh.faces.reserve(in.RecordsThatFit(count, kFaceWords));
     int32_t dropped = 0;
     for (int32_t i = 0; i < count; ++i) {
         Face face;
-        if (!ReadFace(in, mesh, face)) {
+        bool valid = ReadFace(in, mesh, face);
+        if (in.AtEnd()) {
+            break;
+        }
+        if (!valid) {
             ++dropped;
             continue;
         }
@@ -134,9 +143,6 @@ void ReadMeshFile(WordReader& in, const Placement& placement, const MaterialRema
     int32_t count = 0;
     if (in.SkipTo("TOTAL") && in.Next() && in.Next()) {
         count = WordToInt(in.Word());
-    }
-    if (count > 0 && !in.CountFits(count, kMeshBlockWords, "mesh")) {
-        return;
     }
     for (int32_t i = 0; i < count; ++i) {
         if (!ReadMesh(in, placement, remap, scene)) {

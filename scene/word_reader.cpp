@@ -1,6 +1,7 @@
 // Word-oriented reading of the scene text files.
 #include "scene/word_reader.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -116,6 +117,10 @@ int32_t WordReader::ReadInt() {
 
 float WordReader::ReadFloat() {
     return Next() ? WordToFloat(word_) : 0.0f;
+}
+
+size_t WordReader::RecordsThatFit(int64_t count, int64_t wordsEach) const {
+    return static_cast<size_t>(std::clamp<int64_t>(count, 0, WordsLeft() / wordsEach));
 }
 
 bool WordReader::CountFits(int64_t count, int64_t wordsEach, const char* what) {

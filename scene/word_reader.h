@@ -39,6 +39,9 @@ public:
     int32_t ReadInt();
     float ReadFloat();
 
+    // At most `count` (none for a negative count): as many records of `wordsEach` words
+    // as the rest of the file could hold. What a reader may reserve before reading them.
+    size_t RecordsThatFit(int64_t count, int64_t wordsEach) const;
     // True when `count` records of `wordsEach` words fit into what is left; otherwise
     // (or for a negative count) logs that the count of `what` is rejected.
     bool CountFits(int64_t count, int64_t wordsEach, const char* what);

@@ -59,4 +59,28 @@ TEST(RecordThenPlay, FlownKeysPlayBackAlongTheFlight) {
     EXPECT_FLOAT_EQ(replay.position.z, production::cameraPath[0].z);
 }
 
+// The offscreen window never has the input focus, so the cursor cannot be brought back
+// to its centre: the mouse, resting at the corner, must not turn the view.
+TEST(RecordThenPlay, AFlightWithoutFocusKeepsTheStartingView) {
+    testing_support::TempFolder folder;
+    VirtualClock clock;
+    UseClock(&clock);
+    app::StartUp();
+    PostMessage(WM_MOUSEMOVE, 0, MakeLParam(0, 0));
+    for (int frame = 0; frame < 80; ++frame) {
+        clock.Advance(500);
+        ASSERT_TRUE(app::LoopPass());
+    }
+    app::ShutDown();
+    UseClock(nullptr);
+
+    production::cameraPath.clear();
+    production::LoadCameraPath("Campath1.vcp");
+    ASSERT_GE(production::cameraPath.size(), 3u);
+    for (const production::CameraKey& key : production::cameraPath) {
+        EXPECT_EQ(key.heading, 0.0f);
+        EXPECT_EQ(key.pitch, 0.0f);
+    }
+}
+
 }  // namespace

@@ -65,23 +65,30 @@ void RunningProgram::Signal(int signal) const {
     }
 }
 
-int RunningProgram::Wait(double seconds) {
+bool RunningProgram::EndsWithin(double seconds) {
     auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    int status = 0;
     while (pid_ > 0) {
+        int status = 0;
         if (waitpid(pid_, &status, WNOHANG) == pid_) {
             pid_ = -1;
-            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            exitCode_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        } else if (std::chrono::steady_clock::now() > deadline) {
+            return false;
+        } else {
+            Sleep(20);
         }
-        if (std::chrono::steady_clock::now() > deadline) {
-            kill(pid_, SIGKILL);
-            waitpid(pid_, nullptr, 0);
-            pid_ = -1;
-            return -1;
-        }
-        Sleep(20);
     }
-    return -1;
+    return true;
+}
+
+int RunningProgram::Wait(double seconds) {
+    if (!EndsWithin(seconds)) {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+        pid_ = -1;
+        exitCode_ = -1;
+    }
+    return exitCode_;
 }
 
 bool WaitForText(const std::string& path, const std::string& text, double seconds) {

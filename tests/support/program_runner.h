@@ -21,12 +21,15 @@ public:
     RunningProgram& operator=(const RunningProgram&) = delete;
 
     void Signal(int signal) const;
+    // Waits up to `seconds` for the program to end; true when it has.
+    bool EndsWithin(double seconds);
     // Waits until the program ends; its exit code, or -1 if it had to be killed after
     // `seconds` or died from a signal.
     int Wait(double seconds);
 
 private:
     pid_t pid_ = -1;
+    int exitCode_ = -1;
 };
 
 // Waits until `path` holds `text`, up to `seconds`.

@@ -48,19 +48,25 @@ TEST_F(SettingsTest, SetQueryAndEcho) {
     EXPECT_EQ(settings.display_Width, 0);
 }
 
+// A bool takes 0 and 1 (a word reads as its leading number); anything else leaves it.
 TEST_F(SettingsTest, BoolsTakeOnlyZeroAndOne) {
-    settings.render_WireFrame = true;
-    Execute("display_Fullscreen 2");
-    EXPECT_FALSE(settings.display_Fullscreen);
-    EXPECT_EQ(LastLine(), "display_Fullscreen 2");
-    Execute("display_Fullscreen");
-    EXPECT_EQ(LastLine(), "display_Fullscreen 0");
-    Execute("render_WireFrame 0");
+    struct Case {
+        bool before;
+        const char* value;
+        bool after;
+    };
+    const Case cases[] = {
+        {false, "1", true}, {true, "0", false},  {true, "2", true},  {false, "2", false},
+        {true, "-1", true}, {false, "7", false}, {true, "x", false}, {false, "1abc", true},
+    };
+    for (const Case& c : cases) {
+        settings.render_WireFrame = c.before;
+        Execute(std::string("render_WireFrame ") + c.value);
+        EXPECT_EQ(settings.render_WireFrame, c.after) << c.before << " given " << c.value;
+        EXPECT_EQ(LastLine(), std::string("render_WireFrame ") + c.value);
+    }
     Execute("render_WireFrame");
-    EXPECT_EQ(LastLine(), "render_WireFrame 0");
-    Execute("render_WireFrame 1");
-    Execute("render_WireFrame x");
-    EXPECT_FALSE(settings.render_WireFrame);
+    EXPECT_EQ(LastLine(), "render_WireFrame 1");
 }
 
 TEST_F(SettingsTest, UnknownNamesAreReportedAndRemembered) {

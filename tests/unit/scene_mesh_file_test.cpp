@@ -150,23 +150,32 @@ TEST_F(MeshFileTest, NoMeshesForANonPositiveOrMissingCount) {
     EXPECT_TRUE(scene.meshes.empty());
 }
 
-TEST_F(MeshFileTest, HostileCountsAreRejectedBeforeAnythingIsAllocated) {
-    Scene scene;
-    Read("TOTAL = 1\nMESH Big\nMatID 0\nNumVerts 2000000000\n0 0 0 0 1 0\nNumFace 0\n", scene);
-    ASSERT_EQ(scene.meshes.size(), 1u);
-    EXPECT_TRUE(scene.meshes[0].vertices.empty());
-    EXPECT_NE(Log().find("Rejected vertex count 2000000000 in m.m3f"), std::string::npos);
-
-    Read("TOTAL = 1\nMESH F\nMatID 0\nNumVerts 0\nNumFace 99999999\n1 1 1\n", scene);
-    EXPECT_TRUE(scene.meshes[1].faces.empty());
-    EXPECT_NE(Log().find("Rejected face count 99999999"), std::string::npos);
-
-    Read("TOTAL = 1000000000\nMESH A\nMatID 0\nNumVerts 0\nNumFace 0\n", scene);
-    EXPECT_EQ(scene.meshes.size(), 2u);
-    EXPECT_NE(Log().find("Rejected mesh count 1000000000"), std::string::npos);
-
-    Read("TOTAL = 1\nMESH A\nMatID 0\nNumVerts -1\nNumFace 0\n", scene);
-    EXPECT_NE(Log().find("Rejected vertex count -1"), std::string::npos);
+// A count beyond the end of the file reads what is there and keeps it; nothing is sized
+// from the count itself.
+TEST_F(MeshFileTest, CountsBeyondTheFileKeepTheRecordsPresent) {
+    const char kVertex[] = "0 0 0 0 1 0\n";
+    const char kFace[] = "1 1 1 0 0 0 0 0 0 0 0 1\n";
+    struct Case {
+        std::string text;
+        size_t meshes, vertices, faces;
+    };
+    const Case cases[] = {
+        {std::string("TOTAL = 50\n") + (kFloor + std::string(kFloor).find('\n') + 1), 1, 4, 2},
+        {"TOTAL = 1000000000\nMESH A\nMatID 0\nNumVerts 0\nNumFace 0\n", 1, 0, 0},
+        {"TOTAL = 1\nMESH V\nMatID 0\nNumVerts 2000000000\n" + std::string(kVertex) + "0 0 0 0", 1,
+         1, 0},
+        {"TOTAL = 1\nMESH F\nMatID 0\nNumVerts 1\n" + std::string(kVertex) + "NumFace 4\n" + kFace +
+             kFace + kFace + "1 1 1 0",
+         1, 1, 3},
+        {"TOTAL = 1\nMESH N\nMatID 0\nNumVerts -1\nNumFace -7\n", 1, 0, 0},
+    };
+    for (const Case& c : cases) {
+        Scene scene;
+        Read(c.text, scene);
+        ASSERT_EQ(scene.meshes.size(), c.meshes) << c.text;
+        EXPECT_EQ(scene.meshes[0].vertices.size(), c.vertices) << c.text;
+        EXPECT_EQ(scene.meshes[0].faces.size(), c.faces) << c.text;
+    }
 }
 
 TEST_F(MeshFileTest, ATruncatedFileKeepsTheMeshBeingRead) {

@@ -5,13 +5,14 @@
 #include <algorithm>
 #include <numeric>
 
+#include "platform/code_page_1251.h"
 #include "render/tga.h"
 #include "support/temp_folder.h"
-#include "tools/data/code_page_1251.h"
 #include "tools/data/content_folder.h"
 #include "tools/data/font_atlas.h"
 
 using namespace tools::data;
+using platform::Cp1251ToUnicode;
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "tools/data/code_page_1251.h"
+#include "platform/code_page_1251.h"
 #include "tools/data/font_face.h"
 #include "tools/data/image_file.h"
 #include "tools/data/prerequisites.h"
@@ -15,7 +15,7 @@ constexpr int kPixelSize = 12;
 
 // Copies one glyph into its cell, clipped to the cell; returns its width entry.
 int PlaceGlyph(const FontFace& face, int index, Mask& mask) {
-    uint32_t codepoint = Cp1251ToUnicode(static_cast<uint8_t>(index));
+    uint32_t codepoint = platform::Cp1251ToUnicode(static_cast<uint8_t>(index));
     if (codepoint == 0 || !face.HasGlyph(codepoint)) {
         return 0;
     }

@@ -1,0 +1,71 @@
+// SDL events through the message queue into the window procedure, on a real window.
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/window.h"
+#include "platform/messages.h"
+#include "support/gl_context.h"
+
+namespace {
+
+using namespace platform;
+
+class MessageQueueGl : public testing_support::GlTest {
+protected:
+    // Hands every queued event to the window procedure; the characters typed meanwhile.
+    std::string Dispatch() {
+        std::string typed;
+        Message message;
+        while (PeekMessage(message)) {
+            app::WindowProc(message);
+            if (message.message == WM_CHAR) {
+                typed += static_cast<char>(message.wParam);
+            }
+        }
+        return typed;
+    }
+};
+
+void PushWindowEvent(SDL_WindowEventID id) {
+    SDL_Event event = {};
+    event.type = SDL_WINDOWEVENT;
+    event.window.event = static_cast<Uint8>(id);
+    SDL_PushEvent(&event);
+}
+
+TEST_F(MessageQueueGl, MinimisingStopsFramesWhicheverEventComesFirst) {
+    const std::vector<std::vector<SDL_WindowEventID>> orders = {
+        {SDL_WINDOWEVENT_MINIMIZED, SDL_WINDOWEVENT_FOCUS_LOST},
+        {SDL_WINDOWEVENT_FOCUS_LOST, SDL_WINDOWEVENT_MINIMIZED},
+    };
+    for (const auto& order : orders) {
+        for (SDL_WindowEventID id : order) {
+            PushWindowEvent(id);
+        }
+        Dispatch();
+        EXPECT_FALSE(app::windowActive) << "first event " << order[0];
+        PushWindowEvent(SDL_WINDOWEVENT_RESTORED);
+        PushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
+        Dispatch();
+        EXPECT_TRUE(app::windowActive);
+    }
+    PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
+    Dispatch();
+    EXPECT_TRUE(app::windowActive) << "a window left for another keeps drawing";
+}
+
+// The console's font holds Windows-1251: typed Cyrillic arrives as its bytes, and what
+// the code page lacks is dropped.
+TEST_F(MessageQueueGl, TypedTextArrivesAsWindows1251) {
+    SDL_Event event = {};
+    event.type = SDL_TEXTINPUT;
+    std::strcpy(event.text.text, "a\xd0\x96\xd1\x8f\xe2\x82\xac\xe4\xb8\xad\xf0\x9f\x99\x82z");
+    SDL_PushEvent(&event);
+    EXPECT_EQ(Dispatch(), "a\xc6\xff\x88z");  // a Ж я € z
+}
+
+}  // namespace
