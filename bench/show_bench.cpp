@@ -92,6 +92,10 @@ int main(int argc, char** argv) {
     double total = 0.0;
     for (int part = 0; part < production::kPartCount; ++part) {
         total += parts[part].seconds;
+        if (parts[part].frames == 0) {
+            std::printf("  part %2d: not reached\n", part);
+            continue;
+        }
         std::printf("  part %2d: %6.1f fps (%d frames)\n", part,
                     parts[part].frames / parts[part].seconds, parts[part].frames);
     }
