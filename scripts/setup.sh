@@ -8,6 +8,7 @@ packages=(
     libopenmpt-dev libmpg123-dev libassimp-dev
     espeak-ng lame ffmpeg
     libgtest-dev xvfb xdotool
+    clang libclang-rt-14-dev
 )
 missing=()
 for package in "${packages[@]}"; do

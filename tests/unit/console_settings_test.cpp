@@ -123,16 +123,6 @@ TEST_F(SettingsTest, MissingConfigKeepsDefaults) {
     EXPECT_EQ(settings.display_Width, 640);
 }
 
-TEST_F(SettingsTest, BinaryGarbageConfigIsHarmless) {
-    std::string garbage;
-    for (int i = 0; i < 20000; ++i) {
-        garbage += static_cast<char>((i * 7919 + i / 3) & 0xFF);
-    }
-    folder.Write("Torvane.cfg", garbage);
-    console::LoadConfig("Torvane.cfg");
-    EXPECT_EQ(settings.display_Width, 640);
-}
-
 TEST_F(SettingsTest, ConfigNameIsFoundInAnyLetterCase) {
     folder.Write("torvane.CFG", "display_Height 500\n");
     console::LoadConfig("Torvane.cfg");
