@@ -104,7 +104,7 @@ bool WaitForText(const std::string& path, const std::string& text, double second
 
 int RunCommand(const std::vector<std::string>& command, const std::vector<std::string>& env) {
     RunningProgram program(command, "", env);
-    return program.Wait(60);
+    return program.Wait(240);  // a bound against a hang, far above any real run
 }
 
 VirtualDisplay::VirtualDisplay() {

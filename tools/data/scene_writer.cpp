@@ -16,14 +16,6 @@ std::string Number(float value) {
     return text;
 }
 
-std::string Words(std::initializer_list<float> values) {
-    std::string line;
-    for (float value : values) {
-        line += (line.empty() ? "" : " ") + Number(value);
-    }
-    return line;
-}
-
 std::string Color(const char* keyword, int r, int g, int b) {
     return std::string(keyword) + " Color = " + std::to_string(r) + " " + std::to_string(g) + " " +
            std::to_string(b) + " 255\n";
@@ -41,9 +33,9 @@ std::string MaterialEntry(int32_t id, const MaterialDraft& m) {
            Color("Ambient", c[0], c[1], c[2]) + Color("Diffuse", c[0], c[1], c[2]) +
            Color("Specular", m.specular, m.specular, m.specular) +
            "Self-illumination = " + Number(m.selfIllumination) +
-           "\nOpacity = " + Number(m.opacity) +
-           "\nSpecular level = 100\nGlossiness = " + Number(m.glossiness) + "\n" +
-           MapSection("DIFFUSE", m.diffuseMap, 100) + MapSection("OPACITY", "", 100) +
+           "\nOpacity = " + Number(m.opacity) + "\nSpecular level = " + Number(m.specularLevel) +
+           "\nGlossiness = " + Number(m.glossiness) + "\n" +
+           MapSection("DIFFUSE", m.diffuseMap, 100) + MapSection("OPACITY", m.opacityMap, 100) +
            MapSection("BUMP", "", 100) + MapSection("REFLECTION", m.reflectionMap, 100) +
            MapSection("REFRACTION", "", 100);
 }
@@ -75,11 +67,11 @@ std::string FaceLine(const MeshData& mesh, const MeshFace& face) {
         line += std::to_string(face.index[k] + 1) + " ";
     }
     for (size_t k : order) {
-        line += Words({face.u[k], face.v[k]}) + " ";
+        line += NumberWords({face.u[k], face.v[k]}) + " ";
     }
     auto corner = [&](size_t k) { return mesh.vertices[size_t(face.index[k])].position; };
     Vector normal = FileSpace::Normal(Unit((corner(1) - corner(0)).Cross(corner(2) - corner(0))));
-    return line + Words({normal.x, normal.y, normal.z}) + "\n";
+    return line + NumberWords({normal.x, normal.y, normal.z}) + "\n";
 }
 
 std::string MeshBlock(const FileSpace& space, const ObjectDraft& object) {
@@ -88,7 +80,7 @@ std::string MeshBlock(const FileSpace& space, const ObjectDraft& object) {
     for (const MeshVertex& vertex : object.mesh.vertices) {
         Vector p = space.Position(vertex.position);
         Vector n = FileSpace::Normal(vertex.normal);
-        text += Words({p.x, p.y, p.z, n.x, n.y, n.z}) + "\n";
+        text += NumberWords({p.x, p.y, p.z, n.x, n.y, n.z}) + "\n";
     }
     text += "NumFace " + std::to_string(object.mesh.faces.size()) + "\n";
     for (const MeshFace& face : object.mesh.faces) {
@@ -102,6 +94,14 @@ std::vector<uint8_t> Bytes(const std::string& text) {
 }
 
 }  // namespace
+
+std::string NumberWords(std::initializer_list<float> values) {
+    std::string line;
+    for (float value : values) {
+        line += (line.empty() ? "" : " ") + Number(value);
+    }
+    return line;
+}
 
 std::string SharedTexture(const std::string& fileName) {
     return "..\\Textures\\" + fileName;

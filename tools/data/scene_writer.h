@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,10 +23,12 @@ struct MaterialDraft {
     std::array<int, 3> color{200, 200, 200};  // ambient and diffuse, 0..255
     int specular = 40;                        // grey level of the highlight, 0..255
     float glossiness = 20;
+    float specularLevel = 100;   // percent
     float selfIllumination = 0;  // 0..1, added to the lit colour
     float opacity = 100;         // percent
     std::string diffuseMap;      // file word relative to the scene's folder; empty for none
-    std::string reflectionMap;   // drawn as a sphere map
+    std::string opacityMap;
+    std::string reflectionMap;  // drawn as a sphere map
 };
 
 // The file word for one of the shared textures in Data\Textures.
@@ -47,6 +50,9 @@ struct SceneDraft {
     void AddObject(const std::string& name, int32_t material, MeshData mesh);
     const ObjectDraft* Find(const std::string& name) const;
 };
+
+// Numbers as the scene files hold them, blank-separated, seven significant digits.
+std::string NumberWords(std::initializer_list<float> values);
 
 std::string MaterialFileText(const SceneDraft& scene);
 std::string MeshFileText(const SceneDraft& scene);

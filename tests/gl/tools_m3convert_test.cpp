@@ -1,0 +1,293 @@
+// m3convert on models the test writes itself: what the engine's readers load back matches
+// what assimp reads from the source, a skinned model moves as assimp's bones place it, the
+// preview shows the texture, and broken input is refused with its reason.
+#include <assimp/postprocess.h>
+#include <assimp/scene.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <assimp/Importer.hpp>
+#include <functional>
+#include <map>
+
+#include "scene/material.h"
+#include "scene/scene.h"
+#include "support/gl_context.h"
+#include "support/temp_folder.h"
+#include "support/test_models.h"
+#include "tools/m3convert/conversion.h"
+#include "tools/m3convert/preview.h"
+
+namespace {
+
+using namespace tools::m3convert;
+using scene::Vector;
+
+// A glTF file and its buffer file: accessors 0, 1, ... in the order they are added.
+class Gltf {
+public:
+    template <typename T>
+    void Add(const std::vector<T>& values, const char* type, size_t components) {
+        std::string view = std::to_string(count_++);
+        accessors_ += std::string(accessors_.empty() ? "" : ",") + "{\"bufferView\":" + view +
+                      ",\"componentType\":" + (sizeof(T) == 4 ? "5126" : "5123") +
+                      ",\"count\":" + std::to_string(values.size() / components) + ",\"type\":\"" +
+                      type + "\"}";
+        views_ += std::string(views_.empty() ? "" : ",") +
+                  "{\"buffer\":0,\"byteOffset\":" + std::to_string(buffer_.size()) +
+                  ",\"byteLength\":" + std::to_string(values.size() * sizeof(T)) + "}";
+        buffer_.append(reinterpret_cast<const char*>(values.data()), values.size() * sizeof(T));
+        buffer_.resize((buffer_.size() + 3) / 4 * 4, '\0');
+    }
+
+    // Writes `name`.gltf with `rest` after the buffers and accessors, and `name`.bin.
+    void Write(const testing_support::TempFolder& folder, const std::string& name,
+               const std::string& rest) const {
+        folder.Write(name + ".bin", buffer_);
+        folder.Write(name + ".gltf", R"({"asset":{"version":"2.0"},"buffers":[{"byteLength":)" +
+                                         std::to_string(buffer_.size()) + R"(,"uri":")" + name +
+                                         R"(.bin"}],"bufferViews":[)" + views_ +
+                                         R"(],"accessors":[)" + accessors_ + "]," + rest + "}");
+    }
+
+private:
+    std::string buffer_, views_, accessors_;
+    int count_ = 0;
+};
+
+// Two triangles in two materials, on a child node turned and moved under its parent.
+void WriteTwoMaterialGltf(const testing_support::TempFolder& folder) {
+    Gltf g;
+    g.Add<float>({0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 1}, "VEC3", 3);
+    g.Add<float>({0, 0, 1, 0, 0, 1, 1, 1}, "VEC2", 2);
+    g.Add<uint16_t>({0, 1, 2}, "SCALAR", 1);
+    g.Add<uint16_t>({0, 3, 1}, "SCALAR", 1);
+    g.Write(folder, "two", R"("scene":0,"scenes":[{"nodes":[0]}],
+        "nodes":[{"name":"Base Plate","mesh":0,"translation":[5,0,-2],"children":[1]},
+          {"name":"Arm","mesh":1,"rotation":[0,0.7071068,0,0.7071068],"translation":[0,3,0],
+           "scale":[2,2,2]}],
+        "meshes":[{"primitives":[{"attributes":{"POSITION":0,"TEXCOORD_0":1},"indices":2,"material":0}]},
+          {"primitives":[{"attributes":{"POSITION":0,"TEXCOORD_0":1},"indices":3,"material":1}]}],
+        "materials":[{"name":"Red","pbrMetallicRoughness":{"baseColorFactor":[1,0,0,1]}},
+          {"name":"Green","pbrMetallicRoughness":{"baseColorFactor":[0,0.5,0,1]}}])");
+}
+
+// A column of three vertex rows on two joints: the upper joint bends at times 1 and 2 while
+// the lower one moves and turns.
+void WriteSkinnedGltf(const testing_support::TempFolder& folder) {
+    Gltf g;
+    g.Add<float>({0, 0, 0, 1, 0, 0, 0, 1, 0, 1, 1, 0, 0, 2, 0, 1, 2, 0}, "VEC3", 3);
+    g.Add<uint16_t>({0, 1, 3, 0, 3, 2, 2, 3, 5, 2, 5, 4}, "SCALAR", 1);
+    g.Add<uint16_t>({0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0},
+                    "VEC4", 4);
+    g.Add<float>(
+        {1, 0, 0, 0, 1, 0, 0, 0, 0.4f, 0.6f, 0, 0, 0.7f, 0.3f, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0},
+        "VEC4", 4);
+    g.Add<float>({1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0,  0, 1,  //
+                  1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, -1, 0, 1},
+                 "MAT4", 16);
+    g.Add<float>({0, 1, 2}, "SCALAR", 1);
+    g.Add<float>({0, 0, 0, 1, 0, 0, 0.3826834f, 0.9238795f, 0, 0, 0.7071068f, 0.7071068f}, "VEC4",
+                 4);
+    g.Add<float>({0, 0, 0, 1, 0, 0.258819f, 0, 0.9659258f, 0, 0.5f, 0, 0.8660254f}, "VEC4", 4);
+    g.Add<float>({0, 0, 0, 0.5f, 0, 0, 0.5f, 0.5f, 0}, "VEC3", 3);
+    g.Write(folder, "skinned", R"("scene":0,"scenes":[{"nodes":[0,1]}],
+        "nodes":[{"name":"Column","mesh":0,"skin":0},{"name":"Root","children":[2]},
+          {"name":"Tip","translation":[0,1,0]}],
+        "skins":[{"joints":[1,2],"inverseBindMatrices":4}],
+        "meshes":[{"primitives":[{"attributes":{"POSITION":0,"JOINTS_0":2,"WEIGHTS_0":3},"indices":1}]}],
+        "animations":[{"channels":[{"sampler":0,"target":{"node":2,"path":"rotation"}},
+            {"sampler":1,"target":{"node":1,"path":"rotation"}},
+            {"sampler":2,"target":{"node":1,"path":"translation"}}],
+          "samplers":[{"input":5,"output":6},{"input":5,"output":7},{"input":5,"output":8}]}])");
+}
+
+constexpr unsigned kSteps = aiProcess_Triangulate | aiProcess_JoinIdenticalVertices;
+
+// Every node's world transform, with the animation's keys of index `key` where it has any.
+void Place(const aiScene& s, const aiNode& node, const aiMatrix4x4& parent, int key,
+           std::function<void(const aiNode&, const aiMatrix4x4&)> visit) {
+    aiMatrix4x4 local = node.mTransformation;
+    for (unsigned i = 0; key >= 0 && s.mNumAnimations && i < s.mAnimations[0]->mNumChannels; ++i) {
+        const aiNodeAnim& c = *s.mAnimations[0]->mChannels[i];
+        if (c.mNodeName == node.mName) {
+            // A path the animation leaves alone has one key.
+            unsigned p = std::min(unsigned(key), c.mNumPositionKeys - 1);
+            unsigned r = std::min(unsigned(key), c.mNumRotationKeys - 1);
+            aiVector3D scaling(1, 1, 1), position = c.mPositionKeys[p].mValue;
+            local = aiMatrix4x4(scaling, c.mRotationKeys[r].mValue, position);
+        }
+    }
+    aiMatrix4x4 world = parent * local;
+    visit(node, world);
+    for (unsigned i = 0; i < node.mNumChildren; ++i) {
+        Place(s, *node.mChildren[i], world, key, visit);
+    }
+}
+
+void ExpectNear(const Vector& engine, const aiVector3D& source, const std::string& where) {
+    EXPECT_NEAR(engine.x, source.x, 1e-4f) << where;
+    EXPECT_NEAR(engine.y, source.y, 1e-4f) << where;
+    EXPECT_NEAR(engine.z, source.z, 1e-4f) << where;
+}
+
+class M3convertTest : public testing_support::GlTest {
+protected:
+    void SetUp() override {
+        GlTest::SetUp();
+        scene::MaterialTable.clear();
+        testing_support::WriteTexturedBox(folder);
+        WriteTwoMaterialGltf(folder);
+        WriteSkinnedGltf(folder);
+    }
+    void TearDown() override {
+        scene::MaterialTable.clear();
+        GlTest::TearDown();
+    }
+
+    testing_support::TempFolder folder;
+};
+
+// Corner k of an engine face is corner kFileOrder[k] of the source face.
+const unsigned kFileOrder[3] = {0, 2, 1};
+
+TEST_F(M3convertTest, EngineLoadsWhatAssimpReadsFromTheSource) {
+    const struct {
+        const char* input;
+        const char* firstObject;  // the node's name as assimp reads it, made one word
+        bool textured;
+    } cases[] = {{"box.obj", "Box", true}, {"two.gltf", "Base_Plate", false}};
+    for (const auto& c : cases) {
+        Model model = ConvertModel({c.input, std::string("out/") + c.input, 1.0f});
+        EXPECT_TRUE(model.warnings.empty()) << c.input;
+        scene::Scene engine;
+        engine.LoadScene(std::string("out\\") + c.input, 1.0f, false, 0, Vector(0, 0, 0), {});
+        ASSERT_FALSE(engine.objects.empty()) << c.input;
+        EXPECT_EQ(engine.objects[0].name, c.firstObject);
+        EXPECT_EQ(scene::MaterialAt(engine.meshes[0].materialIndex).diffuseMap.Present(),
+                  c.textured);
+        Assimp::Importer importer;
+        const aiScene* source = importer.ReadFile(c.input, kSteps);
+        ASSERT_TRUE(source) << c.input;
+        size_t next = 0;
+        auto compare = [&](const aiNode& node, const aiMatrix4x4& world) {
+            for (unsigned m = 0; m < node.mNumMeshes && next < engine.meshes.size(); ++m) {
+                const aiMesh& mesh = *source->mMeshes[node.mMeshes[m]];
+                const scene::Mesh& loaded = engine.meshes[next++];
+                ASSERT_EQ(loaded.faces.size(), mesh.mNumFaces) << c.input;
+                for (unsigned f = 0; f < mesh.mNumFaces; ++f) {
+                    for (int k = 0; k < 3; ++k) {
+                        unsigned corner = mesh.mFaces[f].mIndices[kFileOrder[k]];
+                        const scene::Face& face = loaded.faces[f];
+                        ExpectNear(loaded.vertices[size_t(face.index[k])].position,
+                                   world * mesh.mVertices[corner], c.input);
+                        EXPECT_NEAR(face.u[k], mesh.mTextureCoords[0][corner].x, 1e-6f);
+                        EXPECT_NEAR(face.v[k], mesh.mTextureCoords[0][corner].y, 1e-6f);
+                    }
+                }
+                aiColor4D colour;
+                source->mMaterials[mesh.mMaterialIndex]->Get(AI_MATKEY_COLOR_DIFFUSE, colour);
+                const Vector& diffuse = scene::MaterialAt(loaded.materialIndex).diffuse;
+                EXPECT_NEAR(diffuse.x, colour.r, 0.6f / 255) << c.input;
+                EXPECT_NEAR(diffuse.y, colour.g, 0.6f / 255) << c.input;
+                EXPECT_NEAR(diffuse.z, colour.b, 0.6f / 255) << c.input;
+            }
+        };
+        Place(*source, *source->mRootNode, aiMatrix4x4(), -1, compare);
+        EXPECT_EQ(next, engine.meshes.size()) << c.input;
+    }
+}
+
+TEST_F(M3convertTest, SkinnedModelMovesAsAssimpPlacesItsBones) {
+    Model model = ConvertModel({"skinned.gltf", "out/skinned", 1.0f});
+    ASSERT_TRUE(model.skin);
+    ASSERT_EQ(model.skin->frames.size(), 4u) << "the rest pose and three keys";
+    scene::Scene engine;
+    // Three frames of 10000 clock units each.
+    engine.LoadScene("out\\skinned", 1.0f, true, 30000, Vector(0, 0, 0), {});
+    ASSERT_EQ(engine.animatedObjects.size(), 1u);
+    const scene::Mesh& moved = engine.animatedObjects[0].mesh;
+    Assimp::Importer importer;
+    const aiScene* source = importer.ReadFile("skinned.gltf", kSteps);
+    ASSERT_TRUE(source);
+    const aiMesh& mesh = *source->mMeshes[0];
+    ASSERT_EQ(moved.vertices.size(), mesh.mNumVertices);
+    for (int key : {1, 2}) {
+        engine.UpdateAnimation(10000);
+        std::map<std::string, aiMatrix4x4> world;
+        Place(*source, *source->mRootNode, aiMatrix4x4(), key,
+              [&](const aiNode& node, const aiMatrix4x4& m) { world[node.mName.C_Str()] = m; });
+        std::vector<float> heaviest(mesh.mNumVertices, 0.0f);
+        std::vector<aiVector3D> expected(mesh.mNumVertices);
+        for (unsigned b = 0; b < mesh.mNumBones; ++b) {
+            const aiBone& bone = *mesh.mBones[b];
+            for (unsigned w = 0; w < bone.mNumWeights; ++w) {
+                unsigned v = bone.mWeights[w].mVertexId;
+                if (bone.mWeights[w].mWeight > heaviest[v]) {
+                    heaviest[v] = bone.mWeights[w].mWeight;
+                    expected[v] =
+                        world[bone.mName.C_Str()] * bone.mOffsetMatrix * mesh.mVertices[v];
+                }
+            }
+        }
+        for (unsigned v = 0; v < mesh.mNumVertices; ++v) {
+            ExpectNear(moved.vertices[v].position, expected[v],
+                       "key " + std::to_string(key) + ", vertex " + std::to_string(v));
+        }
+    }
+}
+
+TEST_F(M3convertTest, BrokenInputIsRefusedWithItsReason) {
+    folder.Write("lines.obj", "v 0 0 0\nv 1 0 0\nl 1 2\n");
+    folder.Write("broken.gltf", "{\"asset\":{\"version\":\"2.0\"}, \"meshes\": [");
+    folder.Write("badmap.obj", "mtllib badmap.mtl\nv 0 0 0\nv 1 0 0\nv 0 1 0\nusemtl M\nf 1 2 3\n");
+    folder.Write("badmap.mtl", "newmtl M\nmap_Kd bad.png\n");
+    folder.Write("bad.png", "these bytes are no picture");
+    const struct {
+        const char* input;
+        const char* message;
+    } cases[] = {
+        {"missing.obj", "missing.obj: cannot be read"},
+        {"lines.obj", "lines.obj: holds no meshes with triangles"},
+        {"broken.gltf", "broken.gltf: cannot be read"},
+        {"badmap.obj", "bad.png: cannot be decoded"},
+    };
+    for (const auto& c : cases) {
+        try {
+            ConvertModel({c.input, "out/bad", 1.0f});
+            ADD_FAILURE() << c.input;
+        } catch (const ConvertError& error) {
+            EXPECT_NE(std::string(error.what()).find(c.message), std::string::npos) << error.what();
+        }
+    }
+    // A missing texture only warns: the material keeps its colour.
+    folder.Write("nomap.obj", "mtllib nomap.mtl\nv 0 0 0\nv 1 0 0\nv 0 1 0\nusemtl M\nf 1 2 3\n");
+    folder.Write("nomap.mtl", "newmtl M\nKd 0 1 0\nmap_Kd gone.png\n");
+    Model model = ConvertModel({"nomap.obj", "out/nomap", 1.0f});
+    ASSERT_EQ(model.warnings.size(), 1u);
+    EXPECT_NE(model.warnings[0].find("\"gone.png\" not found"), std::string::npos);
+    EXPECT_TRUE(model.scene.materials[0].diffuseMap.empty());
+    EXPECT_EQ(model.scene.materials[0].color[1], 255);
+}
+
+// The preview makes its own context.
+TEST(M3convertPreview, ShowsTheTextureFromThreeSides) {
+    testing_support::TempFolder folder;
+    testing_support::WriteTexturedBox(folder);
+    ConvertModel({"box.obj", "out/box", 1.0f});
+    tools::data::Image preview = DrawPreview({"out/box", false, 0});
+    for (int view = 0; view < 3; ++view) {
+        int red = 0, blue = 0;
+        for (int y = 0; y < preview.height(); ++y) {
+            for (int x = view * kPreviewViewSize; x < (view + 1) * kPreviewViewSize; ++x) {
+                const tools::data::Rgba& p = preview.at(x, y);
+                red += p.r > 100 && p.r > 3 * p.b;
+                blue += p.b > 100 && p.b > 3 * p.r;
+            }
+        }
+        EXPECT_GT(red, 1000) << "view " << view;
+        EXPECT_GT(blue, 1000) << "view " << view;
+    }
+}
+
+}  // namespace
