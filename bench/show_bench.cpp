@@ -18,8 +18,10 @@
 #include "console/settings.h"
 #include "platform/audio.h"
 #include "platform/clock.h"
+#include "platform/window.h"
 #include "production/schedule.h"
-#include "render/frame_stats.h"
+#include "production/show.h"
+#include "render/display.h"
 
 namespace {
 
@@ -36,7 +38,7 @@ double EmptyLoopFps() {
     Clock::time_point start = Clock::now();
     for (int i = 0; i < kEmptyFrames; ++i) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
-        app::SwapScreenBuffers();
+        platform::SwapWindow();
         glFinish();
     }
     return kEmptyFrames / SecondsSince(start);
@@ -50,15 +52,16 @@ struct PartTime {
 // Plays the whole show, timing each frame against the part it draws.
 std::array<PartTime, production::kPartCount> TimeParts(platform::VirtualClock& clock) {
     std::array<PartTime, production::kPartCount> parts{};
-    while (app::quitRequested == 0) {
-        int part = production::partIndex;
-        uint64_t before = render::frameStats.frameCount;
+    while (app::run.quitRequested == 0) {
+        int part = production::show.partIndex;
+        uint64_t before = render::display.frameStats.frameCount;
         Clock::time_point start = Clock::now();
         if (!app::LoopPass()) {
             break;
         }
         glFinish();
-        if (render::frameStats.frameCount != before && part >= 0 && part < production::kPartCount) {
+        if (render::display.frameStats.frameCount != before && part >= 0 &&
+            part < production::kPartCount) {
             parts[part].frames += 1;
             parts[part].seconds += SecondsSince(start);
         }
@@ -69,7 +72,7 @@ std::array<PartTime, production::kPartCount> TimeParts(platform::VirtualClock& c
 
 }  // namespace
 
-const int app::cameraMode = 2;
+const int console::cameraMode = 2;
 
 int main(int argc, char** argv) {
     if (argc != 4 || chdir(argv[1]) != 0) {
