@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Torvane's commands:
-#   ./torvane.sh play   installs what is needed, builds, makes the content and plays the show
+#   ./torvane.sh play   installs what is needed, builds, makes the content and plays the show;
+#                       without a display it renders the show to show/torvane.mp4 instead
 #   ./torvane.sh test   installs what is needed, builds with sanitizers and runs every test
 #   ./torvane.sh windows  cross-builds the Windows programs and packs dist/torvane-windows.zip
 set -euo pipefail
@@ -57,6 +58,15 @@ play)
     build Release build/release -DTORVANE_TESTS=OFF
     build/release/torvane-data show
     cd show
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+        echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): rendering the show to a video."
+        rm -rf capture
+        ../build/release/torvane-capture --video capture
+        mv capture/show.mp4 torvane.mp4
+        rm -rf capture
+        echo "The show is in $(pwd)/torvane.mp4"
+        exit 0
+    fi
     exec ../build/release/torvane
     ;;
 test)

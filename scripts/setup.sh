@@ -6,7 +6,7 @@ packages=(
     libsdl2-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri libegl-mesa0
     libjpeg62-turbo-dev libpng-dev libfreetype-dev fonts-dejavu-core
     libopenmpt-dev libmpg123-dev libassimp-dev assimp-utils
-    espeak-ng lame
+    espeak-ng lame ffmpeg
     libgtest-dev xvfb xdotool
     clang libclang-rt-14-dev
 )

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "support/program_runner.h"
 #include "support/temp_folder.h"
@@ -46,6 +47,38 @@ TEST(Capture, WritesTheFramesAskedForASheetAndTheSoundtrack) {
     EXPECT_EQ(sound.size() - 44, 16u * 4410 * 4);
     EXPECT_NE(folder.Read("Torvan.log").find("Set video mode: 320x240x32 fullscreen=0"),
               std::string::npos);
+}
+
+// The frames and sound of a range only; with --video, one MP4 and no PNG files.
+TEST(Capture, KeepsOnlyTheRangeAsFramesOrVideo) {
+    struct Case {
+        bool video;
+        const char* lastFile;
+        const char* missingFile;
+    };
+    for (const Case& test : {Case{false, "frames/frame_000009.png", "frames/frame_000010.png"},
+                             Case{true, "frames/show.mp4", "frames/frame_000000.png"}}) {
+        testing_support::TempFolder folder;
+        std::vector<std::string> command{ProgramPath("torvane-capture"),
+                                         "--fps",
+                                         "10",
+                                         "--size",
+                                         "160x120",
+                                         "--from",
+                                         "1",
+                                         "--to",
+                                         "2",
+                                         "frames"};
+        if (test.video) {
+            command.insert(command.begin() + 1, "--video");
+        }
+        RunningProgram capture(command, folder.path(), {});
+        ASSERT_EQ(capture.Wait(120), 0);
+        EXPECT_NE(folder.Read(test.lastFile), "") << test.lastFile;
+        EXPECT_EQ(folder.Read(test.missingFile), "") << test.missingFile;
+        // One second of 16-bit stereo at 44.1 kHz after the 44-byte header.
+        EXPECT_EQ(folder.Read("frames/soundtrack.wav").size(), 44u + 44100 * 4);
+    }
 }
 
 TEST(Capture, RejectsABadCommandLine) {

@@ -1,5 +1,6 @@
-// Offline capture: the real frame loop on the virtual clock, at a fixed frame rate, with
-// chosen frames read back and written as PNG files.
+// Offline capture: the real frame loop on the virtual clock, at a fixed frame rate, with the
+// frames of a time range read back and written as PNG files or piped into a video, and the
+// range's soundtrack streamed to a WAV file.
 #pragma once
 
 #include <string>
@@ -11,17 +12,27 @@ struct CaptureOptions {
     int fps = 25;
     int width = 640;
     int height = 480;
-    // Presentation times in seconds to keep; empty keeps every frame.
+    // The range of presentation time, in seconds, whose frames and sound are kept; the
+    // frames before it are drawn but not read back.
+    double from = 0.0;
+    double to = 1e9;
+    // Presentation times in seconds to keep; empty keeps every frame of the range.
     std::vector<double> times;
+    // Frames go to ffmpeg for OUTDIR/show.mp4 instead of to PNG files.
+    bool video = false;
     std::string outputFolder;
     // When set, the kept frames are also laid out side by side in this PNG file.
     std::string contactSheet;
+    bool help = false;
 };
+
+// The usage text that --help prints.
+const char* Usage();
 
 // Parses the command line; false with a message on standard error when it is wrong.
 bool ParseOptions(int argc, char** argv, CaptureOptions& options);
 
-// Plays the show in the current folder; returns the number of frames written.
+// Plays the show in the current folder; returns the number of frames kept.
 int RunCapture(const CaptureOptions& options);
 
 }  // namespace tools::capture

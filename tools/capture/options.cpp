@@ -10,20 +10,33 @@ namespace tools::capture {
 namespace {
 
 const char* kUsage =
-    "usage: torvane-capture [--fps N] [--size WxH] [--at T1,T2,...] [--sheet FILE] OUTDIR\n"
-    "Plays the show in the current folder offscreen and writes its frames as PNG files.\n"
-    "  --fps N      frames per second of presentation time (default 25)\n"
-    "  --size WxH   frame size (default 640x480)\n"
-    "  --at T,...   keep only the first frame at or after each time, in seconds\n"
-    "  --sheet FILE also lay the kept frames out in one PNG\n";
+    "usage: torvane-capture [OPTIONS] OUTDIR\n"
+    "Plays the show in the current folder offscreen on a fixed clock and writes the frames\n"
+    "as OUTDIR/frame_NNNNNN.png, or as OUTDIR/show.mp4 with --video, and the soundtrack of\n"
+    "the same stretch as OUTDIR/soundtrack.wav. The show always plays from its start; frames\n"
+    "before --from are drawn but not read back.\n"
+    "  --fps N        frames per second of presentation time (default 25)\n"
+    "  --size WxH     frame size (default 640x480)\n"
+    "  --from T       keep frames and sound from T seconds on (default 0)\n"
+    "  --to T         stop before T seconds (default: the end of the show)\n"
+    "  --at T,...     keep only the first frame at or after each time, in seconds\n"
+    "  --video        pipe the frames into ffmpeg (H.264, with the soundtrack as AAC) as\n"
+    "                 OUTDIR/show.mp4 instead of writing PNG files\n"
+    "  --sheet FILE   also lay the kept frames out, half size, in one PNG\n"
+    "  --help         show this text\n";
+
+bool ParseSeconds(const std::string& text, double& seconds) {
+    char* end = nullptr;
+    seconds = std::strtod(text.c_str(), &end);
+    return !text.empty() && *end == '\0' && seconds >= 0;
+}
 
 bool ParseTimes(const std::string& text, std::vector<double>& times) {
     std::stringstream list(text);
     std::string item;
+    double value = 0;
     while (std::getline(list, item, ',')) {
-        char* end = nullptr;
-        double value = std::strtod(item.c_str(), &end);
-        if (item.empty() || *end != '\0' || value < 0) {
+        if (!ParseSeconds(item, value)) {
             return false;
         }
         times.push_back(value);
@@ -36,32 +49,59 @@ bool ParseSize(const std::string& text, int& width, int& height) {
            height >= 48 && width <= 8192 && height <= 8192;
 }
 
+bool ParseArgument(int argc, char** argv, int& i, CaptureOptions& options) {
+    std::string argument = argv[i];
+    bool hasValue = i + 1 < argc;
+    if (argument == "--fps" && hasValue) {
+        options.fps = std::atoi(argv[++i]);
+        return options.fps >= 1 && options.fps <= 1000;
+    }
+    if (argument == "--size" && hasValue) {
+        return ParseSize(argv[++i], options.width, options.height);
+    }
+    if (argument == "--from" && hasValue) {
+        return ParseSeconds(argv[++i], options.from);
+    }
+    if (argument == "--to" && hasValue) {
+        return ParseSeconds(argv[++i], options.to);
+    }
+    if (argument == "--at" && hasValue) {
+        return ParseTimes(argv[++i], options.times);
+    }
+    if (argument == "--sheet" && hasValue) {
+        options.contactSheet = argv[++i];
+        return true;
+    }
+    if (argument == "--video" || argument == "--help") {
+        (argument == "--video" ? options.video : options.help) = true;
+        return true;
+    }
+    if (argument[0] != '-' && options.outputFolder.empty()) {
+        options.outputFolder = argument;
+        return true;
+    }
+    return false;
+}
+
 }  // namespace
+
+const char* Usage() {
+    return kUsage;
+}
 
 bool ParseOptions(int argc, char** argv, CaptureOptions& options) {
     for (int i = 1; i < argc; ++i) {
-        std::string argument = argv[i];
-        bool hasValue = i + 1 < argc;
-        bool ok = true;
-        if (argument == "--fps" && hasValue) {
-            options.fps = std::atoi(argv[++i]);
-            ok = options.fps >= 1 && options.fps <= 1000;
-        } else if (argument == "--size" && hasValue) {
-            ok = ParseSize(argv[++i], options.width, options.height);
-        } else if (argument == "--at" && hasValue) {
-            ok = ParseTimes(argv[++i], options.times);
-        } else if (argument == "--sheet" && hasValue) {
-            options.contactSheet = argv[++i];
-        } else if (argument[0] != '-' && options.outputFolder.empty()) {
-            options.outputFolder = argument;
-        } else {
-            ok = false;
-        }
-        if (!ok) {
-            std::fprintf(stderr, "torvane-capture: bad argument '%s'\n%s", argument.c_str(),
-                         kUsage);
+        if (!ParseArgument(argc, argv, i, options)) {
+            std::fprintf(stderr, "torvane-capture: bad argument '%s'\n%s", argv[i], kUsage);
             return false;
         }
+    }
+    if (options.help) {
+        return true;
+    }
+    if (options.to <= options.from) {
+        std::fprintf(stderr, "torvane-capture: --to must come after --from\n");
+        return false;
     }
     if (options.outputFolder.empty()) {
         std::fputs(kUsage, stderr);

@@ -77,8 +77,7 @@ Pcm DecodeWav(const std::vector<uint8_t>& bytes) {
     throw std::runtime_error("WAVE file without format or data");
 }
 
-std::vector<uint8_t> EncodeWav(const Pcm& pcm) {
-    uint32_t dataSize = static_cast<uint32_t>(pcm.samples.size() * 2);
+std::vector<uint8_t> WavHeader(int sampleRate, int channels, uint32_t dataSize) {
     std::vector<uint8_t> out;
     PutTag(out, "RIFF");
     Put(out, 36 + dataSize, 4);
@@ -86,13 +85,19 @@ std::vector<uint8_t> EncodeWav(const Pcm& pcm) {
     PutTag(out, "fmt ");
     Put(out, 16, 4);
     Put(out, 1, 2);  // PCM
-    Put(out, static_cast<uint32_t>(pcm.channels), 2);
-    Put(out, static_cast<uint32_t>(pcm.sampleRate), 4);
-    Put(out, static_cast<uint32_t>(pcm.sampleRate * 2 * pcm.channels), 4);
-    Put(out, static_cast<uint32_t>(2 * pcm.channels), 2);
+    Put(out, static_cast<uint32_t>(channels), 2);
+    Put(out, static_cast<uint32_t>(sampleRate), 4);
+    Put(out, static_cast<uint32_t>(sampleRate * 2 * channels), 4);
+    Put(out, static_cast<uint32_t>(2 * channels), 2);
     Put(out, 16, 2);
     PutTag(out, "data");
     Put(out, dataSize, 4);
+    return out;
+}
+
+std::vector<uint8_t> EncodeWav(const Pcm& pcm) {
+    uint32_t dataSize = static_cast<uint32_t>(pcm.samples.size() * 2);
+    std::vector<uint8_t> out = WavHeader(pcm.sampleRate, pcm.channels, dataSize);
     for (int16_t sample : pcm.samples) {
         Put(out, static_cast<uint16_t>(sample), 2);
     }

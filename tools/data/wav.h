@@ -21,5 +21,7 @@ struct Pcm {
 // Throws unless the file is 16-bit PCM with one channel.
 Pcm DecodeWav(const std::vector<uint8_t>& bytes);
 std::vector<uint8_t> EncodeWav(const Pcm& pcm);
+// The 44 bytes that precede `dataSize` bytes of 16-bit samples.
+std::vector<uint8_t> WavHeader(int sampleRate, int channels, uint32_t dataSize);
 
 }  // namespace tools::data

@@ -1,0 +1,69 @@
+// One small frame of every part of the show on the default content, compared with the frames
+// kept in tests/golden/. A pixel differs when a channel is off by more than kChannelTolerance;
+// a frame fails when more than kDifferingShare of its pixels differ, which a title, caption,
+// fire or shadow moved by a few pixels does.
+//
+// After a deliberate change to content or drawing, regenerate the frames from the build folder:
+//   TORVANE_UPDATE_GOLDEN=1 ctest -R GoldenFrames
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "support/png_file.h"
+#include "support/program_runner.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+using testing_support::ProgramPath;
+
+constexpr int kChannelTolerance = 24;
+constexpr double kDifferingShare = 0.005;
+
+// A time inside each of the fourteen parts, in seconds.
+const char* const kTimes = "5.5,30,46,69.5,86,88.8,104.5,121.5,125.8,148.5,172.5,175.5,238.5,318";
+constexpr int kParts = 14;
+
+double DifferingShare(const testing_support::RgbaImage& a, const testing_support::RgbaImage& b) {
+    size_t differing = 0;
+    for (size_t i = 0; i < a.pixels.size(); i += 4) {
+        for (size_t c = i; c < i + 3; ++c) {
+            if (std::abs(a.pixels[c] - b.pixels[c]) > kChannelTolerance) {
+                ++differing;
+                break;
+            }
+        }
+    }
+    return static_cast<double>(differing) / static_cast<double>(a.pixels.size() / 4);
+}
+
+TEST(GoldenFrames, EveryPartLooksAsItDid) {
+    testing_support::TempFolder folder;
+    ASSERT_EQ(testing_support::RunCommand({ProgramPath("torvane-data"), folder.path()}, {}), 0);
+    testing_support::RunningProgram capture({ProgramPath("torvane-capture"), "--fps", "5", "--size",
+                                             "160x120", "--at", kTimes, "frames"},
+                                            folder.path(), {});
+    ASSERT_EQ(capture.Wait(240), 0);
+    const std::string golden = std::string(TORVANE_SOURCE_DIR) + "/tests/golden/";
+    const bool update = std::getenv("TORVANE_UPDATE_GOLDEN") != nullptr;
+    for (int part = 0; part < kParts; ++part) {
+        char frame[32];
+        char expected[32];
+        std::snprintf(frame, sizeof frame, "frames/frame_%06d.png", part);
+        std::snprintf(expected, sizeof expected, "part_%02d.png", part);
+        if (update) {
+            std::filesystem::copy_file(folder.path() + "/" + frame, golden + expected,
+                                       std::filesystem::copy_options::overwrite_existing);
+            continue;
+        }
+        testing_support::RgbaImage made = testing_support::ReadPng(folder.path() + "/" + frame);
+        testing_support::RgbaImage kept = testing_support::ReadPng(golden + expected);
+        ASSERT_EQ(made.pixels.size(), 160u * 120 * 4) << frame;
+        ASSERT_EQ(kept.pixels.size(), made.pixels.size()) << expected;
+        EXPECT_LE(DifferingShare(made, kept), kDifferingShare) << "part " << part;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,63 @@
+// Streams the audio layer's mix into a WAV file.
+#include "tools/capture/soundtrack_writer.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/audio.h"
+#include "tools/data/wav.h"
+
+namespace tools::capture {
+namespace {
+
+bool WriteBytes(std::FILE* file, const void* bytes, size_t size) {
+    return std::fwrite(bytes, 1, size, file) == size;
+}
+
+bool WriteHeader(std::FILE* file, uint32_t dataBytes) {
+    std::vector<uint8_t> header =
+        tools::data::WavHeader(SoundtrackWriter::kSampleRate, platform::kAudioChannels, dataBytes);
+    return WriteBytes(file, header.data(), header.size());
+}
+
+}  // namespace
+
+SoundtrackWriter::SoundtrackWriter(const std::string& path)
+    : file_(std::fopen(path.c_str(), "wb")) {
+    if (!file_ || !WriteHeader(file_, 0)) {
+        std::fprintf(stderr, "torvane-capture: cannot write %s\n", path.c_str());
+        failed_ = true;
+    }
+}
+
+SoundtrackWriter::~SoundtrackWriter() {
+    Close();
+}
+
+void SoundtrackWriter::Hear(size_t frames, bool keep) {
+    std::vector<float> mix(frames * platform::kAudioChannels);
+    platform::MixAudio(mix.data(), frames);
+    if (!keep || failed_) {
+        return;
+    }
+    std::vector<int16_t> samples(mix.size());
+    for (size_t i = 0; i < mix.size(); ++i) {
+        // Little-endian 16-bit, as every machine this runs on stores it.
+        samples[i] = static_cast<int16_t>(std::clamp(mix[i], -1.0f, 1.0f) * 32767);
+    }
+    size_t bytes = samples.size() * sizeof(int16_t);
+    failed_ = !WriteBytes(file_, samples.data(), bytes);
+    dataBytes_ += static_cast<uint32_t>(bytes);
+}
+
+bool SoundtrackWriter::Close() {
+    if (!file_) {
+        return false;
+    }
+    bool ok = !failed_ && std::fseek(file_, 0, SEEK_SET) == 0 && WriteHeader(file_, dataBytes_);
+    ok = std::fclose(file_) == 0 && ok;
+    file_ = nullptr;
+    return ok;
+}
+
+}  // namespace tools::capture
