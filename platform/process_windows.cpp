@@ -34,6 +34,14 @@ std::string Quoted(const std::string& word) {
     return quoted + "\"";
 }
 
+std::string CommandLine(const std::vector<std::string>& words) {
+    std::string line;
+    for (const std::string& word : words) {
+        line += (line.empty() ? "" : " ") + Quoted(word);
+    }
+    return line;
+}
+
 }  // namespace
 
 bool ProgramOnPath(const std::string& program) {
@@ -72,6 +80,16 @@ ProgramExit RunProgram(const std::vector<std::string>& words) {
     exit.started = true;
     exit.status = static_cast<int>(status);
     return exit;
+}
+
+PipedProgram StartPipedProgram(const std::vector<std::string>& words) {
+    return {_popen(CommandLine(words).c_str(), "wb"), -1};
+}
+
+bool FinishPipedProgram(PipedProgram& program) {
+    int status = _pclose(program.input);
+    program.input = nullptr;
+    return status == 0;
 }
 
 }  // namespace platform

@@ -1,21 +1,12 @@
 // Runs ffmpeg on a pipe of raw BGRA frames, then muxes the soundtrack in.
 #include "tools/capture/video_encoder.h"
 
-#include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <stdexcept>
 #include <vector>
 
+#include "platform/process.h"
 #include "tools/data/prerequisites.h"
-
-extern char** environ;
 
 namespace tools::capture {
 namespace {
@@ -40,39 +31,6 @@ std::vector<std::string> PictureArguments(const std::string& out, int width, int
             "-an",        out};
 }
 
-// Spawns `words` with its standard input reading from the returned pipe; -1 on failure.
-pid_t SpawnReadingPipe(std::vector<std::string> words, std::FILE*& pipe) {
-    int ends[2];
-    if (pipe2(ends, O_CLOEXEC) != 0) {
-        return -1;
-    }
-    std::vector<char*> argv;
-    for (std::string& word : words) {
-        argv.push_back(word.data());
-    }
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, ends[0], STDIN_FILENO);
-    pid_t child = -1;
-    int error = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(ends[0]);
-    if (error != 0) {
-        close(ends[1]);
-        return -1;
-    }
-    pipe = fdopen(ends[1], "wb");
-    return child;
-}
-
-bool Exited(pid_t child) {
-    int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
 }  // namespace
 
 std::unique_ptr<VideoEncoder> VideoEncoder::Start(const std::string& folder, int width, int height,
@@ -83,20 +41,17 @@ std::unique_ptr<VideoEncoder> VideoEncoder::Start(const std::string& folder, int
         std::fprintf(stderr, "torvane-capture: no video: %s\n", error.what());
         return nullptr;
     }
-    // A dead encoder shows as a failed write, not as a signal that ends the capture.
-    signal(SIGPIPE, SIG_IGN);
-    std::FILE* pipe = nullptr;
-    pid_t encoder =
-        SpawnReadingPipe(PictureArguments(folder + "/video.mp4", width, height, fps), pipe);
-    if (encoder < 0) {
+    platform::PipedProgram encoder =
+        platform::StartPipedProgram(PictureArguments(folder + "/video.mp4", width, height, fps));
+    if (!encoder.input) {
         std::fprintf(stderr, "torvane-capture: cannot start ffmpeg\n");
         return nullptr;
     }
-    return std::unique_ptr<VideoEncoder>(new VideoEncoder(folder, encoder, pipe));
+    return std::unique_ptr<VideoEncoder>(new VideoEncoder(folder, encoder));
 }
 
-VideoEncoder::VideoEncoder(std::string folder, pid_t encoder, std::FILE* pipe)
-    : folder_(std::move(folder)), encoder_(encoder), pipe_(pipe) {}
+VideoEncoder::VideoEncoder(std::string folder, platform::PipedProgram encoder)
+    : folder_(std::move(folder)), encoder_(encoder) {}
 
 VideoEncoder::~VideoEncoder() {
     EndPictureStream();
@@ -106,19 +61,17 @@ void VideoEncoder::Write(const Frame& frame) {
     if (failed_) {
         return;
     }
-    if (std::fwrite(frame.bgra.data(), 1, frame.bgra.size(), pipe_) != frame.bgra.size()) {
+    if (std::fwrite(frame.bgra.data(), 1, frame.bgra.size(), encoder_.input) != frame.bgra.size()) {
         std::fprintf(stderr, "torvane-capture: ffmpeg stopped taking frames\n");
         failed_ = true;
     }
 }
 
 bool VideoEncoder::EndPictureStream() {
-    if (!pipe_) {
+    if (!encoder_.input) {
         return !failed_;
     }
-    failed_ = std::fclose(pipe_) != 0 || failed_;
-    pipe_ = nullptr;
-    failed_ = !Exited(encoder_) || failed_;
+    failed_ = !platform::FinishPipedProgram(encoder_) || failed_;
     return !failed_;
 }
 

@@ -2,12 +2,11 @@
 // added (AAC) in a second, quick pass that copies the picture stream.
 #pragma once
 
-#include <sys/types.h>
-
 #include <cstdio>
 #include <memory>
 #include <string>
 
+#include "platform/process.h"
 #include "tools/capture/frame_writer.h"
 
 namespace tools::capture {
@@ -28,12 +27,11 @@ public:
     std::string Finish(const std::string& soundtrack);
 
 private:
-    VideoEncoder(std::string folder, pid_t encoder, std::FILE* pipe);
+    VideoEncoder(std::string folder, platform::PipedProgram encoder);
     bool EndPictureStream();
 
     std::string folder_;
-    pid_t encoder_;
-    std::FILE* pipe_;
+    platform::PipedProgram encoder_;
     bool failed_ = false;
 };
 
