@@ -41,7 +41,8 @@ def names_file(line, pattern, name):
     if not match:
         return False
     path = match.groupdict().get("path")
-    return path is None or path.replace("\\", "/").lower() == name.lower()
+    # Materials name their maps from the scene's folder: Data\Lumo\..\Textures\gold.tga.
+    return path is None or os.path.normpath(path.replace("\\", "/")).lower() == name.lower()
 
 
 def copy_with(content, folder, name, change):
