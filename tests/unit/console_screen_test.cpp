@@ -26,17 +26,14 @@ protected:
 TEST_F(ConsoleScreen, SlidesInSixtyFramesAndReverses) {
     console::console.open = true;
     console::console.height = 0.0f;
-    console::UpdateConsole(100);
-    EXPECT_FLOAT_EQ(console::console.height, 4.0f);
-    for (int frame = 1; frame < 60; ++frame) {
+    std::vector<float> heights;
+    for (int frame = 0; frame < 91; ++frame) {
         console::UpdateConsole(100);
+        heights.push_back(console::console.height);
     }
-    EXPECT_FLOAT_EQ(console::console.height, 240.0f);
-    console::UpdateConsole(100);
-    EXPECT_FLOAT_EQ(console::console.height, 240.0f);
-    for (int frame = 0; frame < 30; ++frame) {
-        console::UpdateConsole(100);
-    }
+    EXPECT_FLOAT_EQ(heights[0], 4.0f);
+    EXPECT_FLOAT_EQ(heights[59], 240.0f);
+    EXPECT_FLOAT_EQ(heights[90], 240.0f);
     console::console.open = false;
     console::UpdateConsole(100);
     EXPECT_FLOAT_EQ(console::console.height, 236.0f);
@@ -44,24 +41,17 @@ TEST_F(ConsoleScreen, SlidesInSixtyFramesAndReverses) {
     EXPECT_FLOAT_EQ(console::console.height, 0.0f);
 }
 
+// Up walks back and stops at the first entry; down walks on to an empty line and keeps
+// counting, so as many presses of up lead back.
 TEST_F(ConsoleScreen, HistoryUpAndDown) {
     console::console.history = {"zero", "one", "two"};
     console::console.historyIndex = 3;
-    HandleConsoleKey(VK_UP, 0);
-    EXPECT_EQ(console::console.input, "two");
-    HandleConsoleKey(VK_UP, 0);
-    EXPECT_EQ(console::console.input, "one");
-    HandleConsoleKey(VK_DOWN, 0);
-    EXPECT_EQ(console::console.input, "two");
-    HandleConsoleKey(VK_DOWN, 0);
-    EXPECT_EQ(console::console.input, "");
-    EXPECT_EQ(console::console.historyIndex, 3);
-    HandleConsoleKey(VK_DOWN, 0);
-    HandleConsoleKey(VK_UP, 0);
-    EXPECT_EQ(console::console.historyIndex, 3);
-    EXPECT_EQ(console::console.input, "");
-    HandleConsoleKey(VK_UP, 0);
-    EXPECT_EQ(console::console.input, "two");
+    std::string seen;
+    for (int key : {VK_UP, VK_UP, VK_DOWN, VK_DOWN, VK_DOWN, VK_UP, VK_UP, VK_UP, VK_UP, VK_UP}) {
+        HandleConsoleKey(key, 0);
+        seen += console::console.input + "|";
+    }
+    EXPECT_EQ(seen, "two|one|two||||two|one|zero|zero|");
 }
 
 TEST_F(ConsoleScreen, TypingEnterAndBackspace) {
@@ -78,21 +68,24 @@ TEST_F(ConsoleScreen, TypingEnterAndBackspace) {
     EXPECT_EQ(console::console.input, "");
 }
 
+// Five lines a page, never before the first line or past the last; the end follows again.
 TEST_F(ConsoleScreen, PagingStopsFollowingUntilEnd) {
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 11; ++i) {
         console::Print("line");
     }
-    console::console.viewLine = 3;
-    HandleConsoleKey(VK_PRIOR, 0);
-    EXPECT_EQ(console::console.viewLine, 3);
+    console::console.viewLine = 5;
+    std::vector<int> seen;
+    for (int key : {VK_PRIOR, VK_PRIOR, VK_NEXT, VK_NEXT, VK_NEXT}) {
+        HandleConsoleKey(key, 0);
+        seen.push_back(console::console.viewLine);
+    }
+    EXPECT_EQ(seen, (std::vector<int>{0, 0, 5, 10, 10}));
     EXPECT_FALSE(console::console.followTail);
     console::Print("more");
-    EXPECT_EQ(console::console.viewLine, 3);
-    HandleConsoleKey(VK_NEXT, 0);
-    EXPECT_EQ(console::console.viewLine, 3);
+    EXPECT_EQ(console::console.viewLine, 10);
     HandleConsoleKey(VK_END, 0);
     EXPECT_TRUE(console::console.followTail);
-    EXPECT_EQ(console::console.viewLine, 4);
+    EXPECT_EQ(console::console.viewLine, 11);
 }
 
 TEST_F(ConsoleScreen, CompletionListsOrCompletes) {

