@@ -10,6 +10,7 @@
 #include "production/show.h"
 #include "scene/camera.h"
 #include "support/temp_folder.h"
+#include "tools/data/camera_flight.h"
 #include "tools/data/camera_path.h"
 #include "tools/data/content_folder.h"
 #include "tools/data/scenes/layout.h"
@@ -172,6 +173,19 @@ TEST_F(CameraPathTest, TheKeyRoomIsCircledAboveTheWaterAndTheShadows) {
         EXPECT_LT(p.y, layout::kKeyRoomHeight - 40);
         EXPECT_LT(OffAxis(c, layout::kKey), 10.0f) << "at " << t;
     });
+}
+
+// Between waypoints that move evenly the flight moves evenly too, to the last waypoint,
+// where it rests.
+TEST(CameraFlight, EvenWaypointsGiveAnEvenFlight) {
+    std::vector<Waypoint> waypoints;
+    for (int i = 0; i < 4; ++i) {
+        waypoints.push_back({2.0f * i, Vector(20.0f * i, 50, 0), Vector(20.0f * i, 0, 100)});
+    }
+    std::vector<production::CameraKey> keys = FlyThrough(waypoints, 7);
+    ASSERT_EQ(keys.size(), 8u);
+    EXPECT_FLOAT_EQ(keys[3].x, 30.0f);
+    EXPECT_FLOAT_EQ(keys[7].x, 60.0f);
 }
 
 }  // namespace
