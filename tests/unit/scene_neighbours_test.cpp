@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <random>
 
 #include "scene/mesh.h"
@@ -89,6 +90,27 @@ TEST(LinkNeighbours, MatchesThePairwiseProcedureOnRandomMeshes) {
                 ASSERT_EQ(mesh.faces[f].neighbour[k], expected.faces[f].neighbour[k])
                     << "round " << round << " face " << f << " edge " << k;
             }
+        }
+    }
+}
+
+// Large meshes take another sort: a closed strip of 12 000 faces, where no edge has more than
+// two faces, links every shared edge both ways and leaves the rim open.
+TEST(LinkNeighbours, LargeMeshesLinkEverySharedEdge) {
+    std::mt19937 random(7);
+    Mesh mesh = GridMesh(random, 120, 50);
+    scene::LinkNeighbours(mesh);
+    std::map<std::pair<int, int>, std::vector<std::pair<size_t, int>>> sides;
+    for (size_t f = 0; f < mesh.faces.size(); ++f) {
+        for (int e = 0; e < 3; ++e) {
+            int a = mesh.faces[f].index[e], b = mesh.faces[f].index[(e + 1) % 3];
+            sides[{std::min(a, b), std::max(a, b)}].push_back({f, e});
+        }
+    }
+    for (const auto& [edge, faces] : sides) {
+        for (size_t k = 0; k < faces.size(); ++k) {
+            int expected = faces.size() == 2 ? static_cast<int>(faces[1 - k].first) : -1;
+            ASSERT_EQ(mesh.faces[faces[k].first].neighbour[faces[k].second], expected);
         }
     }
 }
