@@ -1,5 +1,5 @@
 // The overlay pass on a real context: images placed by their corners, the title colour
-// under additive blending, the caption line, the loading screen.
+// under additive blending, the caption line, the loading screen and the first title.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
@@ -133,7 +133,10 @@ TEST_F(OverlayGl, CaptionDrawsInItsColourOnlyWithTheFont) {
 TEST_F(OverlayGl, LoadingScreenShowsTheLoadingImageOnceAndMovesOn) {
     Texture image;
     Fill(image, 16, 8, {0, 200, 0, 255});
-    folder.Write("Data/Text/Loading.tga", testing_support::RgbaTga(16, 8, image.pixels));
+    for (const char* name : {"Loading", "SeerDreams"}) {
+        folder.Write(std::string("Data/Text/") + name + ".tga",
+                     testing_support::RgbaTga(16, 8, image.pixels));
+    }
     production::BuildCaptions();
     ASSERT_TRUE(production::show.titleTextures[0].Present());
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
@@ -143,6 +146,14 @@ TEST_F(OverlayGl, LoadingScreenShowsTheLoadingImageOnceAndMovesOn) {
     glReadBuffer(GL_FRONT);
     EXPECT_EQ(At(75, 185).g, 200);
     EXPECT_EQ(At(69, 185).g + At(75, 179).g + At(86, 185).g, 0);
+
+    // The first title fades in at (70, 210) over three seconds: two thirds up after two.
+    production::AdvanceCaptions(20000);
+    glReadBuffer(GL_BACK);
+    glClear(GL_COLOR_BUFFER_BIT);
+    production::DrawOverlay();
+    EXPECT_NEAR(At(71, 215).g, 133, 3);
+    EXPECT_EQ(At(69, 215).g + At(86, 215).g, 0);
 }
 
 }  // namespace
