@@ -22,9 +22,18 @@ uint64_t EdgeKey(int32_t a, int32_t b) {
     return (uint64_t{lo} << 32) | hi;
 }
 
-// Stable least-significant-digit radix sort by key, so entries of one edge stay in
-// corner order; digits that all entries share are skipped.
+// Below this many entries a comparison sort beats clearing the radix sort's 65 536
+// counters for every digit, as it would for most of a scene's meshes.
+constexpr size_t kRadixSortFrom = 1 << 15;
+
+// Stable sort by key, so entries of one edge stay in corner order: least-significant-digit
+// radix sort for large meshes, skipping digits that all entries share.
 void SortByKey(std::vector<EdgeEntry>& entries) {
+    if (entries.size() < kRadixSortFrom) {
+        std::stable_sort(entries.begin(), entries.end(),
+                         [](const EdgeEntry& a, const EdgeEntry& b) { return a.key < b.key; });
+        return;
+    }
     std::vector<EdgeEntry> scratch(entries.size());
     std::vector<size_t> count(1 << 16);
     for (int shift = 0; shift < 64; shift += 16) {

@@ -32,9 +32,9 @@ for reader in "${readers[@]}"; do
         grep -E "ERROR|SUMMARY|Test unit written" "$log" >&2
         exit 1
     fi
-    grep -E "^#[0-9]+ +DONE|stat::number_of_executed_units" "$log" | sed 's/^/   /'
+    grep -aE "^#[0-9]+[[:space:]]+DONE|stat::number_of_executed_units" "$log" | sed 's/^/   /'
     # Only inputs that reach something new join the corpus, which keeps its named seeds.
     build/fuzz/fuzz_"$reader" -merge=1 -max_len=65536 "$corpus" "$scratch" >"$log.merge" 2>&1
     grep -E "MERGE-OUTER: [0-9]+ new files" "$log.merge" | sed 's/^/   /'
-    echo "   corpus: $(ls "$corpus" | wc -l) files, $(du -sk "$corpus" | cut -f1) KB"
+    echo "   corpus: $(ls "$corpus" | wc -l) files, $(du -sk --apparent-size "$corpus" | cut -f1) KB"
 done

@@ -19,9 +19,7 @@ using testing_support::RunningProgram;
 
 class HardEnding : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_EQ(testing_support::RunCommand({ProgramPath("torvane-data"), folder.path()}, {}), 0);
-    }
+    void SetUp() override { ASSERT_TRUE(testing_support::CopyDefaultContent(folder.path())); }
     // Plays until the log holds `line`, then sends `signal`; the log as it is then left.
     std::string PlayUntil(const std::string& line, int signal,
                           const std::vector<std::string>& environment = {}) {

@@ -1,4 +1,4 @@
-// The show on its default content: torvane-data makes the folder, torvane plays the first
+// The show on its default content: torvane plays the first
 // twenty seconds with sound written to a file, and the log and the sound are checked.
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -18,7 +18,7 @@ using testing_support::RunningProgram;
 
 TEST(DefaultShow, FirstTwentySecondsLoadCleanlyAndSound) {
     testing_support::TempFolder folder;
-    ASSERT_EQ(testing_support::RunCommand({ProgramPath("torvane-data"), folder.path()}, {}), 0);
+    ASSERT_TRUE(testing_support::CopyDefaultContent(folder.path()));
     RunningProgram show({ProgramPath("torvane")}, folder.path(),
                         {"SDL_VIDEODRIVER=offscreen", "SDL_AUDIODRIVER=disk",
                          "SDL_DISKAUDIOFILE=" + folder.path() + "/sound.raw"});

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "support/png_file.h"
 #include "support/program_runner.h"
 #include "support/temp_folder.h"
 
@@ -14,19 +15,9 @@ namespace {
 using testing_support::ProgramPath;
 using testing_support::RunningProgram;
 
-// Width and height from a PNG file's header, or 0 × 0 when it is not a PNG.
-std::pair<uint32_t, uint32_t> PngSize(const std::string& bytes) {
-    if (bytes.size() < 24 || bytes.compare(1, 3, "PNG") != 0) {
-        return {0, 0};
-    }
-    auto word = [&bytes](size_t at) {
-        uint32_t value = 0;
-        for (size_t i = 0; i < 4; ++i) {
-            value = value << 8 | static_cast<uint8_t>(bytes[at + i]);
-        }
-        return value;
-    };
-    return {word(16), word(20)};
+std::pair<int, int> PngSize(const char* path) {
+    testing_support::RgbaImage image = testing_support::ReadPng(path);
+    return {image.width, image.height};
 }
 
 TEST(Capture, WritesTheFramesAskedForASheetAndTheSoundtrack) {
@@ -35,11 +26,11 @@ TEST(Capture, WritesTheFramesAskedForASheetAndTheSoundtrack) {
                             "--at", "0.5,1.5", "--sheet", "sheet.png", "frames"},
                            folder.path(), {"SDL_AUDIODRIVER=dummy"});
     ASSERT_EQ(capture.Wait(120), 0);
-    EXPECT_EQ(PngSize(folder.Read("frames/frame_000000.png")), std::make_pair(320u, 240u));
-    EXPECT_EQ(PngSize(folder.Read("frames/frame_000001.png")), std::make_pair(320u, 240u));
+    EXPECT_EQ(PngSize("frames/frame_000000.png"), std::make_pair(320, 240));
+    EXPECT_EQ(PngSize("frames/frame_000001.png"), std::make_pair(320, 240));
     EXPECT_EQ(folder.Read("frames/frame_000002.png"), "");
     // Two half-size frames side by side with 4-pixel borders.
-    EXPECT_EQ(PngSize(folder.Read("sheet.png")), std::make_pair(4 * 160u + 20, 120u + 8));
+    EXPECT_EQ(PngSize("sheet.png"), std::make_pair(4 * 160 + 20, 120 + 8));
     std::string sound = folder.Read("frames/soundtrack.wav");
     ASSERT_GT(sound.size(), 44u);
     EXPECT_EQ(sound.compare(0, 4, "RIFF"), 0);
@@ -49,35 +40,31 @@ TEST(Capture, WritesTheFramesAskedForASheetAndTheSoundtrack) {
               std::string::npos);
 }
 
-// The frames and sound of a range only; with --video, one MP4 and no PNG files.
+// The frames and sound of a range only; with --video, one MP4 and no PNG files; with
+// --silent, no soundtrack; below one frame a second, each frame's sound lasts longer.
 TEST(Capture, KeepsOnlyTheRangeAsFramesOrVideo) {
     struct Case {
-        bool video;
+        const char* options;
         const char* lastFile;
         const char* missingFile;
+        size_t soundBytes;
     };
-    for (const Case& test : {Case{false, "frames/frame_000009.png", "frames/frame_000010.png"},
-                             Case{true, "frames/show.mp4", "frames/frame_000000.png"}}) {
+    // Sound after the 44-byte header: 16-bit stereo at 44.1 kHz.
+    const size_t second = 44100 * 4;
+    const Case cases[] = {
+        {"--fps 10 --to 2", "frames/frame_000009.png", "frames/frame_000010.png", 44 + second},
+        {"--fps 10 --to 2 --video", "frames/show.mp4", "frames/frame_000000.png", 44 + second},
+        {"--fps 10 --to 2 --video --silent", "frames/show.mp4", "frames/video.mp4", 0},
+        {"--fps 0.5 --to 3", "frames/frame_000000.png", "frames/frame_000001.png", 44 + 2 * second},
+    };
+    for (const Case& test : cases) {
         testing_support::TempFolder folder;
-        std::vector<std::string> command{ProgramPath("torvane-capture"),
-                                         "--fps",
-                                         "10",
-                                         "--size",
-                                         "160x120",
-                                         "--from",
-                                         "1",
-                                         "--to",
-                                         "2",
-                                         "frames"};
-        if (test.video) {
-            command.insert(command.begin() + 1, "--video");
-        }
-        RunningProgram capture(command, folder.path(), {});
-        ASSERT_EQ(capture.Wait(120), 0);
-        EXPECT_NE(folder.Read(test.lastFile), "") << test.lastFile;
-        EXPECT_EQ(folder.Read(test.missingFile), "") << test.missingFile;
-        // One second of 16-bit stereo at 44.1 kHz after the 44-byte header.
-        EXPECT_EQ(folder.Read("frames/soundtrack.wav").size(), 44u + 44100 * 4);
+        std::string command =
+            ProgramPath("torvane-capture") + " " + test.options + " --size 160x120 --from 1 frames";
+        ASSERT_EQ(testing_support::RunCommand({"/bin/sh", "-c", command}, {}), 0) << command;
+        EXPECT_NE(folder.Read(test.lastFile), "") << command;
+        EXPECT_EQ(folder.Read(test.missingFile), "") << command;
+        EXPECT_EQ(folder.Read("frames/soundtrack.wav").size(), test.soundBytes) << command;
     }
 }
 

@@ -3,16 +3,15 @@
 // Linux, and the capture tool draws the same frames as the Linux one.
 // `./torvane.sh windows` makes the zip; without it, wine or Xvfb these tests skip.
 #include <gtest/gtest.h>
-#include <png.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
-#include <cstring>
 #include <thread>
 
 #include "support/log_lines.h"
+#include "support/png_file.h"
 #include "support/program_runner.h"
 #include "support/temp_folder.h"
 
@@ -38,36 +37,6 @@ bool Installed(const char* path) {
 std::string WinePrefix() {
     const char* home = std::getenv("HOME");
     return std::string(home ? home : "/tmp") + "/.cache/torvane-windows/wine";
-}
-
-std::vector<uint8_t> ReadPng(const std::string& path) {
-    png_image image;
-    std::memset(&image, 0, sizeof image);
-    image.version = PNG_IMAGE_VERSION;
-    std::vector<uint8_t> pixels;
-    if (png_image_begin_read_from_file(&image, path.c_str())) {
-        image.format = PNG_FORMAT_RGB;
-        pixels.resize(PNG_IMAGE_SIZE(image));
-        png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr);
-    }
-    return pixels;
-}
-
-// The share of pixels with a channel further apart than the tolerance; 1 when the sizes differ.
-double OutlierShare(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
-    if (a.empty() || a.size() != b.size()) {
-        return 1;
-    }
-    size_t outliers = 0;
-    for (size_t i = 0; i < a.size(); i += 3) {
-        for (size_t c = i; c < i + 3; ++c) {
-            if (std::abs(a[c] - b[c]) > kChannelTolerance) {
-                ++outliers;
-                break;
-            }
-        }
-    }
-    return static_cast<double>(outliers) / static_cast<double>(a.size() / 3);
 }
 
 class WindowsBuild : public ::testing::Test {
@@ -155,9 +124,10 @@ TEST_F(WindowsBuild, CaptureDrawsTheLinuxFrames) {
     for (int frame = 0; frame < 20; ++frame) {
         char name[32];
         std::snprintf(name, sizeof name, "/frame_%06d.png", frame);
-        EXPECT_LE(
-            OutlierShare(ReadPng(Show() + "/windows" + name), ReadPng(Show() + "/linux" + name)),
-            kOutlierShare)
+        EXPECT_LE(testing_support::DifferingShare(
+                      testing_support::ReadPng(Show() + "/windows" + name),
+                      testing_support::ReadPng(Show() + "/linux" + name), kChannelTolerance),
+                  kOutlierShare)
             << "frame at " << frame << ".5 s";
     }
 }

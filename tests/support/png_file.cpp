@@ -3,6 +3,8 @@
 
 #include <png.h>
 
+#include <cstdlib>
+
 namespace testing_support {
 
 RgbaImage ReadPng(const std::string& path) {
@@ -19,6 +21,22 @@ RgbaImage ReadPng(const std::string& path) {
     }
     png_image_free(&png);
     return image;
+}
+
+double DifferingShare(const RgbaImage& a, const RgbaImage& b, int tolerance) {
+    if (a.pixels.empty() || a.pixels.size() != b.pixels.size()) {
+        return 1.0;
+    }
+    size_t differing = 0;
+    for (size_t i = 0; i < a.pixels.size(); i += 4) {
+        for (size_t c = i; c < i + 3; ++c) {
+            if (std::abs(a.pixels[c] - b.pixels[c]) > tolerance) {
+                ++differing;
+                break;
+            }
+        }
+    }
+    return static_cast<double>(differing) / static_cast<double>(a.pixels.size() / 4);
 }
 
 }  // namespace testing_support

@@ -16,4 +16,8 @@ struct RgbaImage {
 // An empty image when the file is missing or not a PNG.
 RgbaImage ReadPng(const std::string& path);
 
+// The share of pixels with a colour channel more than `tolerance` apart; 1 when the
+// images differ in size or are empty.
+double DifferingShare(const RgbaImage& a, const RgbaImage& b, int tolerance);
+
 }  // namespace testing_support

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 #include "support/temp_folder.h"
@@ -28,6 +29,18 @@ std::vector<char*> Pointers(std::vector<std::string>& strings) {
 }
 
 }  // namespace
+
+bool CopyDefaultContent(const std::string& folder) {
+    const std::string content = std::string(TORVANE_BINARY_DIR) + "/default-content";
+    if (!std::filesystem::exists(content + "/Campath1.vcp") &&
+        RunCommand({ProgramPath("torvane-data"), content}, {}) != 0) {
+        return false;
+    }
+    std::filesystem::copy(content, folder,
+                          std::filesystem::copy_options::recursive |
+                              std::filesystem::copy_options::overwrite_existing);
+    return true;
+}
 
 std::string ProgramPath(const std::string& name) {
     return std::string(TORVANE_BINARY_DIR) + "/" + name;

@@ -5,9 +5,11 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "app/main_loop.h"
 #include "console/settings.h"
@@ -38,9 +40,12 @@ void ReadFrame(int width, int height, Frame& frame) {
 }
 
 // Sound frames of the `index`th picture frame: whole samples that add up without drift.
-size_t SamplesOfFrame(int64_t index, int fps) {
-    const int64_t rate = SoundtrackWriter::kSampleRate;
-    return static_cast<size_t>((index + 1) * rate / fps - index * rate / fps);
+size_t SamplesOfFrame(int64_t index, double fps) {
+    const double rate = SoundtrackWriter::kSampleRate;
+    auto samplesBefore = [&](int64_t frame) {
+        return std::floor(static_cast<double>(frame) * rate / fps);
+    };
+    return static_cast<size_t>(samplesBefore(index + 1) - samplesBefore(index));
 }
 
 // Where the progress bar ends: the range's end, the last chosen time, or the show's end.
@@ -86,9 +91,9 @@ private:
 // The frame loop from the show's start until the range or the show ends; returns the
 // number of frames handed to `writer`.
 int PlayShow(const CaptureOptions& options, platform::VirtualClock& clock, FrameWriter& writer,
-             SoundtrackWriter& soundtrack) {
+             SoundtrackWriter* soundtrack) {
     FrameChoice choice(options.times);
-    const int64_t step = app::kTicksPerSecond / options.fps;
+    const auto step = static_cast<int64_t>(app::kTicksPerSecond / options.fps);
     const double end = Ending(options);
     int64_t drawn = 0;
     int kept = 0;
@@ -103,7 +108,9 @@ int PlayShow(const CaptureOptions& options, platform::VirtualClock& clock, Frame
             continue;  // a window message was handled instead of a frame
         }
         bool inRange = now >= options.from && now < options.to;
-        soundtrack.Hear(SamplesOfFrame(drawn++, options.fps), inRange);
+        if (soundtrack) {
+            soundtrack->Hear(SamplesOfFrame(drawn++, options.fps), inRange);
+        }
         if (inRange && choice.Keep(now)) {
             Frame frame = writer.Take();
             ReadFrame(options.width, options.height, frame);
@@ -146,17 +153,22 @@ int RunCapture(const CaptureOptions& options) {
     console::settings.display_Height = options.height;
     app::StartUp();
 
-    const std::string soundPath = folder + "/soundtrack.wav";
-    SoundtrackWriter soundtrack(soundPath);
+    const std::string soundPath = options.sound ? folder + "/soundtrack.wav" : "";
+    std::optional<SoundtrackWriter> soundtrack;
+    if (options.sound) {
+        soundtrack.emplace(soundPath);
+    }
     int kept = 0;
     {
         FrameWriter writer(
             [&](const Frame& frame) { video ? video->Write(frame) : files.Write(frame); });
-        kept = PlayShow(options, clock, writer, soundtrack);
+        kept = PlayShow(options, clock, writer, soundtrack ? &*soundtrack : nullptr);
     }  // every frame handed over is written
     app::ShutDown();
     platform::UseClock(nullptr);
-    soundtrack.Close();
+    if (soundtrack) {
+        soundtrack->Close();
+    }
     files.WriteSheet(options.contactSheet);
     if (video) {
         std::string path = video->Finish(soundPath);

@@ -9,7 +9,8 @@
 namespace tools::capture {
 
 struct CaptureOptions {
-    int fps = 25;
+    // Below 1 for a frame every few seconds, as for an overview of the whole show.
+    double fps = 25;
     int width = 640;
     int height = 480;
     // The range of presentation time, in seconds, whose frames and sound are kept; the
@@ -20,6 +21,8 @@ struct CaptureOptions {
     std::vector<double> times;
     // Frames go to ffmpeg for OUTDIR/show.mp4 instead of to PNG files.
     bool video = false;
+    // False leaves the sound unmixed: no soundtrack.wav, and a video without audio.
+    bool sound = true;
     std::string outputFolder;
     // When set, the kept frames are also laid out side by side in this PNG file.
     std::string contactSheet;

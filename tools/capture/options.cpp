@@ -15,7 +15,8 @@ const char* kUsage =
     "as OUTDIR/frame_NNNNNN.png, or as OUTDIR/show.mp4 with --video, and the soundtrack of\n"
     "the same stretch as OUTDIR/soundtrack.wav. The show always plays from its start; frames\n"
     "before --from are drawn but not read back.\n"
-    "  --fps N        frames per second of presentation time (default 25)\n"
+    "  --fps N        frames per second of presentation time (default 25); below 1,\n"
+    "                 e.g. 0.2 for a frame every 5 s\n"
     "  --size WxH     frame size (default 640x480)\n"
     "  --from T       keep frames and sound from T seconds on (default 0)\n"
     "  --to T         stop before T seconds (default: the end of the show)\n"
@@ -23,12 +24,13 @@ const char* kUsage =
     "  --video        pipe the frames into ffmpeg (H.264, with the soundtrack as AAC) as\n"
     "                 OUTDIR/show.mp4 instead of writing PNG files\n"
     "  --sheet FILE   also lay the kept frames out, half size, in one PNG\n"
+    "  --silent       leave the sound unmixed: no soundtrack.wav, a video without audio\n"
     "  --help         show this text\n";
 
-bool ParseSeconds(const std::string& text, double& seconds) {
+bool ParseNonNegative(const std::string& text, double& value) {
     char* end = nullptr;
-    seconds = std::strtod(text.c_str(), &end);
-    return !text.empty() && *end == '\0' && seconds >= 0;
+    value = std::strtod(text.c_str(), &end);
+    return !text.empty() && *end == '\0' && value >= 0;
 }
 
 bool ParseTimes(const std::string& text, std::vector<double>& times) {
@@ -36,7 +38,7 @@ bool ParseTimes(const std::string& text, std::vector<double>& times) {
     std::string item;
     double value = 0;
     while (std::getline(list, item, ',')) {
-        if (!ParseSeconds(item, value)) {
+        if (!ParseNonNegative(item, value)) {
             return false;
         }
         times.push_back(value);
@@ -53,17 +55,17 @@ bool ParseArgument(int argc, char** argv, int& i, CaptureOptions& options) {
     std::string argument = argv[i];
     bool hasValue = i + 1 < argc;
     if (argument == "--fps" && hasValue) {
-        options.fps = std::atoi(argv[++i]);
-        return options.fps >= 1 && options.fps <= 1000;
+        return ParseNonNegative(argv[++i], options.fps) && options.fps >= 0.01 &&
+               options.fps <= 1000;
     }
     if (argument == "--size" && hasValue) {
         return ParseSize(argv[++i], options.width, options.height);
     }
     if (argument == "--from" && hasValue) {
-        return ParseSeconds(argv[++i], options.from);
+        return ParseNonNegative(argv[++i], options.from);
     }
     if (argument == "--to" && hasValue) {
-        return ParseSeconds(argv[++i], options.to);
+        return ParseNonNegative(argv[++i], options.to);
     }
     if (argument == "--at" && hasValue) {
         return ParseTimes(argv[++i], options.times);
@@ -74,6 +76,10 @@ bool ParseArgument(int argc, char** argv, int& i, CaptureOptions& options) {
     }
     if (argument == "--video" || argument == "--help") {
         (argument == "--video" ? options.video : options.help) = true;
+        return true;
+    }
+    if (argument == "--silent") {
+        options.sound = false;
         return true;
     }
     if (argument[0] != '-' && options.outputFolder.empty()) {

@@ -35,18 +35,18 @@ SoundtrackWriter::~SoundtrackWriter() {
 }
 
 void SoundtrackWriter::Hear(size_t frames, bool keep) {
-    std::vector<float> mix(frames * platform::kAudioChannels);
-    platform::MixAudio(mix.data(), frames);
+    mix_.resize(frames * platform::kAudioChannels);
+    platform::MixAudio(mix_.data(), frames);
     if (!keep || failed_) {
         return;
     }
-    std::vector<int16_t> samples(mix.size());
-    for (size_t i = 0; i < mix.size(); ++i) {
+    samples_.resize(mix_.size());
+    for (size_t i = 0; i < mix_.size(); ++i) {
         // Little-endian 16-bit, as every machine this runs on stores it.
-        samples[i] = static_cast<int16_t>(std::clamp(mix[i], -1.0f, 1.0f) * 32767);
+        samples_[i] = static_cast<int16_t>(std::clamp(mix_[i], -1.0f, 1.0f) * 32767);
     }
-    size_t bytes = samples.size() * sizeof(int16_t);
-    failed_ = !WriteBytes(file_, samples.data(), bytes);
+    size_t bytes = samples_.size() * sizeof(int16_t);
+    failed_ = !WriteBytes(file_, samples_.data(), bytes);
     dataBytes_ += static_cast<uint32_t>(bytes);
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace tools::capture {
 
@@ -27,6 +28,9 @@ private:
     std::FILE* file_ = nullptr;
     uint32_t dataBytes_ = 0;
     bool failed_ = false;
+    // Reused from one frame's sound to the next.
+    std::vector<float> mix_;
+    std::vector<int16_t> samples_;
 };
 
 }  // namespace tools::capture

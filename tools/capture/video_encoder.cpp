@@ -15,13 +15,16 @@ const tools::data::ExternalTool kFfmpeg{"ffmpeg", "ffmpeg"};
 
 // The picture stream: frames arrive bottom row first. CRF 18 keeps the titles' and
 // captions' edges clean; "superfast" keeps the encoder well behind the renderer.
-std::vector<std::string> PictureArguments(const std::string& out, int width, int height, int fps) {
+std::vector<std::string> PictureArguments(const std::string& out, int width, int height,
+                                          double fps) {
+    char rate[32];
+    std::snprintf(rate, sizeof rate, "%g", fps);
     return {"ffmpeg",     "-loglevel",
             "error",      "-y",
             "-f",         "rawvideo",
             "-pix_fmt",   "bgra",
             "-s",         std::to_string(width) + "x" + std::to_string(height),
-            "-framerate", std::to_string(fps),
+            "-framerate", rate,
             "-i",         "-",
             "-vf",        "vflip",
             "-c:v",       "libx264",
@@ -34,7 +37,7 @@ std::vector<std::string> PictureArguments(const std::string& out, int width, int
 }  // namespace
 
 std::unique_ptr<VideoEncoder> VideoEncoder::Start(const std::string& folder, int width, int height,
-                                                  int fps) {
+                                                  double fps) {
     try {
         tools::data::RequireTool(kFfmpeg);
     } catch (const std::exception& error) {
@@ -82,9 +85,13 @@ std::string VideoEncoder::Finish(const std::string& soundtrack) {
         if (!EndPictureStream()) {
             throw std::runtime_error("ffmpeg failed on the frames");
         }
-        tools::data::RunTool(kFfmpeg, {"-nostdin", "-loglevel", "error", "-y", "-i", picture, "-i",
-                                       soundtrack, "-c:v", "copy", "-c:a", "aac", "-b:a", "192k",
-                                       "-movflags", "+faststart", video});
+        std::vector<std::string> arguments = {"-nostdin", "-loglevel", "error",
+                                              "-y",       "-i",        picture};
+        if (!soundtrack.empty()) {
+            arguments.insert(arguments.end(), {"-i", soundtrack, "-c:a", "aac", "-b:a", "192k"});
+        }
+        arguments.insert(arguments.end(), {"-c:v", "copy", "-movflags", "+faststart", video});
+        tools::data::RunTool(kFfmpeg, arguments);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "torvane-capture: no video made: %s\n", error.what());
         video.clear();

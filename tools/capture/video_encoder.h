@@ -15,15 +15,15 @@ class VideoEncoder {
 public:
     // Starts ffmpeg writing `folder`/video.mp4; nullptr with a message when it cannot.
     static std::unique_ptr<VideoEncoder> Start(const std::string& folder, int width, int height,
-                                               int fps);
+                                               double fps);
     ~VideoEncoder();
     VideoEncoder(const VideoEncoder&) = delete;
     VideoEncoder& operator=(const VideoEncoder&) = delete;
 
     // Sends one frame down the pipe (from the writing thread).
     void Write(const Frame& frame);
-    // Ends the picture stream and joins it with `soundtrack` into `folder`/show.mp4;
-    // returns the video's path, or "" with a message when it failed.
+    // Ends the picture stream and joins it with `soundtrack` (none when empty) into
+    // `folder`/show.mp4; returns the video's path, or "" with a message when it failed.
     std::string Finish(const std::string& soundtrack);
 
 private:
