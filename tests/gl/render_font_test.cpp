@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "console/log.h"
 #include "render/font.h"
@@ -51,76 +53,52 @@ protected:
 
     // A pixel by overlay coordinates: (0, 0) at the top left.
     Rgba At(int x, int y) const { return PixelAt(x, height - 1 - y); }
-    static bool Is(const Rgba& p, int r, int g, int b) { return p.r == r && p.g == g && p.b == b; }
+    // Pixels by overlay coordinates and the colour each must have: Red, Green, Blue or
+    // blacK.
+    void ExpectPixels(const std::vector<std::tuple<int, int, char>>& pixels) const {
+        for (auto [x, y, colour] : pixels) {
+            Rgba p = At(x, y);
+            Rgba expected{colour == 'R' ? 255 : 0, colour == 'G' ? 255 : 0, colour == 'B' ? 255 : 0,
+                          0};
+            EXPECT_TRUE(p.r == expected.r && p.g == expected.g && p.b == expected.b)
+                << x << "," << y << " is not " << colour;
+        }
+    }
 
     render::Font font;
 };
 
-TEST_F(FontGl, SetUpLoadsWidthsListsAndAtlas) {
-    EXPECT_EQ(font.sizeFactor, 3.0f);
-    EXPECT_FALSE(font.vertical);
-    EXPECT_EQ(font.texture.filterMode, 10);
-    EXPECT_TRUE(font.texture.Present());
-    EXPECT_TRUE(glIsList(font.listBase) && glIsList(font.listBase + 255));
-    EXPECT_NE(Log().find("Loaded: Data\\LC_B.tga\n"), std::string::npos);
-    EXPECT_TRUE(glIsEnabled(GL_BLEND));
-}
-
 TEST_F(FontGl, GlyphsSitTwoUnitsInAndAdvanceByTheirWidths) {
+    EXPECT_NE(Log().find("Loaded: Data\\LC_B.tga\n"), std::string::npos);
     PrintText(font, 100, 100, std::string("\x00\x01", 2));
-    // Glyph 0 covers x 102 to 110, glyph 1 (pen at 108) x 110 to 114; y 100 to 116.
-    EXPECT_TRUE(Is(At(102, 108), 255, 0, 0));
-    EXPECT_TRUE(Is(At(109, 108), 255, 0, 0));
-    EXPECT_TRUE(Is(At(110, 108), 0, 255, 0));
-    EXPECT_TRUE(Is(At(113, 108), 0, 255, 0));
-    EXPECT_TRUE(Is(At(101, 108), 0, 0, 0));
-    EXPECT_TRUE(Is(At(114, 108), 0, 0, 0));
-    EXPECT_TRUE(Is(At(105, 100), 255, 0, 0));
-    EXPECT_TRUE(Is(At(105, 99), 0, 0, 0));
-    EXPECT_TRUE(Is(At(105, 116), 0, 0, 0));
-}
-
-TEST_F(FontGl, ZeroWidthGlyphDrawsNothingAndStaysPut) {
+    // A zero-width glyph draws nothing and leaves the pen where it was.
     PrintText(font, 100, 200, std::string("\x02\x01", 2));
-    EXPECT_TRUE(Is(At(101, 208), 0, 0, 0));
-    EXPECT_TRUE(Is(At(102, 208), 0, 255, 0));
-    EXPECT_TRUE(Is(At(105, 208), 0, 255, 0));
-    EXPECT_TRUE(Is(At(106, 208), 0, 0, 0));
-}
-
-TEST_F(FontGl, GlyphSeventeenSamplesColumnOneRowOne) {
-    PrintText(font, 300, 300, "\x11");
-    EXPECT_TRUE(Is(At(304, 308), 0, 0, 255));
-}
-
-TEST_F(FontGl, TextAtFiveFiveStartsFiveBelowTheTop) {
+    PrintText(font, 300, 300, "\x11");  // column 1, row 1 of the atlas
     PrintText(font, 5, 5, std::string("\x00", 1));
-    EXPECT_TRUE(Is(At(9, 5), 255, 0, 0));
-    EXPECT_TRUE(Is(At(9, 4), 0, 0, 0));
-}
-
-TEST_F(FontGl, EmptyTextOnlyBindsTheAtlas) {
-    glTranslatef(3.0f, 4.0f, 0.0f);
-    GLfloat before[16], after[16];
-    glGetFloatv(GL_MODELVIEW_MATRIX, before);
-    PrintText(font, 10, 10, "");
-    glGetFloatv(GL_MODELVIEW_MATRIX, after);
-    EXPECT_EQ(std::string(reinterpret_cast<char*>(before), sizeof before),
-              std::string(reinterpret_cast<char*>(after), sizeof after));
-    GLint bound = 0;
-    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
-    EXPECT_EQ(bound, font.texture.glName);
-    std::vector<uint8_t> pixels = ReadPixels();
-    EXPECT_EQ(std::count(pixels.begin(), pixels.end(), 0), static_cast<long>(pixels.size()));
+    // Glyph 0 covers x 102 to 110, glyph 1 (pen at 108) x 110 to 114; y 100 to 116.
+    ExpectPixels({{102, 108, 'R'},
+                  {109, 108, 'R'},
+                  {110, 108, 'G'},
+                  {113, 108, 'G'},
+                  {101, 108, 'K'},
+                  {114, 108, 'K'},
+                  {105, 100, 'R'},
+                  {105, 99, 'K'},
+                  {105, 116, 'K'},
+                  {101, 208, 'K'},
+                  {102, 208, 'G'},
+                  {105, 208, 'G'},
+                  {106, 208, 'K'},
+                  {304, 308, 'B'},
+                  {9, 5, 'R'},
+                  {9, 4, 'K'}});
 }
 
 TEST_F(FontGl, VerticalFontStepsDownByACell) {
     font.vertical = true;
     font.BuildLists();
     PrintText(font, 100, 100, std::string("\x00\x01", 2));
-    EXPECT_TRUE(Is(At(105, 108), 255, 0, 0));
-    EXPECT_TRUE(Is(At(104, 124), 0, 255, 0));
-    EXPECT_TRUE(Is(At(111, 108), 0, 0, 0));
+    ExpectPixels({{105, 108, 'R'}, {104, 124, 'G'}, {111, 108, 'K'}});
 }
 
 }  // namespace

@@ -2,14 +2,15 @@
 // every scene file and texture is found and read without a complaint in the log.
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
+#include <vector>
 
 #include "console/log.h"
 #include "scene/drawing.h"
 #include "scene/material.h"
 #include "scene/scene.h"
 #include "support/gl_context.h"
+#include "support/log_lines.h"
 #include "tools/data/content_folder.h"
 #include "tools/data/scenes/layout.h"
 #include "tools/data/scenes/scenes.h"
@@ -18,32 +19,6 @@
 namespace {
 
 using scene::Vector;
-
-// The lines that loading scenes writes when all goes well.
-const char* const kLoadingLines[] = {"Starting load M3Files: ",
-                                     "Load: ",
-                                     "Material count: ",
-                                     "Material started: ",
-                                     "Check material: ",
-                                     "Loading material: ",
-                                     "_DIFFUSE:",
-                                     "_OPACITY:",
-                                     "_BUMP:",
-                                     "_REFLECTION:",
-                                     "_REFRACTION:",
-                                     "Loaded: ",
-                                     "Close file.",
-                                     "All Materials loaded succesfuly.",
-                                     "Object-data is loaded."};
-
-bool LoadingLine(const std::string& line) {
-    for (const char* start : kLoadingLines) {
-        if (line.rfind(start, 0) == 0) {
-            return true;
-        }
-    }
-    return false;
-}
 
 class ShowSceneLoad : public testing_support::GlTest {
 protected:
@@ -68,16 +43,7 @@ TEST_F(ShowSceneLoad, EverySceneLoadsWithItsTexturesAndNoComplaint) {
     Load(wood, "Data\\Wood\\Wood", 1.0f, Vector(8000, -1000, 0));
     Load(keyRoom, "Data\\KeyRoom\\KeyRoom", 1.0f, Vector(0, 0, 0));
 
-    // From the first scene on; the log's own opening lines come before.
-    std::string text = Log();
-    std::istringstream log(text.substr(text.find("Starting load M3Files: ")));
-    std::string line;
-    int textures = 0;
-    while (std::getline(log, line)) {
-        EXPECT_TRUE(LoadingLine(line)) << line;
-        textures += line.rfind("Loaded: ", 0) == 0;
-    }
-    EXPECT_GT(textures, 10);
+    EXPECT_EQ(testing_support::ProblemLines(Log()), std::vector<std::string>{});
     for (const tools::data::SceneDraft& draft : tools::data::AllScenes()) {
         for (const tools::data::MaterialDraft& named : draft.materials) {
             // The name keeps the blank after its "=".

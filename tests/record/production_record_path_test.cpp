@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "app/main_loop.h"
-#include "app/window.h"
-#include "console/log.h"
 #include "console/settings.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
@@ -19,15 +17,14 @@ using namespace platform;
 
 using RecordThenPlay = testing_support::ProcessTest;
 
+// W is held for five seconds at 20 frames a second: straight ahead at camera_Speed. The
+// offscreen window never has the input focus, so the cursor cannot be brought back to
+// its centre: the mouse, resting at the corner, must not turn the view.
 TEST_F(RecordThenPlay, FlownKeysPlayBackAlongTheFlight) {
     UseVirtualClock();
     app::StartUp();
-    ASSERT_NE(production::show.cameraRecordFile, nullptr);
     scene::Vector start = production::show.camera.position;
-
-    // The mouse rests at the window's centre, so the view does not turn; W is held for
-    // five seconds at 20 frames a second: straight ahead at camera_Speed.
-    PostMessage(WM_MOUSEMOVE, 0, MakeLParam(320, 240));
+    PostMessage(WM_MOUSEMOVE, 0, MakeLParam(0, 0));
     PostMessage(WM_KEYDOWN, 'W', 0);
     for (int frame = 0; frame < 100; ++frame) {
         clock.Advance(500);
@@ -37,49 +34,26 @@ TEST_F(RecordThenPlay, FlownKeysPlayBackAlongTheFlight) {
     UseClock(nullptr);
 
     std::string bytes = folder.Read("Campath1.vcp");
-    ASSERT_EQ(bytes.size() % production::kCameraRecordSize, 0u);
     size_t keys = bytes.size() / production::kCameraRecordSize;
-    EXPECT_GE(keys, 4u);
-    EXPECT_LE(keys, 5u);
-
+    EXPECT_EQ(bytes.size() % production::kCameraRecordSize, 0u);
+    EXPECT_TRUE(keys == 4 || keys == 5) << keys;
     production::show.cameraPath.clear();
     production::LoadCameraPath("Campath1.vcp");
     ASSERT_EQ(production::show.cameraPath.size(), keys);
     const float speed = console::settings.camera_Speed;
-    for (size_t k = 1; k < keys; ++k) {
-        const production::CameraKey& a = production::show.cameraPath[k - 1];
+    for (size_t k = 0; k < keys; ++k) {
         const production::CameraKey& b = production::show.cameraPath[k];
+        EXPECT_EQ(b.heading, 0.0f);
+        EXPECT_EQ(b.pitch, 0.0f);
         // A key about every second, each about camera_Speed further along the view.
+        const production::CameraKey& a = production::show.cameraPath[k ? k - 1 : 0];
         float moved = scene::Vector(b.x - a.x, b.y - a.y, b.z - a.z).Length();
-        EXPECT_NEAR(moved, speed, 0.11f * speed);
+        EXPECT_NEAR(moved, k ? speed : 0.0f, 0.11f * speed);
     }
     EXPECT_GT(production::show.cameraPath[0].z, start.z);
-
     scene::Camera replay;
     production::PlayCameraPath(0, replay);
     EXPECT_FLOAT_EQ(replay.position.z, production::show.cameraPath[0].z);
-}
-
-// The offscreen window never has the input focus, so the cursor cannot be brought back
-// to its centre: the mouse, resting at the corner, must not turn the view.
-TEST_F(RecordThenPlay, AFlightWithoutFocusKeepsTheStartingView) {
-    UseVirtualClock();
-    app::StartUp();
-    PostMessage(WM_MOUSEMOVE, 0, MakeLParam(0, 0));
-    for (int frame = 0; frame < 80; ++frame) {
-        clock.Advance(500);
-        ASSERT_TRUE(app::LoopPass());
-    }
-    app::ShutDown();
-    UseClock(nullptr);
-
-    production::show.cameraPath.clear();
-    production::LoadCameraPath("Campath1.vcp");
-    ASSERT_GE(production::show.cameraPath.size(), 3u);
-    for (const production::CameraKey& key : production::show.cameraPath) {
-        EXPECT_EQ(key.heading, 0.0f);
-        EXPECT_EQ(key.pitch, 0.0f);
-    }
 }
 
 }  // namespace
