@@ -6,8 +6,6 @@
 #include <cstdlib>
 #include <functional>
 #include <iterator>
-#include <string>
-#include <vector>
 
 #include "platform/audio.h"
 #include "support/process_test.h"
@@ -109,17 +107,6 @@ TEST_F(AudioTest, RefusedCallsGiveTheirErrorCode) {
         EXPECT_EQ(BASS_ErrorGetCode(), cases[i].second) << "call " << i;
     }
     EXPECT_TRUE(Silent(Pull(0.1)));
-}
-
-TEST_F(AudioTest, ModulesLoadFromAByteRangeInMemory) {
-    ASSERT_TRUE(BASS_Init(kAudioDefaultDevice, kRate, 4, nullptr));
-    std::vector<uint8_t> module = SineModule();
-    std::vector<uint8_t> padded(7, 0xEE);
-    padded.insert(padded.end(), module.begin(), module.end());
-    uint32_t music = BASS_MusicLoad(true, padded.data(), 7, uint32_t(module.size()), 0);
-    ASSERT_NE(music, 0u);
-    ASSERT_TRUE(BASS_MusicPlay(music));
-    EXPECT_GT(ToneLevel(Pull(0.5), kMusicHz), 0.1);
 }
 
 // SDL's dummy driver stands for a machine with sound: the device opens and plays.

@@ -59,12 +59,9 @@ TEST(Content, FolderIsRepeatableSmallAndReadableByTheEngine) {
     const Expected expected[] = {
         {"Data/Textures/part/fire/2.tga", 2, 24, 64, 64, 0},
         {"Data/Textures/font/AntiAlias/LC_B.tga", 10, 32, 256, 256, 8},
-        {"Data/Textures/bark.tga", 2, 24, 256, 256, 0},
-        {"Data/Textures/leaves.tga", 10, 32, 256, 256, 8},
         {"Data/Textures/gold.tga", 10, 24, 128, 128, 0x20},
         {"Data/Textures/marble.tga", 2, 32, 256, 256, 0x28},
         {"Data/Text/Loading.tga", 10, 24, 512, 64, 0x20},
-        {"Data/Text/Stih1.tga", 10, 24, 512, 128, 0x20},
         {"Data/Text/TheEnd.tga", 10, 24, 512, 128, 0x20},
     };
     for (const Expected& e : expected) {
