@@ -47,7 +47,6 @@ TEST_F(SceneWriter, WhatItWritesTheEngineReadsBackInPlace) {
     scene::ReadMaterialFile(draft.basePath, remap);
     ASSERT_EQ(scene::drawing.MaterialTable.size(), 2u);
     const scene::Material& m = scene::drawing.MaterialTable[1];
-    EXPECT_EQ(m.name, " Test leaf");
     EXPECT_EQ(m.shaderType, "Leaf");
     EXPECT_FLOAT_EQ(m.diffuse.y, 128 / 255.0f);
     EXPECT_FLOAT_EQ(m.opacity, 40);
