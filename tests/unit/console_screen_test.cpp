@@ -1,6 +1,8 @@
 // The console's slide, history, paging and completion.
 #include <gtest/gtest.h>
 
+#include "app/free_flight.h"
+#include "app/window.h"
 #include "console/console_screen.h"
 #include "console/log.h"
 #include "console/settings.h"
@@ -104,6 +106,17 @@ TEST_F(ConsoleScreen, CompletionListsOrCompletes) {
     HandleConsoleKey(VK_TAB, 0);
     EXPECT_EQ(console::console.input, "x");
     EXPECT_EQ(console::console.lines.size(), lines);
+}
+
+TEST_F(ConsoleScreen, ConsoleKeyTogglesAndOpenConsoleTakesTheKeys) {
+    console::console.open = false;
+    app::WindowProc({WM_KEYDOWN, VK_OEM_3, 0});
+    app::ConsoleInput(100);
+    EXPECT_TRUE(console::console.open);
+    app::WindowProc({WM_KEYUP, VK_OEM_3, 0});
+    app::WindowProc({WM_CHAR, 'h', 0});
+    app::ConsoleInput(100);
+    EXPECT_EQ(console::console.input, "h");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// The word reader: words, numbers, the three search forms and the end of the file.
+// The word reader: words, numbers, the rest of a line, counts and the end of the file.
 #include <gtest/gtest.h>
 
 #include <cmath>
