@@ -2,8 +2,6 @@
 // did on the original platform.
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "platform/random.h"
 
 namespace {

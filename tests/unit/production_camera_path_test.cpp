@@ -1,4 +1,4 @@
-// Camera directions and the camera path: file records, playback, recording.
+// The camera path: file records, playback, recording.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -37,17 +37,6 @@ protected:
     void SetUp() override { production::show.cameraPath.clear(); }
     scene::Camera camera;
 };
-
-TEST(CameraDirections, HeadingAndPitchTurnTheForwardVector) {
-    scene::Camera camera;
-    camera.heading = 90.0f;
-    camera.Update();
-    EXPECT_NEAR((camera.forward - scene::Vector(-1, 0, 0)).Length(), 0.0f, 1e-6);
-    camera.heading = 37.0f;
-    camera.pitch = 90.0f;
-    camera.Update();
-    EXPECT_NEAR((camera.forward - scene::Vector(0, -1, 0)).Length(), 0.0f, 1e-6);
-}
 
 // Little-endian records of 28 bytes; a short tail is ignored, a missing file leaves the
 // path empty and the camera where it was.

@@ -1,8 +1,7 @@
-// The word reader: words, numbers, the three search forms and the end of the file.
+// The word reader: words, numbers, the rest of a line, counts and the end of the file.
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <string>
 
 #include "console/log.h"
 #include "scene/word_reader.h"
@@ -49,29 +48,6 @@ TEST(WordNumbers, ReadAsTheCLibraryDoes) {
         EXPECT_EQ(scene::WordToFloat(word), value) << word;
     }
     EXPECT_TRUE(std::isinf(scene::WordToFloat("1e999")));
-}
-
-TEST_F(WordReaderTest, SkipToStaysOnTheCurrentWordAndOnlyMovesForward) {
-    WordReader in = Open("a K b K c");
-    ASSERT_TRUE(in.SkipTo("K"));
-    EXPECT_EQ(in.WordsLeft(), 3);
-    ASSERT_TRUE(in.SkipTo("K"));
-    EXPECT_EQ(in.WordsLeft(), 3) << "the current word already matched";
-    ASSERT_TRUE(in.Next());
-    ASSERT_TRUE(in.SkipTo("K"));
-    EXPECT_EQ(in.WordsLeft(), 1);
-}
-
-TEST_F(WordReaderTest, KeyedValueConsumesAMismatchedWord) {
-    WordReader in = Open("Opacity x 50 Opacity = 70 Shader Type = Leaf Shader Kind = Blinn");
-    EXPECT_FALSE(in.KeyedValue("Opacity", "="));
-    EXPECT_EQ(in.Word(), "x");
-    ASSERT_TRUE(in.KeyedValue("Opacity", "="));
-    EXPECT_EQ(in.Word(), "70");
-    ASSERT_TRUE(in.KeyedValue("Shader", "Type", "="));
-    EXPECT_EQ(in.Word(), "Leaf");
-    EXPECT_FALSE(in.KeyedValue("Shader", "Type", "="));
-    EXPECT_EQ(in.Word(), "Kind");
 }
 
 TEST_F(WordReaderTest, RestOfLineKeepsBlanksAndStopsBeforeTheLineEnd) {

@@ -1,15 +1,12 @@
-// The camera-path tool on the show's own path: the check against the schedule, the plot,
-// and the refusals of broken input.
+// The camera-path tool on the show's own path: the check against the schedule and the
+// refusals of broken input.
 #include <gtest/gtest.h>
 
-#include <set>
 #include <stdexcept>
 
-#include "production/schedule.h"
 #include "support/temp_folder.h"
 #include "tools/campath/path_check.h"
 #include "tools/campath/path_file.h"
-#include "tools/campath/route_plot.h"
 #include "tools/data/camera_path.h"
 #include "tools/data/content_folder.h"
 
@@ -42,22 +39,6 @@ TEST_F(CampathTest, CheckCountsTheKeysAgainstTheSchedule) {
     EXPECT_FALSE(shortReport.LongEnough());
     ASSERT_EQ(shortReport.jumps.size(), 2u);
     EXPECT_EQ(shortReport.jumps[0].fromKey, 99u);
-}
-
-TEST_F(CampathTest, PlotShowsEveryPartInItsColour) {
-    tools::data::Image plot = PlotRoute(ReadPathFile("Campath1.vcp"), kDefaultJumpLimit);
-    std::set<int> seen;
-    for (int y = 0; y < kPlotSize; ++y) {
-        for (int x = 0; x < kPlotSize; ++x) {
-            for (int part = 0; part < production::kPartCount; ++part) {
-                tools::data::Rgba c = PartColour(part), p = plot.at(x, y);
-                if (c.r == p.r && c.g == p.g && c.b == p.b) {
-                    seen.insert(part);
-                }
-            }
-        }
-    }
-    EXPECT_EQ(seen.size(), size_t(production::kPartCount));
 }
 
 TEST_F(CampathTest, BrokenInputIsRefusedWithItsPlace) {

@@ -2,9 +2,6 @@
 // texture coordinates.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <numeric>
-
 #include "platform/code_page_1251.h"
 #include "render/tga.h"
 #include "support/temp_folder.h"
@@ -48,22 +45,6 @@ uint8_t DrawnTexel(unsigned char glyph, int x, int y, int channel) {
     return Font().atlas.pixels[(size_t(row) * 256 + column) * 4 + channel];
 }
 
-// Sum of drawn brightness per line of the glyph, top first.
-std::vector<int> InkPerLine(unsigned char glyph) {
-    std::vector<int> lines(16, 0);
-    for (int y = 0; y < 16; ++y) {
-        for (int x = 2; x < Width(glyph) + 2; ++x) {
-            lines[y] += DrawnTexel(glyph, x, y, 0);
-        }
-    }
-    return lines;
-}
-
-int HeaviestLine(unsigned char glyph) {
-    std::vector<int> lines = InkPerLine(glyph);
-    return int(std::max_element(lines.begin(), lines.end()) - lines.begin());
-}
-
 TEST(FontFiles, AtlasAndWidthsFitTheEnginesCells) {
     EXPECT_EQ((std::vector<int>{Font().atlas.width, Font().atlas.height, Font().atlas.depth,
                                 Font().atlas.descriptor & 0x20}),
@@ -77,15 +58,6 @@ TEST(FontFiles, AtlasAndWidthsFitTheEnginesCells) {
     EXPECT_GT(Width(' '), 0);
     EXPECT_LT(Width('i'), Width('W'));
     EXPECT_EQ(Width('0'), Width('9'));  // tabular digits keep figures aligned
-}
-
-TEST(FontFiles, GlyphsStandUprightWhereTheEngineSamplesThem) {
-    EXPECT_LT(HeaviestLine('T'), 6);   // the bar of a T is at the top
-    EXPECT_GT(HeaviestLine('_'), 11);  // an underscore lies below the baseline
-    std::vector<int> g = InkPerLine('g');
-    EXPECT_GT(g[kFontBaseline + 1], 0);  // a descender reaches below the baseline
-    std::vector<int> dot = InkPerLine('.');
-    EXPECT_EQ(std::accumulate(dot.begin(), dot.begin() + 6, 0), 0);
 }
 
 TEST(FontFiles, InkStaysInsideTheDrawnPartOfEachCell) {

@@ -1,14 +1,11 @@
 // The content tool's building blocks that a user meets: the messages for missing
-// packages, the output folder's spelling, and the title images' fit on the overlay.
+// packages and the title images' fit on the overlay.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <functional>
 #include <map>
 
-#include "support/temp_folder.h"
-#include "tools/data/content_folder.h"
 #include "tools/data/prerequisites.h"
 #include "tools/data/title_plates.h"
 
@@ -40,17 +37,6 @@ TEST(Prerequisites, MissingProgramsAndFontsNameTheirPackage) {
         EXPECT_NE(MessageOf(action).find(expected), std::string::npos) << expected;
     }
     EXPECT_EQ(MessageOf([] { RequireAll(); }), "");
-}
-
-// "Data\textures\font" and "Data\Textures" name one folder on a case-blind lookup.
-TEST(ContentFolder, EngineNamesBecomeFoldersAndShareOneSpelling) {
-    testing_support::TempFolder temp;
-    ContentFolder folder("out", nullptr);
-    folder.Write("Data\\Textures\\a.bin", {1, 2, 3});
-    folder.Write("Data\\textures\\font\\b.bin", {4});
-    EXPECT_EQ(temp.Read("out/Data/Textures/a.bin"), "\x01\x02\x03");
-    EXPECT_EQ(temp.Read("out/Data/Textures/font/b.bin"), "\x04");
-    EXPECT_FALSE(std::filesystem::exists("out/Data/textures"));
 }
 
 // Where the overlay puts each plate at most: x = 70, and the lowest y of its entries.

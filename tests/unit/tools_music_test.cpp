@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <string>
-#include <vector>
 
 #include "tools/data/music/music.h"
 

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "scene/mesh_file.h"
 #include "scene/scene.h"
 #include "scene/word_reader.h"
