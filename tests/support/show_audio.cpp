@@ -1,6 +1,7 @@
 // Test sound files and measurements of the mix.
 #include "support/show_audio.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 
@@ -12,7 +13,6 @@
 namespace testing_support {
 namespace {
 constexpr double kTwoPi = 6.283185307179586;
-}  // namespace
 
 // Two seconds of a 5 kHz tone at 22050 Hz mono, as the show's voice file is made.
 void WriteVoiceMp3(const testing_support::TempFolder& folder, const std::string& name) {
@@ -26,6 +26,8 @@ void WriteVoiceMp3(const testing_support::TempFolder& folder, const std::string&
     std::filesystem::create_directories(std::filesystem::path(name).parent_path());
     tools::data::RunTool(tools::data::kLame, {"--quiet", "-m", "m", "voice.wav", name});
 }
+
+}  // namespace
 
 // A looped sine played at C-5 for one 32-row pattern (about 3.8 seconds).
 std::vector<uint8_t> SineModule() {
@@ -75,12 +77,7 @@ std::vector<float> PullMix(double seconds) {
 }
 
 bool Silent(const std::vector<float>& stereo) {
-    for (float value : stereo) {
-        if (value != 0.0f) {
-            return false;
-        }
-    }
-    return true;
+    return std::all_of(stereo.begin(), stereo.end(), [](float value) { return value == 0.0f; });
 }
 
 void WriteShowAudio(const TempFolder& folder) {

@@ -14,11 +14,10 @@ constexpr int kMixRate = 44100;
 constexpr double kVoiceHz = 5000.0;
 constexpr double kMusicHz = 441.0;  // a C-5 sine of 100 samples, played at 44100
 
-// Two seconds of a kVoiceHz tone at 22050 Hz mono, encoded with lame into `name`.
-void WriteVoiceMp3(const TempFolder& folder, const std::string& name);
 // A looped kMusicHz sine played for one 32-row pattern (about 3.8 seconds).
 std::vector<uint8_t> SineModule();
-// Both files where the show looks for them.
+// Both files where the show looks for them: the voice two seconds of a kVoiceHz tone at
+// 22050 Hz mono, encoded with lame.
 void WriteShowAudio(const TempFolder& folder);
 
 // The next `seconds` of the mix, interleaved stereo.
