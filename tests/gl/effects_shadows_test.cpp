@@ -127,9 +127,8 @@ protected:
 };
 
 // From the light at height 10 the box top (height 4, half width 1) throws a square
-// shadow of half width 10 / 6 on the floor: 255 lit, 77 in shadow. Each case draws on what
-// the one before left, so a stencil, mask or test left set shows in its pixels. A scene
-// without its light casts nothing.
+// shadow of half width 10 / 6 on the floor: 255 lit, 77 in shadow. Each case leaves the
+// stencil clear for the next frame. A scene without its light casts nothing.
 TEST_F(ShadowsGl, ShadowDarkensTheFloorInsideItsOutlineOnly) {
     const FileMesh box = Box(Vector(-1, 2, -1), Vector(1, 4, 1));
     const Vector above(0, 30, 0);

@@ -22,7 +22,7 @@ namespace {
 
 using render::Texture;
 
-// A texture of one colour, its pixel (x, y) of index i at pixels[4 * i].
+// A texture of one colour, nearest filtered; pixel (x, y) at pixels[4 * (y * width + x)].
 void Fill(Texture& texture, int width, int height, testing_support::Rgba8 colour) {
     texture.filterMode = 0;
     texture.SetWidth(width);

@@ -62,13 +62,12 @@ void WriteTwoMaterialGltf(const TempFolder& folder) {
         .Add<float>({0, 0, 1, 0, 0, 1, 1, 1}, "VEC2", 2)
         .Add<uint16_t>({0, 1, 2}, "SCALAR", 1)
         .Add<uint16_t>({0, 3, 1}, "SCALAR", 1)
-        .Write(folder, "two", R"("scene":0,"scenes":[{"nodes":[0]}],
-        "nodes":[{"name":"Base Plate","mesh":0,"translation":[5,0,-2],"children":[1]},
-          {"name":"Arm","mesh":1,"rotation":[0,0.7071068,0,0.7071068],"translation":[0,3,0],
-           "scale":[2,2,2]}],
-        "meshes":[{"primitives":[{"attributes":{"POSITION":0,"TEXCOORD_0":1},"indices":2,"material":0}]},
-          {"primitives":[{"attributes":{"POSITION":0,"TEXCOORD_0":1},"indices":3,"material":1}]}],
-        "materials":[{"name":"Red","pbrMetallicRoughness":{"baseColorFactor":[1,0,0,1]}},
+        .Write(folder, "two", R"("scene":0,"scenes":[{"nodes":[0]}],"nodes":[{"name":"Base Plate",
+          "mesh":0,"translation":[5,0,-2],"children":[1]},{"name":"Arm","mesh":1,"scale":[2,2,2],
+          "rotation":[0,0.7071068,0,0.7071068],"translation":[0,3,0]}],"meshes":[{"primitives":[
+          {"attributes":{"POSITION":0,"TEXCOORD_0":1},"indices":2,"material":0}]},{"primitives":[
+          {"attributes":{"POSITION":0,"TEXCOORD_0":1},"indices":3,"material":1}]}],"materials":[
+          {"name":"Red","pbrMetallicRoughness":{"baseColorFactor":[1,0,0,1]}},
           {"name":"Green","pbrMetallicRoughness":{"baseColorFactor":[0,0.5,0,1]}}])");
 }
 
