@@ -2,7 +2,6 @@
 // lines in order and the vertex buffer's fast-memory retry.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <sstream>
 #include <string>
@@ -31,10 +30,11 @@ protected:
         Lines lines;
         bool started = first.empty();
         for (std::string line; std::getline(log, line); started = started || line == first) {
-            if (started && (prefixes.empty() || std::any_of(prefixes.begin(), prefixes.end(),
-                                                            [&](const std::string& p) {
-                                                                return line.rfind(p, 0) == 0;
-                                                            }))) {
+            bool wanted = prefixes.empty();
+            for (const std::string& prefix : prefixes) {
+                wanted = wanted || line.rfind(prefix, 0) == 0;
+            }
+            if (started && wanted) {
                 lines.push_back(line);
             }
         }
