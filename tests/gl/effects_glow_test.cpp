@@ -30,7 +30,6 @@ protected:
     const uint8_t* Pixel(int x, int y) const {
         return &texture.pixels[static_cast<size_t>(x + texture.width * y) * 4];
     }
-    int Value(int x, int y) const { return Pixel(x, y)[0]; }
 
     render::Texture texture;
 };

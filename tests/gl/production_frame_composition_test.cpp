@@ -18,51 +18,32 @@ using scene::Vector;
 
 // Adds a quad (two triangles, corners in order around it) as a named object.
 void AddQuad(scene::Scene& scene, const char* name, const Vector corners[4], const Vector& normal) {
-    scene::Mesh mesh;
+    scene::Mesh& mesh = scene.meshes.emplace_back();
     mesh.name = name;
     for (int i = 0; i < 4; ++i) {
-        scene::Vertex vertex;
+        scene::Vertex& vertex = mesh.vertices.emplace_back();
         vertex.position = corners[i];
         vertex.normal = normal;
         vertex.color = Vector(1, 1, 1, 1);
-        mesh.vertices.push_back(vertex);
     }
-    for (const auto& corners : {std::array<int, 3>{0, 1, 2}, std::array<int, 3>{0, 2, 3}}) {
-        scene::Face face;
-        for (int k = 0; k < 3; ++k) {
-            face.index[k] = corners[k];
-        }
+    for (const auto& corners : {std::array{0, 1, 2}, std::array{0, 2, 3}}) {
+        scene::Face& face = mesh.faces.emplace_back();
+        std::copy(corners.begin(), corners.end(), face.index);
         face.normal = normal;
-        mesh.faces.push_back(face);
     }
     scene::BuildDisplayList(mesh);
-    scene.meshes.push_back(std::move(mesh));
-    scene::SceneObject object;
+    scene::SceneObject& object = scene.objects.emplace_back();
     object.name = name;
     object.meshIndex = static_cast<int32_t>(scene.meshes.size()) - 1;
-    scene.objects.push_back(object);
-}
-
-void ClearScene(production::ShowScene& scene) {
-    scene.meshes.clear();
-    scene.objects.clear();
-    scene.lights.clear();
-    scene.particleSystems.clear();
-    scene.camera = &production::show.camera;
 }
 
 class FrameComposition : public testing_support::GlTest {
 protected:
     void SetUp() override {
         GlTest::SetUp();
-        for (production::ShowScene* s :
-             {&production::show.mainScene, &production::show.keyRoomScene,
-              &production::show.lightScene}) {
-            ClearScene(*s);
-        }
-        production::show.camera = scene::Camera{};
         production::show.camera.position = Vector(0, 50, -100);
         production::show.mainScene.camera = &production::show.camera;
+        production::show.keyRoomScene.camera = &production::show.camera;
     }
     // Brightest channel of a pixel.
     int Brightness(int x, int y) const {
@@ -78,7 +59,6 @@ TEST_F(FrameComposition, TheMainSceneShowsOnlyInItsParts) {
     AddQuad(production::show.mainScene, "wall", wall, Vector(0, 0, -1));
     production::show.mainScene.lights.resize(1);
     production::show.mainScene.lights[0].SetAmbient(1, 1, 1, 1);
-    production::show.lightScene.camera = nullptr;
     for (int part : {0, 2, 3, 11}) {
         production::show.partIndex = part;
         glDisable(GL_FOG);  // the overlay leaves it on for the schedule's fog

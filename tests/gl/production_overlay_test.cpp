@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "console/log.h"
@@ -21,25 +22,14 @@ namespace {
 
 using render::Texture;
 
-// A texture of one colour, or with its four corner pixels marked.
+// A texture of one colour, nearest filtered; pixel (x, y) at pixels[4 * (y * width + x)].
 void Fill(Texture& texture, int width, int height, testing_support::Rgba8 colour) {
     texture.filterMode = 0;
     texture.SetWidth(width);
     texture.SetHeight(height);
     for (size_t i = 0; i < texture.pixels.size(); i += 4) {
-        texture.pixels[i] = colour.r;
-        texture.pixels[i + 1] = colour.g;
-        texture.pixels[i + 2] = colour.b;
-        texture.pixels[i + 3] = colour.a;
+        std::memcpy(&texture.pixels[i], &colour, 4);
     }
-}
-
-void Mark(Texture& texture, int x, int y, testing_support::Rgba8 colour) {
-    uint8_t* p = &texture.pixels[(static_cast<size_t>(y) * texture.width + x) * 4];
-    p[0] = colour.r;
-    p[1] = colour.g;
-    p[2] = colour.b;
-    p[3] = colour.a;
 }
 
 class OverlayGl : public testing_support::GlTest {
@@ -48,14 +38,7 @@ protected:
         GlTest::SetUp();
         render::renderer.UseExtensions("");
         render::BuildUnitQuad();
-        production::show.titleImage = nullptr;
-        production::show.captions.clear();
-        production::show.captionIndex = 0;
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    }
-    void TearDown() override {
-        production::show.titleImage = nullptr;
-        GlTest::TearDown();
     }
 
     // A font whose every glyph is a solid white block of its width.
@@ -74,8 +57,8 @@ protected:
 TEST_F(OverlayGl, DrawImagePutsRowZeroAtTheTop) {
     Texture image;
     Fill(image, 64, 32, {0, 0, 0, 255});
-    Mark(image, 0, 0, {255, 0, 0, 255});
-    Mark(image, 63, 31, {0, 0, 255, 255});
+    image.pixels[0] = 255;                       // (0, 0) red
+    image.pixels[4 * (31 * 64 + 63) + 2] = 255;  // (63, 31) blue
     image.Upload();
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();

@@ -13,30 +13,24 @@
 namespace {
 
 using production::RunSchedule;
+production::Show& show = production::show;
 
 class Schedule : public testing_support::GlTest {
 protected:
     void SetUp() override {
         GlTest::SetUp();
-        production::show.partIndex = 0;
-        production::show.partEntered = false;
-        production::show.mainScene.objects.clear();
-        production::show.keyRoomScene.objects.clear();
         for (const char* name : {"Ring_gold", "GeoSphere01", "Lumo", "DevHub"}) {
-            AddObject(production::show.mainScene, name);
+            AddObject(show.mainScene, name);
         }
-        AddObject(production::show.keyRoomScene, "waterq");
-        production::show.mainScene.particleSystems.clear();
-        production::show.mainScene.particleSystems.resize(11);
-        production::show.fireSystemIndex = 10;
+        AddObject(show.keyRoomScene, "waterq");
+        show.mainScene.particleSystems.resize(11);
+        show.fireSystemIndex = 10;
     }
     static void AddObject(scene::Scene& scene, const char* name) {
-        scene::SceneObject object;
-        object.name = name;
-        object.visible = false;
-        scene.objects.push_back(object);
+        scene.objects.emplace_back().name = name;
+        scene.objects.back().visible = false;
     }
-    static bool Visible(scene::Scene& scene, const char* name) {
+    static bool Visible(const char* name, scene::Scene& scene = show.mainScene) {
         return scene.FindObject(name)->visible;
     }
     static float FogDensity() {
@@ -46,45 +40,45 @@ protected:
     }
     // Runs calls at `t` until the schedule stands in `part`.
     static void RunUntilPart(int part, int64_t t) {
-        for (int i = 0; i < 40 && production::show.partIndex < part; ++i) {
+        for (int i = 0; i < 40 && show.partIndex < part; ++i) {
             RunSchedule(t);
         }
-        ASSERT_EQ(production::show.partIndex, part);
+        ASSERT_EQ(show.partIndex, part);
     }
 };
 
 TEST_F(Schedule, PartsEndStrictlyAfterTheirTimeAndEnterOnTheNextCall) {
     RunSchedule(110000);
-    EXPECT_EQ(production::show.partIndex, 0);
+    EXPECT_EQ(show.partIndex, 0);
     RunSchedule(110001);
-    EXPECT_EQ(production::show.partIndex, 1);
-    EXPECT_FALSE(Visible(production::show.mainScene, "Ring_gold"));
-    EXPECT_FALSE(production::show.partEntered);
+    EXPECT_EQ(show.partIndex, 1);
+    EXPECT_FALSE(Visible("Ring_gold"));
+    EXPECT_FALSE(show.partEntered);
     RunSchedule(110002);
-    EXPECT_TRUE(Visible(production::show.mainScene, "Ring_gold"));
-    EXPECT_TRUE(Visible(production::show.mainScene, "GeoSphere01"));
+    EXPECT_TRUE(Visible("Ring_gold"));
+    EXPECT_TRUE(Visible("GeoSphere01"));
     RunUntilPart(2, 380001);
     RunSchedule(380002);
-    EXPECT_FALSE(Visible(production::show.mainScene, "Ring_gold"));
-    EXPECT_TRUE(Visible(production::show.mainScene, "Lumo"));
-    EXPECT_TRUE(Visible(production::show.mainScene, "DevHub"));
+    EXPECT_FALSE(Visible("Ring_gold"));
+    EXPECT_TRUE(Visible("Lumo"));
+    EXPECT_TRUE(Visible("DevHub"));
 }
 
 TEST_F(Schedule, ALongPauseStillPassesEveryPartOncePerCallWithItsEntry) {
     int seen = 0;
-    while (production::show.partIndex < production::kPartCount) {
-        int before = production::show.partIndex;
+    while (show.partIndex < production::kPartCount) {
+        int before = show.partIndex;
         RunSchedule(3400000);
-        EXPECT_EQ(production::show.partIndex, before + 1);
+        EXPECT_EQ(show.partIndex, before + 1);
         ++seen;
     }
     EXPECT_EQ(seen, 14);
     EXPECT_EQ(app::run.quitRequested, 1);
     // Part 13's entry ran: logos shown, rings hidden.
-    EXPECT_TRUE(Visible(production::show.mainScene, "Lumo"));
-    EXPECT_FALSE(Visible(production::show.mainScene, "Ring_gold"));
+    EXPECT_TRUE(Visible("Lumo"));
+    EXPECT_FALSE(Visible("Ring_gold"));
     RunSchedule(3500000);
-    EXPECT_EQ(production::show.partIndex, 14);
+    EXPECT_EQ(show.partIndex, 14);
 }
 
 TEST_F(Schedule, FogRampsRunOverEachPartsLength) {
@@ -109,21 +103,20 @@ TEST_F(Schedule, FogRampsRunOverEachPartsLength) {
 }
 
 TEST_F(Schedule, KeyRoomEntryResetsTheCameraAndWaterAndFire) {
-    production::show.camera.position = scene::Vector(5, 6, 7);
-    production::show.keyRoomScene.FindObject("waterq")->visible = true;
+    show.camera.position = scene::Vector(5, 6, 7);
+    show.keyRoomScene.FindObject("waterq")->visible = true;
     RunUntilPart(8, 1230001);
     RunSchedule(1230001);
-    EXPECT_EQ(production::show.camera.position.x, 0.0f);
-    EXPECT_EQ(production::show.camera.position.z, 0.0f);
-    EXPECT_EQ(production::show.camera.position.w, 1.0f);
+    EXPECT_TRUE(show.camera.position.x == 0 && show.camera.position.z == 0);
+    EXPECT_EQ(show.camera.position.w, 1.0f);
     RunUntilPart(9, 1260001);
     RunSchedule(1260001);
-    EXPECT_FALSE(production::show.mainScene.particleSystems[10].active);
-    EXPECT_FALSE(Visible(production::show.keyRoomScene, "waterq"));
+    EXPECT_FALSE(show.mainScene.particleSystems[10].active);
+    EXPECT_FALSE(Visible("waterq", show.keyRoomScene));
     EXPECT_FLOAT_EQ(FogDensity(), 0.00001f);
     RunUntilPart(12, 1770001);
     RunSchedule(1770001);
-    EXPECT_TRUE(production::show.mainScene.particleSystems[10].active);
+    EXPECT_TRUE(show.mainScene.particleSystems[10].active);
     EXPECT_FLOAT_EQ(FogDensity(), 0.0001f);
 }
 

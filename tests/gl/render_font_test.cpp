@@ -1,9 +1,10 @@
-// Screen text read back from a real context: glyph cells, pen advances and placement.
+// Screen text read back from a real context: glyph cells, pen advances and
+// placement.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "console/log.h"
@@ -19,16 +20,9 @@ using testing_support::Rgba8;
 
 // Glyph 0 red, 1 green, 17 blue; every other cell transparent.
 Rgba8 MarkedCells(int glyph) {
-    switch (glyph) {
-        case 0:
-            return {255, 0, 0, 255};
-        case 1:
-            return {0, 255, 0, 255};
-        case 17:
-            return {0, 0, 255, 255};
-        default:
-            return {0, 0, 0, 0};
-    }
+    return {uint8_t(glyph == 0 ? 255 : 0), uint8_t(glyph == 1 ? 255 : 0),
+            uint8_t(glyph == 17 ? 255 : 0),
+            uint8_t(glyph == 0 || glyph == 1 || glyph == 17 ? 255 : 0)};
 }
 
 class FontGl : public testing_support::GlTest {
@@ -51,17 +45,12 @@ protected:
         glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     }
 
-    // A pixel by overlay coordinates: (0, 0) at the top left.
-    Rgba At(int x, int y) const { return PixelAt(x, height - 1 - y); }
-    // Pixels by overlay coordinates and the colour each must have: Red, Green, Blue or
-    // blacK.
-    void ExpectPixels(const std::vector<std::tuple<int, int, char>>& pixels) const {
-        for (auto [x, y, colour] : pixels) {
-            Rgba p = At(x, y);
-            Rgba expected{colour == 'R' ? 255 : 0, colour == 'G' ? 255 : 0, colour == 'B' ? 255 : 0,
-                          0};
-            EXPECT_TRUE(p.r == expected.r && p.g == expected.g && p.b == expected.b)
-                << x << "," << y << " is not " << colour;
+    // Pixels by overlay coordinates, (0, 0) at the top left, that must be the
+    // colour `r`, `g`, `b`.
+    void ExpectPixels(int r, int g, int b, const std::vector<std::pair<int, int>>& pixels) const {
+        for (auto [x, y] : pixels) {
+            Rgba p = PixelAt(x, height - 1 - y);
+            EXPECT_TRUE(p.r == r && p.g == g && p.b == b) << x << "," << y;
         }
     }
 
@@ -75,30 +64,22 @@ TEST_F(FontGl, GlyphsSitTwoUnitsInAndAdvanceByTheirWidths) {
     PrintText(font, 100, 200, std::string("\x02\x01", 2));
     PrintText(font, 300, 300, "\x11");  // column 1, row 1 of the atlas
     PrintText(font, 5, 5, std::string("\x00", 1));
-    // Glyph 0 covers x 102 to 110, glyph 1 (pen at 108) x 110 to 114; y 100 to 116.
-    ExpectPixels({{102, 108, 'R'},
-                  {109, 108, 'R'},
-                  {110, 108, 'G'},
-                  {113, 108, 'G'},
-                  {101, 108, 'K'},
-                  {114, 108, 'K'},
-                  {105, 100, 'R'},
-                  {105, 99, 'K'},
-                  {105, 116, 'K'},
-                  {101, 208, 'K'},
-                  {102, 208, 'G'},
-                  {105, 208, 'G'},
-                  {106, 208, 'K'},
-                  {304, 308, 'B'},
-                  {9, 5, 'R'},
-                  {9, 4, 'K'}});
+    // Glyph 0 covers x 102 to 110, glyph 1 (pen at 108) x 110 to 114; y 100 to
+    // 116.
+    ExpectPixels(255, 0, 0, {{102, 108}, {109, 108}, {105, 100}, {9, 5}});
+    ExpectPixels(0, 255, 0, {{110, 108}, {113, 108}, {102, 208}, {105, 208}});
+    ExpectPixels(0, 0, 255, {{304, 308}});
+    ExpectPixels(0, 0, 0,
+                 {{101, 108}, {114, 108}, {105, 99}, {105, 116}, {101, 208}, {106, 208}, {9, 4}});
 }
 
 TEST_F(FontGl, VerticalFontStepsDownByACell) {
     font.vertical = true;
     font.BuildLists();
     PrintText(font, 100, 100, std::string("\x00\x01", 2));
-    ExpectPixels({{105, 108, 'R'}, {104, 124, 'G'}, {111, 108, 'K'}});
+    ExpectPixels(255, 0, 0, {{105, 108}});
+    ExpectPixels(0, 255, 0, {{104, 124}});
+    ExpectPixels(0, 0, 0, {{111, 108}});
 }
 
 }  // namespace

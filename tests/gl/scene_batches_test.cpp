@@ -30,7 +30,7 @@ protected:
             mesh.vertices[i].normal = Vector(0, 0, 1);
             mesh.vertices[i].color = Vector(1, 0.5f, 0, 2);
         }
-        scene::drawing.triangleBatches.BeginBatches(nullptr);
+        batches.BeginBatches(nullptr);
     }
     void TearDown() override {
         render::renderer.vertexBufferBytes = savedBytes;
@@ -38,9 +38,7 @@ protected:
     }
     scene::Face FaceOf(int a, int b, int c, float u = 0) {
         scene::Face face;
-        face.index[0] = a;
-        face.index[1] = b;
-        face.index[2] = c;
+        face.index[0] = a, face.index[1] = b, face.index[2] = c;
         face.u[0] = face.u[1] = face.u[2] = u;
         return face;
     }
@@ -53,20 +51,20 @@ protected:
     }
 
     scene::Mesh mesh;
+    scene::TriangleBatches& batches = scene::drawing.triangleBatches;
+    int32_t& triangles = render::display.frameStats.trianglesThisFrame;
     size_t savedBytes = render::renderer.vertexBufferBytes;
 };
 
 // Within a pass a vertex takes one slot per texture coordinate; a new pass starts again.
 TEST_F(Batches, SharedVerticesTakeOneSlotPerPass) {
-    scene::TriangleBatches& batches = scene::drawing.triangleBatches;
     batches.AddTriangle(mesh, FaceOf(0, 1, 2), 3);
     batches.AddTriangle(mesh, FaceOf(0, 2, 3), 3);
     batches.AddTriangle(mesh, FaceOf(1, 2, 3), 4);
     EXPECT_EQ(batches.indices, (std::vector<uint32_t>{0, 1, 2, 0, 2, 3, 1, 2, 3}));
     ASSERT_EQ(batches.batches.size(), 2u) << "one per run of a material";
     EXPECT_EQ(batches.batches[1].first, 6);
-    uint8_t color[4];
-    std::memcpy(color, render::renderer.vertexBuffer + 32, 4);
+    const uint8_t* color = render::renderer.vertexBuffer + 32;
     EXPECT_EQ(std::vector<uint8_t>(color, color + 4), (std::vector<uint8_t>{255, 127, 0, 255}))
         << "components beyond 1 are kept to a byte";
     batches.AddTriangle(mesh, FaceOf(0, 1, 2, 0.5f), 4);
@@ -82,48 +80,47 @@ TEST_F(Batches, SharedVerticesTakeOneSlotPerPass) {
 
 TEST_F(Batches, PointsAreMovedButNormalsOnlyTurned) {
     scene::Camera camera;
-    scene::drawing.triangleBatches.BeginBatches(&camera);
+    batches.BeginBatches(&camera);
     // A quarter turn about y and a move by (10, 20, 30).
     const float h = std::sqrt(0.5f);
     scene::Matrix m = scene::RotationTranslation(scene::Quaternion(0, h, 0, h), Vector(10, 20, 30));
-    scene::drawing.triangleBatches.PushModelMatrix(m);
-    scene::drawing.triangleBatches.AddTriangle(mesh, FaceOf(1, 2, 3), 0);
-    scene::drawing.triangleBatches.PopModelMatrix();
+    batches.PushModelMatrix(m);
+    batches.AddTriangle(mesh, FaceOf(1, 2, 3), 0);
+    batches.PopModelMatrix();
     std::array<float, 8> slot = SlotFloats(0);                // vertex 1 at (1, 0, -5)
     const float expected[6] = {10 - 5, 20, 30 - 1, 1, 0, 0};  // the normal (1, 0, 0), not moved
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_NEAR(slot[size_t(i)], expected[i], 1e-5) << i;
+    for (size_t i = 0; i < 6; ++i) {
+        EXPECT_NEAR(slot[i], expected[i], 1e-5) << i;
     }
 }
 
 TEST_F(Batches, AFullBufferIsDrawnAndStartedAgain) {
     render::renderer.vertexBufferBytes = render::kVertexSize * 7;
-    render::display.frameStats.trianglesThisFrame = 0;
+    triangles = 0;
     for (int i = 0; i < 5; ++i) {
-        scene::drawing.triangleBatches.AddTriangle(mesh, FaceOf(0, 1, 2, float(i)), i % 2);
+        batches.AddTriangle(mesh, FaceOf(0, 1, 2, float(i)), i % 2);
     }
-    EXPECT_LE(scene::drawing.triangleBatches.vertexCount, 7);
-    scene::drawing.triangleBatches.FlushBatches();
-    EXPECT_EQ(render::display.frameStats.trianglesThisFrame, 5) << "every triangle drawn once";
-    EXPECT_TRUE(scene::drawing.triangleBatches.batches.empty());
+    EXPECT_LE(batches.vertexCount, 7);
+    batches.FlushBatches();
+    EXPECT_EQ(triangles, 5) << "every triangle drawn once";
+    EXPECT_TRUE(batches.batches.empty());
 
     render::renderer.vertexBufferBytes = render::kVertexSize * 2;
-    scene::drawing.triangleBatches.AddTriangle(mesh, FaceOf(0, 1, 2), 0);
-    EXPECT_TRUE(scene::drawing.triangleBatches.batches.empty())
-        << "a buffer too small for a triangle";
+    batches.AddTriangle(mesh, FaceOf(0, 1, 2), 0);
+    EXPECT_TRUE(batches.batches.empty()) << "a buffer too small for a triangle";
 }
 
 TEST_F(Batches, FlushBatchDrawsOneBatchOnlyWhenSwitchedOn) {
-    scene::drawing.triangleBatches.AddTriangle(mesh, FaceOf(0, 1, 2), 0);
-    scene::drawing.triangleBatches.AddTriangle(mesh, FaceOf(0, 1, 3), 1);
-    render::display.frameStats.trianglesThisFrame = 0;
-    scene::drawing.triangleBatches.FlushBatch();
-    EXPECT_EQ(render::display.frameStats.trianglesThisFrame, 0);
+    batches.AddTriangle(mesh, FaceOf(0, 1, 2), 0);
+    batches.AddTriangle(mesh, FaceOf(0, 1, 3), 1);
+    triangles = 0;
+    batches.FlushBatch();
+    EXPECT_EQ(triangles, 0);
     console::settings.render_flush = true;
-    scene::drawing.triangleBatches.FlushBatch();
-    EXPECT_EQ(render::display.frameStats.trianglesThisFrame, 1);
-    scene::drawing.triangleBatches.FlushBatches();
-    EXPECT_EQ(render::display.frameStats.trianglesThisFrame, 2) << "only the batch not yet drawn";
+    batches.FlushBatch();
+    EXPECT_EQ(triangles, 1);
+    batches.FlushBatches();
+    EXPECT_EQ(triangles, 2) << "only the batch not yet drawn";
 }
 
 }  // namespace

@@ -7,20 +7,20 @@
 
 namespace {
 
+using scene::Vector;
+
 class CameraView : public testing_support::GlTest {
 protected:
-    // Camera at the origin looking down +z (heading 0), projection of the window.
-    void LookFromOrigin() {
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-        camera.Apply(1);
-        camera.frustum.UpdateFrustum();
+    // Whether the triangle at `p`, with its other corners one unit along x and y,
+    // is seen.
+    bool Visible(const Vector& p, bool moved = false) const {
+        return camera.frustum.TriangleVisible(p, p + Vector(1, 0, 0), p + Vector(0, 1, 0), moved);
     }
     scene::Camera camera;
 };
 
 TEST_F(CameraView, ChangesAreStampedWithTheFrame) {
-    camera.position = scene::Vector(1, 2, 3);
+    camera.position = Vector(1, 2, 3);
     camera.Apply(7);
     EXPECT_EQ(camera.changeStamp, 7);
     // One remembered value is brought up to date per frame: target, then up.
@@ -33,32 +33,25 @@ TEST_F(CameraView, ChangesAreStampedWithTheFrame) {
     EXPECT_EQ(camera.changeStamp, 11);
 }
 
+// From the origin looking down +z (heading 0), with the window's projection.
 TEST_F(CameraView, FrustumKeepsWhatIsInFrontWithinTheFieldOfView) {
-    LookFromOrigin();
-    using scene::Vector;
-    const auto& f = camera.frustum;
-    EXPECT_TRUE(f.TriangleVisible(Vector(0, 0, 100), Vector(1, 0, 100), Vector(0, 1, 100), false));
-    EXPECT_FALSE(
-        f.TriangleVisible(Vector(0, 0, -100), Vector(1, 0, -100), Vector(0, 1, -100), false));
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    camera.Apply(1);
+    camera.frustum.UpdateFrustum();
+    EXPECT_TRUE(Visible(Vector(0, 0, 100)));
+    EXPECT_FALSE(Visible(Vector(0, 0, -100)));
     // 60 degrees vertical at 4:3: at distance 100 the top edge is at y = 57.7.
-    EXPECT_TRUE(
-        f.TriangleVisible(Vector(0, 55, 100), Vector(1, 55, 100), Vector(0, 56, 100), false));
-    EXPECT_FALSE(
-        f.TriangleVisible(Vector(0, 60, 100), Vector(1, 60, 100), Vector(0, 61, 100), false));
-    // Beyond the far plane at 30000.
-    EXPECT_FALSE(
-        f.TriangleVisible(Vector(0, 0, 31000), Vector(1, 0, 31000), Vector(0, 1, 31000), false));
-}
+    EXPECT_TRUE(Visible(Vector(0, 55, 100)));
+    EXPECT_FALSE(Visible(Vector(0, 60, 100)));
+    EXPECT_FALSE(Visible(Vector(0, 0, 31000))) << "beyond the far plane at 30000";
 
-TEST_F(CameraView, ModelMatrixMovesTrianglesIntoView) {
-    LookFromOrigin();
-    using scene::Vector;
+    // A model matrix moving 200 along z brings what is behind into view.
     auto& f = camera.frustum;
     f.modelMatrix = scene::identityMatrix;
-    f.modelMatrix.m[14] = 200.0f;  // move 200 along z
-    Vector a(0, 0, -100), b(1, 0, -100), c(0, 1, -100);
-    EXPECT_FALSE(f.TriangleVisible(a, b, c, false));
-    EXPECT_TRUE(f.TriangleVisible(a, b, c, true));
+    f.modelMatrix.m[14] = 200.0f;
+    EXPECT_FALSE(Visible(Vector(0, 0, -100)));
+    EXPECT_TRUE(Visible(Vector(0, 0, -100), true));
     EXPECT_TRUE(f.BoxVisible(Vector(0, 0, 100), Vector(5, 5, 5)));
     EXPECT_FALSE(f.BoxVisible(Vector(0, 0, -100), Vector(5, 5, 5)));
     EXPECT_TRUE(f.BoxVisible(Vector(0, 0, -100), Vector(5, 5, 200)));

@@ -2,6 +2,8 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <numeric>
 #include <string>
 
 #include "console/settings.h"
@@ -25,45 +27,41 @@ scene::Mesh Square(const Vector& centre, int32_t material) {
     scene::Mesh mesh;
     const float corners[4][2] = {{-1, -1}, {1, -1}, {1, 1}, {-1, 1}};
     for (const auto& c : corners) {
-        scene::Vertex v;
-        v.position = Vector(centre.x + c[0], centre.y + c[1], centre.z);
-        v.normal = Vector(0, 0, 1);
-        v.color = scene::MaterialAt(material).diffuse;
-        mesh.vertices.push_back(v);
+        mesh.vertices.emplace_back();
+        mesh.vertices.back().position = Vector(centre.x + c[0], centre.y + c[1], centre.z);
+        mesh.vertices.back().normal = Vector(0, 0, 1);
+        mesh.vertices.back().color = scene::MaterialAt(material).diffuse;
     }
-    const int faces[2][3] = {{0, 1, 2}, {0, 2, 3}};
-    for (const auto& f : faces) {
-        scene::Face face;
+    for (const auto& f : {std::array{0, 1, 2}, std::array{0, 2, 3}}) {
+        scene::Face& face = mesh.faces.emplace_back();
         for (int k = 0; k < 3; ++k) {
             face.index[k] = f[k];
             face.u[k] = (corners[f[k]][0] + 1) / 2;
             face.v[k] = (corners[f[k]][1] + 1) / 2;
         }
         face.normal = Vector(0, 0, 1);
-        mesh.faces.push_back(face);
     }
     mesh.materialIndex = material;
     scene::LinkNeighbours(mesh);
     return mesh;
 }
 
-int32_t AddMaterial(const Vector& diffuse, const std::string& shader = "Blinn") {
-    scene::Material m = scene::drawing.DefaultMaterial;
+// A material of `diffuse` with, when `texels` are given, a 2 × 2 diffuse map of nearest
+// filtering.
+int32_t AddMaterial(const Vector& diffuse, const std::string& shader = "Blinn",
+                    const std::vector<uint8_t>& texels = {}) {
+    scene::Material& m = scene::drawing.MaterialTable.emplace_back(scene::drawing.DefaultMaterial);
     m.diffuse = diffuse;
     m.ambient = Vector(0.2f, 0.2f, 0.2f, 1);
     m.shaderType = shader;
-    scene::drawing.MaterialTable.push_back(m);
+    if (!texels.empty()) {
+        m.diffuseMap.filterMode = 0;
+        m.diffuseMap.SetWidth(2);
+        m.diffuseMap.SetHeight(2);
+        m.diffuseMap.pixels = texels;
+        m.diffuseMap.Upload();
+    }
     return static_cast<int32_t>(scene::drawing.MaterialTable.size()) - 1;
-}
-
-// A 2 × 2 texture, nearest filtering: red, green / blue, white.
-void MakeChecker(render::Texture& texture) {
-    texture.filterMode = 0;
-    texture.SetWidth(2);
-    texture.SetHeight(2);
-    const uint8_t texels[16] = {255, 0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255, 255, 255, 255, 255};
-    std::copy(texels, texels + 16, texture.pixels.begin());
-    texture.Upload();
 }
 
 class SceneDrawing : public testing_support::GlTest {
@@ -82,9 +80,7 @@ protected:
     void AddObject(const scene::Mesh& mesh) {
         scene.meshes.push_back(mesh);
         scene::BuildDisplayList(scene.meshes.back());
-        scene::SceneObject object;
-        object.meshIndex = static_cast<int32_t>(scene.meshes.size()) - 1;
-        scene.objects.push_back(object);
+        scene.objects.emplace_back().meshIndex = static_cast<int32_t>(scene.meshes.size()) - 1;
     }
     std::vector<uint8_t> Draw() {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -92,7 +88,12 @@ protected:
         scene::DrawScene(scene);
         return ReadPixels();
     }
-    static bool Lit(const Rgba& p) { return p.r + p.g + p.b > 60; }
+    // Whether the pixel (dx, dy) from the centre is lit; a unit at the origin is 57 pixels.
+    bool Lit(int dx, int dy = 0) const {
+        Rgba p = PixelAt(width / 2 + dx, height / 2 + dy);
+        return p.r + p.g + p.b > 60;
+    }
+    static int Triangles() { return render::display.frameStats.trianglesThisFrame; }
 
     scene::Light light;
     scene::Scene scene;
@@ -100,24 +101,12 @@ protected:
 
 // Texels of alpha 190 pass the usual alpha test but not the "Leaf" shader's.
 TEST_F(SceneDrawing, LeafMaterialsDropMostlyTransparentTexels) {
-    const struct {
-        const char* shader;
-        float x;
-        bool shown;
-    } cases[] = {{"Leaf", -3, false}, {"Blinn", 3, true}};
-    for (const auto& c : cases) {
-        int32_t material = AddMaterial(Vector(1, 1, 1, 1), c.shader);
-        render::Texture& map = scene::drawing.MaterialTable[size_t(material)].diffuseMap;
-        map.SetWidth(2);
-        map.SetHeight(2);
-        std::fill(map.pixels.begin(), map.pixels.end(), uint8_t{190});
-        map.Upload();
-        AddObject(Square(Vector(c.x, 0, 0), material));
-    }
+    const std::vector<uint8_t> texels(16, 190);
+    AddObject(Square(Vector(-3, 0, 0), AddMaterial(Vector(1, 1, 1, 1), "Leaf", texels)));
+    AddObject(Square(Vector(3, 0, 0), AddMaterial(Vector(1, 1, 1, 1), "Blinn", texels)));
     Draw();
-    for (const auto& c : cases) {
-        EXPECT_EQ(Lit(PixelAt(width / 2 + int(c.x) * 57, height / 2)), c.shown) << c.shader;
-    }
+    EXPECT_FALSE(Lit(-171)) << "Leaf";
+    EXPECT_TRUE(Lit(171)) << "Blinn";
 }
 
 TEST_F(SceneDrawing, RenderOneObjectDrawsOnlyThatObject) {
@@ -126,42 +115,32 @@ TEST_F(SceneDrawing, RenderOneObjectDrawsOnlyThatObject) {
         AddObject(Square(Vector(x, 0, 0), red));
     }
     Draw();
-    for (int px : {width / 2 - 170, width / 2, width / 2 + 170}) {
-        EXPECT_TRUE(Lit(PixelAt(px, height / 2))) << px;
-    }
-    EXPECT_EQ(render::display.frameStats.trianglesThisFrame, 6);
+    EXPECT_TRUE(Lit(-170) && Lit(0) && Lit(170));
+    EXPECT_EQ(Triangles(), 6);
     console::settings.render_one_object = 2;
     Draw();
-    EXPECT_FALSE(Lit(PixelAt(width / 2 - 170, height / 2)));
-    EXPECT_FALSE(Lit(PixelAt(width / 2, height / 2)));
-    EXPECT_TRUE(Lit(PixelAt(width / 2 + 170, height / 2)));
-    EXPECT_EQ(render::display.frameStats.trianglesThisFrame, 2);
+    EXPECT_FALSE(Lit(-170) || Lit(0));
+    EXPECT_TRUE(Lit(170));
+    EXPECT_EQ(Triangles(), 2);
     scene.objects[2].visible = false;
     Draw();
-    EXPECT_FALSE(Lit(PixelAt(width / 2 + 170, height / 2)));
+    EXPECT_FALSE(Lit(170));
 }
 
-TEST_F(SceneDrawing, ObjectsAreMovedAndTurnedByTheirTransform) {
+// Moved 3 units right; drawn as wires; half a turn about y shows the unlit back.
+TEST_F(SceneDrawing, ObjectsAreMovedAndTurnedByTheirTransformAndDrawnAsWires) {
     AddObject(Square(Vector(0, 0, 0), AddMaterial(Vector(0, 1, 0, 1))));
     scene.objects[0].position = Vector(3, 0, 0);
     Draw();
-    EXPECT_FALSE(Lit(PixelAt(width / 2, height / 2)));
-    EXPECT_TRUE(Lit(PixelAt(width / 2 + 170, height / 2)));
-    // Half a turn about y shows the unlit back.
-    scene.objects[0].orientation = scene::Quaternion(0, 1, 0, 0);
-    Draw();
-    Rgba back = PixelAt(width / 2 + 170, height / 2);
-    EXPECT_LT(back.g, 100);
-}
-
-TEST_F(SceneDrawing, WireFrameDrawsLines) {
-    AddObject(Square(Vector(0, 0, 0), -1));
+    EXPECT_FALSE(Lit(0));
+    EXPECT_TRUE(Lit(170) && Lit(190, -20));
     console::settings.render_WireFrame = true;
     Draw();
-    EXPECT_FALSE(Lit(PixelAt(width / 2 + 20, height / 2 - 20))) << "inside the square is empty";
+    EXPECT_FALSE(Lit(190, -20)) << "inside the square is empty";
     console::settings.render_WireFrame = false;
+    scene.objects[0].orientation = scene::Quaternion(0, 1, 0, 0);
     Draw();
-    EXPECT_TRUE(Lit(PixelAt(width / 2 + 20, height / 2 - 20)));
+    EXPECT_LT(PixelAt(width / 2 + 170, height / 2).g, 100);
 }
 
 // The same lit, textured square through its display list and through the batches.
@@ -169,25 +148,23 @@ class BatchPath : public SceneDrawing, public ::testing::WithParamInterface<cons
 
 TEST_P(BatchPath, DrawsTheSamePixelsAsTheDisplayList) {
     render::renderer.UseExtensions(GetParam());
-    int32_t material = AddMaterial(Vector(1, 1, 1, 1));
-    MakeChecker(scene::drawing.MaterialTable[static_cast<size_t>(material)].diffuseMap);
-    AddObject(Square(Vector(0, 0, 0), material));
+    // Red, green / blue, white.
+    AddObject(Square(Vector(0, 0, 0), AddMaterial(Vector(1, 1, 1, 1), "Blinn",
+                                                  {255, 0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255,
+                                                   255, 255, 255, 255})));
     scene.objects[0].position = Vector(0.5f, 0, 0);
     std::vector<uint8_t> listed = Draw();
-    EXPECT_TRUE(Lit(PixelAt(width / 2 + 60, height / 2 + 60)));
-
-    scene::AnimatedObject animated;
+    EXPECT_TRUE(Lit(60, 60));
+    scene::AnimatedObject& animated = scene.animatedObjects.emplace_back();
     animated.mesh = scene.meshes[0];
     animated.objectIndex = 0;
-    scene.animatedObjects.push_back(animated);
     scene.objects[0].visible = false;
     std::vector<uint8_t> batched = Draw();
-    EXPECT_EQ(render::display.frameStats.trianglesThisFrame, 2);
-    size_t differing = 0;
-    for (size_t i = 0; i < listed.size(); ++i) {
-        differing += listed[i] != batched[i];
-    }
-    EXPECT_LE(differing, listed.size() / 1000) << "all but rasterisation differences agree";
+    EXPECT_EQ(Triangles(), 2);
+    EXPECT_LE(std::inner_product(listed.begin(), listed.end(), batched.begin(), size_t{0},
+                                 std::plus<>(), std::not_equal_to<>()),
+              listed.size() / 1000)
+        << "all but rasterisation differences agree";
 }
 
 INSTANTIATE_TEST_SUITE_P(VertexArrayAndImmediate, BatchPath,

@@ -10,7 +10,6 @@
 #include <functional>
 #include <map>
 
-#include "scene/drawing.h"
 #include "scene/material.h"
 #include "scene/scene.h"
 #include "support/gl_context.h"
@@ -23,32 +22,32 @@ namespace {
 
 using namespace tools::m3convert;
 using scene::Vector;
+using testing_support::TempFolder;
 
 // A glTF file and its buffer file: accessors 0, 1, ... in the order they are added.
 class Gltf {
 public:
     template <typename T>
-    void Add(const std::vector<T>& values, const char* type, size_t components) {
-        std::string view = std::to_string(count_++);
-        accessors_ += std::string(accessors_.empty() ? "" : ",") + "{\"bufferView\":" + view +
+    Gltf& Add(const std::vector<T>& values, const char* type, size_t components) {
+        std::string n = std::to_string(values.size() / components);
+        accessors_ += ",{\"bufferView\":" + std::to_string(count_++) +
                       ",\"componentType\":" + (sizeof(T) == 4 ? "5126" : "5123") +
-                      ",\"count\":" + std::to_string(values.size() / components) + ",\"type\":\"" +
-                      type + "\"}";
-        views_ += std::string(views_.empty() ? "" : ",") +
-                  "{\"buffer\":0,\"byteOffset\":" + std::to_string(buffer_.size()) +
+                      ",\"count\":" + n + ",\"type\":\"" + type + "\"}";
+        views_ += ",{\"buffer\":0,\"byteOffset\":" + std::to_string(buffer_.size()) +
                   ",\"byteLength\":" + std::to_string(values.size() * sizeof(T)) + "}";
         buffer_.append(reinterpret_cast<const char*>(values.data()), values.size() * sizeof(T));
         buffer_.resize((buffer_.size() + 3) / 4 * 4, '\0');
+        return *this;
     }
 
     // Writes `name`.gltf with `rest` after the buffers and accessors, and `name`.bin.
-    void Write(const testing_support::TempFolder& folder, const std::string& name,
-               const std::string& rest) const {
+    void Write(const TempFolder& folder, const std::string& name, const std::string& rest) const {
         folder.Write(name + ".bin", buffer_);
         folder.Write(name + ".gltf", R"({"asset":{"version":"2.0"},"buffers":[{"byteLength":)" +
                                          std::to_string(buffer_.size()) + R"(,"uri":")" + name +
-                                         R"(.bin"}],"bufferViews":[)" + views_ +
-                                         R"(],"accessors":[)" + accessors_ + "]," + rest + "}");
+                                         R"(.bin"}],"bufferViews":[)" + views_.substr(1) +
+                                         R"(],"accessors":[)" + accessors_.substr(1) + "]," + rest +
+                                         "}");
     }
 
 private:
@@ -57,42 +56,40 @@ private:
 };
 
 // Two triangles in two materials, on a child node turned and moved under its parent.
-void WriteTwoMaterialGltf(const testing_support::TempFolder& folder) {
-    Gltf g;
-    g.Add<float>({0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 1}, "VEC3", 3);
-    g.Add<float>({0, 0, 1, 0, 0, 1, 1, 1}, "VEC2", 2);
-    g.Add<uint16_t>({0, 1, 2}, "SCALAR", 1);
-    g.Add<uint16_t>({0, 3, 1}, "SCALAR", 1);
-    g.Write(folder, "two", R"("scene":0,"scenes":[{"nodes":[0]}],
-        "nodes":[{"name":"Base Plate","mesh":0,"translation":[5,0,-2],"children":[1]},
-          {"name":"Arm","mesh":1,"rotation":[0,0.7071068,0,0.7071068],"translation":[0,3,0],
-           "scale":[2,2,2]}],
-        "meshes":[{"primitives":[{"attributes":{"POSITION":0,"TEXCOORD_0":1},"indices":2,"material":0}]},
-          {"primitives":[{"attributes":{"POSITION":0,"TEXCOORD_0":1},"indices":3,"material":1}]}],
-        "materials":[{"name":"Red","pbrMetallicRoughness":{"baseColorFactor":[1,0,0,1]}},
+void WriteTwoMaterialGltf(const TempFolder& folder) {
+    Gltf()
+        .Add<float>({0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 1}, "VEC3", 3)
+        .Add<float>({0, 0, 1, 0, 0, 1, 1, 1}, "VEC2", 2)
+        .Add<uint16_t>({0, 1, 2}, "SCALAR", 1)
+        .Add<uint16_t>({0, 3, 1}, "SCALAR", 1)
+        .Write(folder, "two", R"("scene":0,"scenes":[{"nodes":[0]}],"nodes":[{"name":"Base Plate",
+          "mesh":0,"translation":[5,0,-2],"children":[1]},{"name":"Arm","mesh":1,"scale":[2,2,2],
+          "rotation":[0,0.7071068,0,0.7071068],"translation":[0,3,0]}],"meshes":[{"primitives":[
+          {"attributes":{"POSITION":0,"TEXCOORD_0":1},"indices":2,"material":0}]},{"primitives":[
+          {"attributes":{"POSITION":0,"TEXCOORD_0":1},"indices":3,"material":1}]}],"materials":[
+          {"name":"Red","pbrMetallicRoughness":{"baseColorFactor":[1,0,0,1]}},
           {"name":"Green","pbrMetallicRoughness":{"baseColorFactor":[0,0.5,0,1]}}])");
 }
 
 // A column of three vertex rows on two joints: the upper joint bends at times 1 and 2 while
 // the lower one moves and turns.
-void WriteSkinnedGltf(const testing_support::TempFolder& folder) {
-    Gltf g;
-    g.Add<float>({0, 0, 0, 1, 0, 0, 0, 1, 0, 1, 1, 0, 0, 2, 0, 1, 2, 0}, "VEC3", 3);
-    g.Add<uint16_t>({0, 1, 3, 0, 3, 2, 2, 3, 5, 2, 5, 4}, "SCALAR", 1);
-    g.Add<uint16_t>({0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0},
-                    "VEC4", 4);
-    g.Add<float>(
-        {1, 0, 0, 0, 1, 0, 0, 0, 0.4f, 0.6f, 0, 0, 0.7f, 0.3f, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0},
-        "VEC4", 4);
-    g.Add<float>({1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0,  0, 1,  //
-                  1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, -1, 0, 1},
-                 "MAT4", 16);
-    g.Add<float>({0, 1, 2}, "SCALAR", 1);
-    g.Add<float>({0, 0, 0, 1, 0, 0, 0.3826834f, 0.9238795f, 0, 0, 0.7071068f, 0.7071068f}, "VEC4",
-                 4);
-    g.Add<float>({0, 0, 0, 1, 0, 0.258819f, 0, 0.9659258f, 0, 0.5f, 0, 0.8660254f}, "VEC4", 4);
-    g.Add<float>({0, 0, 0, 0.5f, 0, 0, 0.5f, 0.5f, 0}, "VEC3", 3);
-    g.Write(folder, "skinned", R"("scene":0,"scenes":[{"nodes":[0,1]}],
+void WriteSkinnedGltf(const TempFolder& folder) {
+    Gltf()
+        .Add<float>({0, 0, 0, 1, 0, 0, 0, 1, 0, 1, 1, 0, 0, 2, 0, 1, 2, 0}, "VEC3", 3)
+        .Add<uint16_t>({0, 1, 3, 0, 3, 2, 2, 3, 5, 2, 5, 4}, "SCALAR", 1)
+        .Add<uint16_t>({0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0},
+                       "VEC4", 4)
+        .Add<float>(
+            {1, 0, 0, 0, 1, 0, 0, 0, .4f, .6f, 0, 0, .7f, .3f, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0},
+            "VEC4", 4)
+        .Add<float>({1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0,  0, 1,
+                     1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, -1, 0, 1},
+                    "MAT4", 16)
+        .Add<float>({0, 1, 2}, "SCALAR", 1)
+        .Add<float>({0, 0, 0, 1, 0, 0, .3826834f, .9238795f, 0, 0, .7071068f, .7071068f}, "VEC4", 4)
+        .Add<float>({0, 0, 0, 1, 0, .258819f, 0, .9659258f, 0, .5f, 0, .8660254f}, "VEC4", 4)
+        .Add<float>({0, 0, 0, 0.5f, 0, 0, 0.5f, 0.5f, 0}, "VEC3", 3)
+        .Write(folder, "skinned", R"("scene":0,"scenes":[{"nodes":[0,1]}],
         "nodes":[{"name":"Column","mesh":0,"skin":0},{"name":"Root","children":[2]},
           {"name":"Tip","translation":[0,1,0]}],
         "skins":[{"joints":[1,2],"inverseBindMatrices":4}],
@@ -115,8 +112,7 @@ void Place(const aiScene& s, const aiNode& node, const aiMatrix4x4& parent, int 
             // A path the animation leaves alone has one key.
             unsigned p = std::min(unsigned(key), c.mNumPositionKeys - 1);
             unsigned r = std::min(unsigned(key), c.mNumRotationKeys - 1);
-            aiVector3D scaling(1, 1, 1), position = c.mPositionKeys[p].mValue;
-            local = aiMatrix4x4(scaling, c.mRotationKeys[r].mValue, position);
+            local = aiMatrix4x4({1, 1, 1}, c.mRotationKeys[r].mValue, c.mPositionKeys[p].mValue);
         }
     }
     aiMatrix4x4 world = parent * local;
@@ -126,41 +122,28 @@ void Place(const aiScene& s, const aiNode& node, const aiMatrix4x4& parent, int 
     }
 }
 
-void ExpectNear(const Vector& engine, const aiVector3D& source, const std::string& where) {
-    EXPECT_NEAR(engine.x, source.x, 1e-4f) << where;
-    EXPECT_NEAR(engine.y, source.y, 1e-4f) << where;
-    EXPECT_NEAR(engine.z, source.z, 1e-4f) << where;
+void ExpectNear(const Vector& engine, const aiVector3D& source, const std::string& where,
+                float tolerance = 1e-4f) {
+    EXPECT_NEAR(engine.x, source.x, tolerance) << where;
+    EXPECT_NEAR(engine.y, source.y, tolerance) << where;
+    EXPECT_NEAR(engine.z, source.z, tolerance) << where;
 }
 
-class M3convertTest : public testing_support::GlTest {
-protected:
-    void SetUp() override {
-        GlTest::SetUp();
-        scene::drawing.MaterialTable.clear();
-        testing_support::WriteTexturedBox(folder);
-        WriteTwoMaterialGltf(folder);
-        WriteSkinnedGltf(folder);
-    }
-    void TearDown() override {
-        scene::drawing.MaterialTable.clear();
-        GlTest::TearDown();
-    }
-
-    testing_support::TempFolder folder;
-};
-
-// Corner k of an engine face is corner kFileOrder[k] of the source face.
-const unsigned kFileOrder[3] = {0, 2, 1};
+using M3convertTest = testing_support::GlTest;
 
 TEST_F(M3convertTest, EngineLoadsWhatAssimpReadsFromTheSource) {
+    testing_support::WriteTexturedBox(folder);
+    WriteTwoMaterialGltf(folder);
+    // The first node's name as assimp reads it, made one word; whether it has a texture.
     const struct {
         const char* input;
-        const char* firstObject;  // the node's name as assimp reads it, made one word
+        const char* firstObject;
         bool textured;
     } cases[] = {{"box.obj", "Box", true}, {"two.gltf", "Base_Plate", false}};
+    // Corner k of an engine face is corner kFileOrder[k] of the source face.
+    const unsigned kFileOrder[3] = {0, 2, 1};
     for (const auto& c : cases) {
-        Model model = ConvertModel({c.input, std::string("out/") + c.input, 1.0f});
-        EXPECT_TRUE(model.warnings.empty()) << c.input;
+        EXPECT_TRUE(ConvertModel({c.input, std::string("out/") + c.input, 1.0f}).warnings.empty());
         scene::Scene engine;
         engine.LoadScene(std::string("out\\") + c.input, 1.0f, false, 0, Vector(0, 0, 0), {});
         ASSERT_FALSE(engine.objects.empty()) << c.input;
@@ -182,16 +165,14 @@ TEST_F(M3convertTest, EngineLoadsWhatAssimpReadsFromTheSource) {
                         const scene::Face& face = loaded.faces[f];
                         ExpectNear(loaded.vertices[size_t(face.index[k])].position,
                                    world * mesh.mVertices[corner], c.input);
-                        EXPECT_NEAR(face.u[k], mesh.mTextureCoords[0][corner].x, 1e-6f);
-                        EXPECT_NEAR(face.v[k], mesh.mTextureCoords[0][corner].y, 1e-6f);
+                        ExpectNear(Vector(face.u[k], face.v[k], 0), mesh.mTextureCoords[0][corner],
+                                   c.input, 1e-6f);
                     }
                 }
                 aiColor4D colour;
                 source->mMaterials[mesh.mMaterialIndex]->Get(AI_MATKEY_COLOR_DIFFUSE, colour);
-                const Vector& diffuse = scene::MaterialAt(loaded.materialIndex).diffuse;
-                EXPECT_NEAR(diffuse.x, colour.r, 0.6f / 255) << c.input;
-                EXPECT_NEAR(diffuse.y, colour.g, 0.6f / 255) << c.input;
-                EXPECT_NEAR(diffuse.z, colour.b, 0.6f / 255) << c.input;
+                ExpectNear(scene::MaterialAt(loaded.materialIndex).diffuse,
+                           {colour.r, colour.g, colour.b}, c.input, 0.6f / 255);
             }
         };
         Place(*source, *source->mRootNode, aiMatrix4x4(), -1, compare);
@@ -200,6 +181,7 @@ TEST_F(M3convertTest, EngineLoadsWhatAssimpReadsFromTheSource) {
 }
 
 TEST_F(M3convertTest, SkinnedModelMovesAsAssimpPlacesItsBones) {
+    WriteSkinnedGltf(folder);
     Model model = ConvertModel({"skinned.gltf", "out/skinned", 1.0f});
     ASSERT_TRUE(model.skin);
     ASSERT_EQ(model.skin->frames.size(), 4u) << "the rest pose and three keys";
@@ -218,16 +200,16 @@ TEST_F(M3convertTest, SkinnedModelMovesAsAssimpPlacesItsBones) {
         std::map<std::string, aiMatrix4x4> world;
         Place(*source, *source->mRootNode, aiMatrix4x4(), key,
               [&](const aiNode& node, const aiMatrix4x4& m) { world[node.mName.C_Str()] = m; });
+        // Each vertex follows its heaviest bone.
         std::vector<float> heaviest(mesh.mNumVertices, 0.0f);
         std::vector<aiVector3D> expected(mesh.mNumVertices);
-        for (unsigned b = 0; b < mesh.mNumBones; ++b) {
-            const aiBone& bone = *mesh.mBones[b];
-            for (unsigned w = 0; w < bone.mNumWeights; ++w) {
-                unsigned v = bone.mWeights[w].mVertexId;
-                if (bone.mWeights[w].mWeight > heaviest[v]) {
-                    heaviest[v] = bone.mWeights[w].mWeight;
-                    expected[v] =
-                        world[bone.mName.C_Str()] * bone.mOffsetMatrix * mesh.mVertices[v];
+        for (const aiBone* bone : std::vector<aiBone*>(mesh.mBones, mesh.mBones + mesh.mNumBones)) {
+            for (const aiVertexWeight& w :
+                 std::vector<aiVertexWeight>(bone->mWeights, bone->mWeights + bone->mNumWeights)) {
+                if (w.mWeight > heaviest[w.mVertexId]) {
+                    heaviest[w.mVertexId] = w.mWeight;
+                    expected[w.mVertexId] = world[bone->mName.C_Str()] * bone->mOffsetMatrix *
+                                            mesh.mVertices[w.mVertexId];
                 }
             }
         }
@@ -238,31 +220,28 @@ TEST_F(M3convertTest, SkinnedModelMovesAsAssimpPlacesItsBones) {
     }
 }
 
+// A missing texture only warns: the material keeps its colour.
 TEST_F(M3convertTest, BrokenInputIsRefusedWithItsReason) {
+    const std::string triangle = "v 0 0 0\nv 1 0 0\nv 0 1 0\nusemtl M\nf 1 2 3\n";
     folder.Write("lines.obj", "v 0 0 0\nv 1 0 0\nl 1 2\n");
     folder.Write("broken.gltf", "{\"asset\":{\"version\":\"2.0\"}, \"meshes\": [");
-    folder.Write("badmap.obj", "mtllib badmap.mtl\nv 0 0 0\nv 1 0 0\nv 0 1 0\nusemtl M\nf 1 2 3\n");
+    folder.Write("badmap.obj", "mtllib badmap.mtl\n" + triangle);
     folder.Write("badmap.mtl", "newmtl M\nmap_Kd bad.png\n");
     folder.Write("bad.png", "these bytes are no picture");
-    const struct {
-        const char* input;
-        const char* message;
-    } cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"missing.obj", "missing.obj: cannot be read"},
         {"lines.obj", "lines.obj: holds no meshes with triangles"},
         {"broken.gltf", "broken.gltf: cannot be read"},
-        {"badmap.obj", "bad.png: cannot be decoded"},
-    };
-    for (const auto& c : cases) {
+        {"badmap.obj", "bad.png: cannot be decoded"}};
+    for (const auto& [input, message] : cases) {
         try {
-            ConvertModel({c.input, "out/bad", 1.0f});
-            ADD_FAILURE() << c.input;
+            ConvertModel({input, "out/bad", 1.0f});
+            ADD_FAILURE() << input;
         } catch (const ConvertError& error) {
-            EXPECT_NE(std::string(error.what()).find(c.message), std::string::npos) << error.what();
+            EXPECT_NE(std::string(error.what()).find(message), std::string::npos) << error.what();
         }
     }
-    // A missing texture only warns: the material keeps its colour.
-    folder.Write("nomap.obj", "mtllib nomap.mtl\nv 0 0 0\nv 1 0 0\nv 0 1 0\nusemtl M\nf 1 2 3\n");
+    folder.Write("nomap.obj", "mtllib nomap.mtl\n" + triangle);
     folder.Write("nomap.mtl", "newmtl M\nKd 0 1 0\nmap_Kd gone.png\n");
     Model model = ConvertModel({"nomap.obj", "out/nomap", 1.0f});
     ASSERT_EQ(model.warnings.size(), 1u);
@@ -273,7 +252,7 @@ TEST_F(M3convertTest, BrokenInputIsRefusedWithItsReason) {
 
 // The preview makes its own context.
 TEST(M3convertPreview, ShowsTheTextureFromThreeSides) {
-    testing_support::TempFolder folder;
+    TempFolder folder;
     testing_support::WriteTexturedBox(folder);
     ConvertModel({"box.obj", "out/box", 1.0f});
     tools::data::Image preview = DrawPreview({"out/box", false, 0});
