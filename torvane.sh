@@ -45,6 +45,8 @@ Torvan.log here.
 torvane-record.exe   the same show with a free camera and the console; writes Campath1.vcp.
 torvane-capture.exe  renders the show offline into PNG frames and a WAV soundtrack, e.g.
                      torvane-capture.exe --size 640x480 --fps 25 frames
+                     With ffmpeg.exe on the PATH, --video writes frames\show.mp4 instead;
+                     --help lists every option.
 EOF
     mkdir -p dist
     rm -f dist/torvane-windows.zip
