@@ -44,10 +44,7 @@ protected:
     // A font whose every glyph is a solid white block of its width.
     void LoadSolidFont() {
         folder.Write("font.wt", std::string(256, '8'));
-        folder.Write("font.tga",
-                     testing_support::RgbaTga(256, 256, testing_support::FontAtlas([](int) {
-                                                  return testing_support::Rgba8{255, 255, 255, 255};
-                                              })));
+        folder.Write("font.tga", testing_support::SolidWhiteFontTga());
         render::display.ConsoleFont.SetUp("font");
     }
 
@@ -60,11 +57,7 @@ TEST_F(OverlayGl, DrawImagePutsRowZeroAtTheTop) {
     image.pixels[0] = 255;                       // (0, 0) red
     image.pixels[4 * (31 * 64 + 63) + 2] = 255;  // (63, 31) blue
     image.Upload();
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0.0, 640.0, 480.0, 0.0, -100.0, 100.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    render::PushOverlayProjection();
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     render::DrawImage(100, 50, image);
     EXPECT_EQ(At(100, 50).r, 255);

@@ -8,6 +8,7 @@
 #include "render/console_drawing.h"
 #include "render/display.h"
 #include "render/font.h"
+#include "render/overlay.h"
 #include "render/renderer.h"
 #include "support/gl_context.h"
 #include "support/test_images.h"
@@ -21,10 +22,7 @@ protected:
         render::renderer.UseExtensions("");
         // Every glyph a solid white cell, 8 units wide.
         folder.Write("Data/LC_B.wt", std::string(256, '8'));
-        folder.Write("Data/LC_B.tga",
-                     testing_support::RgbaTga(256, 256, testing_support::FontAtlas([](int) {
-                                                  return testing_support::Rgba8{255, 255, 255, 255};
-                                              })));
+        folder.Write("Data/LC_B.tga", testing_support::SolidWhiteFontTga());
         render::display.ConsoleFont.SetUp("Data\\LC_B");
         render::display.screenWidth = 640;
         console::console.lines = {"x1", "aaaa", "bbb", "cc", "d"};
@@ -33,12 +31,7 @@ protected:
         glDisable(GL_DEPTH_TEST);
         glDisable(GL_ALPHA_TEST);
         glEnable(GL_BLEND);
-        // The overlay's projection, in which the console's text is drawn.
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(0.0, 640.0, 480.0, 0.0, -100.0, 100.0);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
+        render::PushOverlayProjection();  // where the console's text is drawn
     }
     // Red channel at overlay coordinates, (0, 0) at the top left.
     int Level(int x, int y) const { return PixelAt(x, height - 1 - y).r; }

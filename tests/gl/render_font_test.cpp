@@ -9,6 +9,7 @@
 
 #include "console/log.h"
 #include "render/font.h"
+#include "render/overlay.h"
 #include "render/renderer.h"
 #include "support/gl_context.h"
 #include "support/test_images.h"
@@ -36,12 +37,7 @@ protected:
                      testing_support::RgbaTga(256, 256, testing_support::FontAtlas(MarkedCells)));
         font.SetUp("Data\\LC_B");
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        // The overlay's projection: 640 × 480 units, y downward.
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(0.0, 640.0, 480.0, 0.0, -100.0, 100.0);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
+        render::PushOverlayProjection();
         glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     }
 

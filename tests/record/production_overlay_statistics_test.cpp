@@ -12,6 +12,7 @@
 #include "render/display.h"
 #include "render/font.h"
 #include "render/frame_stats.h"
+#include "render/overlay.h"
 #include "render/renderer.h"
 #include "support/gl_context.h"
 #include "support/test_images.h"
@@ -34,10 +35,7 @@ protected:
             widths[glyph] = static_cast<char>('4' + glyph % 7);
         }
         folder.Write("font.wt", widths);
-        folder.Write("font.tga",
-                     testing_support::RgbaTga(256, 256, testing_support::FontAtlas([](int) {
-                                                  return testing_support::Rgba8{255, 255, 255, 255};
-                                              })));
+        folder.Write("font.tga", testing_support::SolidWhiteFontTga());
         render::display.ConsoleFont.SetUp("font");
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     }
@@ -51,11 +49,7 @@ protected:
     // The lines printed directly at the overlay's positions: white, unlit, additive.
     std::vector<uint8_t> Printed(const std::vector<std::string>& lines) {
         glClear(GL_COLOR_BUFFER_BIT);
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(0.0, 640.0, 480.0, 0.0, -100.0, 100.0);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
+        render::PushOverlayProjection();
         glDisable(GL_LIGHTING);
         glBlendFunc(GL_ONE, GL_ONE);
         glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
@@ -63,6 +57,7 @@ protected:
             render::PrintText(render::display.ConsoleFont, 5, 5 + 20 * static_cast<float>(i),
                               lines[i]);
         }
+        render::PopOverlayProjection();
         return ReadPixels();
     }
 };

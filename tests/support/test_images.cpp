@@ -58,4 +58,8 @@ std::vector<uint8_t> FontAtlas(const std::function<Rgba8(int glyph)>& cell) {
     return pixels;
 }
 
+std::string SolidWhiteFontTga() {
+    return RgbaTga(256, 256, FontAtlas([](int) { return Rgba8{255, 255, 255, 255}; }));
+}
+
 }  // namespace testing_support

@@ -35,4 +35,7 @@ struct Rgba8 {
 // bottom-up as the font expects: glyph row 0 is the last 16 rows of the file.
 std::vector<uint8_t> FontAtlas(const std::function<Rgba8(int glyph)>& cell);
 
+// The TGA file of an atlas whose every cell is solid opaque white.
+std::string SolidWhiteFontTga();
+
 }  // namespace testing_support
