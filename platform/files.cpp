@@ -73,6 +73,12 @@ bool ReadFile(const std::string& name, std::vector<uint8_t>& bytes) {
         return false;
     }
     bytes.clear();
+    // One allocation for the whole file; a file that grows meanwhile is still read to its end.
+    if (std::fseek(file, 0, SEEK_END) == 0) {
+        long size = std::ftell(file);
+        bytes.reserve(size > 0 ? static_cast<size_t>(size) : 0);
+        std::rewind(file);
+    }
     uint8_t buffer[65536];
     size_t got;
     while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
