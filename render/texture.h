@@ -11,8 +11,6 @@ namespace render {
 
 class Texture {
 public:
-    virtual ~Texture() = default;
-
     // Grow `pixels` to hold at least width × height pixels; it never shrinks.
     void SetWidth(int32_t w);
     void SetHeight(int32_t h);
