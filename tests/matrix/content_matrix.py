@@ -3,9 +3,9 @@
 
 Each file of the default content is removed, then cut to half its length, in turn; each
 time the show must play to its end on the virtual clock (torvane-capture at a frame every
-four seconds, small, keeping only the frames of the last seconds), exit cleanly, leave no
-sanitizer report, and, for a removed file, log the line that the engine gives for that
-file's absence. Prints the table of files and outcomes.
+ten seconds, which still draws every scene, small, keeping only the frames of the last
+seconds), exit cleanly, leave no sanitizer report, and, for a removed file, log the line
+that the engine gives for that file's absence. Prints the table of files and outcomes.
 
 usage: content_matrix.py BUILD_DIR [CONTENT_DIR] [--fps N] [--jobs N]
 CONTENT_DIR is the default content as torvane-data made it; without one it is made here.
@@ -110,7 +110,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("build")
     parser.add_argument("content", nargs="?")
-    parser.add_argument("--fps", type=float, default=0.25)
+    parser.add_argument("--fps", type=float, default=0.1)
     parser.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
     args = parser.parse_args()
     build = os.path.abspath(args.build)
