@@ -104,15 +104,19 @@ int RunningProgram::Wait(double seconds) {
     return exitCode_;
 }
 
-bool WaitForText(const std::string& path, const std::string& text, double seconds) {
+bool WaitUntil(const std::function<bool()>& done, double seconds) {
     auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
     while (std::chrono::steady_clock::now() < deadline) {
-        if (ReadText(path).find(text) != std::string::npos) {
+        if (done()) {
             return true;
         }
         Sleep(50);
     }
     return false;
+}
+
+bool WaitForText(const std::string& path, const std::string& text, double seconds) {
+    return WaitUntil([&] { return ReadText(path).find(text) != std::string::npos; }, seconds);
 }
 
 int RunCommand(const std::vector<std::string>& command, const std::vector<std::string>& env) {

@@ -4,6 +4,7 @@
 
 #include <sys/types.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,9 @@ private:
     pid_t pid_ = -1;
     int exitCode_ = -1;
 };
+
+// Waits until `done` gives true, up to `seconds`; whether it did.
+bool WaitUntil(const std::function<bool()>& done, double seconds);
 
 // Waits until `path` holds `text`, up to `seconds`.
 bool WaitForText(const std::string& path, const std::string& text, double seconds);
