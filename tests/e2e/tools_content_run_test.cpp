@@ -1,0 +1,104 @@
+// The data folder that torvane-data writes: repeatable bytes, a size budget, images the
+// engine reads and a voice that speaks each caption at its time.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <map>
+
+#include "platform/audio_mp3.h"
+#include "platform/files.h"
+#include "platform/jpeg.h"
+#include "render/tga.h"
+#include "support/program_runner.h"
+#include "support/temp_folder.h"
+#include "tools/data/voice_lines.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Relative path -> bytes of every file under `root`.
+std::map<std::string, std::vector<uint8_t>> Files(const std::string& root) {
+    std::map<std::string, std::vector<uint8_t>> files;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        if (entry.is_regular_file()) {
+            EXPECT_TRUE(platform::ReadFile(entry.path().string(),
+                                           files[fs::relative(entry.path(), root).string()]));
+        }
+    }
+    return files;
+}
+
+// The default content was made by another run of torvane-data.
+TEST(Content, FolderIsRepeatableSmallAndReadableByTheEngine) {
+    testing_support::TempFolder temp;
+    ASSERT_TRUE(testing_support::CopyDefaultContent("first"));
+    ASSERT_EQ(
+        testing_support::RunCommand({testing_support::ProgramPath("torvane-data"), "second"}, {}),
+        0);
+    std::map<std::string, std::vector<uint8_t>> first = Files("first");
+    EXPECT_TRUE(Files("second") == first) << "two runs write the same bytes";
+    size_t total = 0;
+    std::map<std::string, int> images;  // by extension
+    for (const auto& [path, bytes] : first) {
+        total += bytes.size();
+        std::string type = fs::path(path).extension().string();
+        ++images[type];
+        platform::JpegImage jpeg;
+        render::TgaImage tga;
+        std::string error;
+        if (type == ".jpg") {
+            EXPECT_TRUE(platform::DecodeJpeg(bytes, jpeg, error)) << path << ": " << error;
+        } else if (type == ".tga") {
+            EXPECT_TRUE(render::ReadTga("first/" + path, tga)) << path;
+        }
+    }
+    EXPECT_LT(total, 30u * 1000 * 1000);
+    EXPECT_GE(images[".jpg"], 5);
+    EXPECT_GE(images[".tga"], 9);
+    EXPECT_TRUE(first.count("Data/Textures/cons_ss1.jpg"));
+    EXPECT_FALSE(fs::exists("first/Data/textures")) << "one spelling for a case-blind lookup";
+}
+
+// Root mean square of the left channel over [from, to) seconds.
+float Loudness(const std::vector<float>& stereo, int rate, float from, float to) {
+    size_t begin = size_t(from * rate);
+    size_t end = std::min(stereo.size() / 2, size_t(to * rate));
+    double sum = 0;
+    for (size_t i = begin; i < end; ++i) {
+        sum += stereo[2 * i] * stereo[2 * i];
+    }
+    return end > begin ? float(std::sqrt(sum / double(end - begin))) : 0.0f;
+}
+
+// Decoded by the engine's own MP3 source, the voice speaks each caption as it appears.
+TEST(Content, VoiceSpeaksEachCaptionAtItsTime) {
+    testing_support::TempFolder temp;
+    ASSERT_TRUE(testing_support::CopyDefaultContent("."));
+    std::vector<uint8_t> bytes;
+    ASSERT_TRUE(platform::ReadFile("Data/Voice/ring4.mp3", bytes));
+    constexpr int kRate = 22050;
+    auto source = platform::OpenMp3(bytes, kRate);
+    ASSERT_TRUE(source);
+    std::vector<float> track, piece(2 * 4096);
+    while (size_t got = source->Read(piece.data(), 4096)) {
+        track.insert(track.end(), piece.begin(), piece.begin() + 2 * long(got));
+    }
+    const auto& lines = tools::data::VoiceLines();
+    float first = lines.front().start - tools::data::kVoiceTrackStart;
+    EXPECT_LT(Loudness(track, kRate, 0.0f, first - 0.2f), 0.002f) << "before the first caption";
+    for (const auto& line : lines) {
+        float at = line.start - tools::data::kVoiceTrackStart;
+        EXPECT_GT(Loudness(track, kRate, at, at + 1.5f), 0.02f) << line.text;
+        EXPECT_LT(Loudness(track, kRate, at - 0.45f, at - 0.15f), 0.002f)
+            << "speech runs into " << line.text;
+    }
+    float seconds = float(track.size() / 2) / kRate;
+    float last = lines.back().start - tools::data::kVoiceTrackStart;
+    EXPECT_GT(seconds, last + 1.5f);
+    EXPECT_LT(seconds, last + 10.0f);
+}
+
+}  // namespace
