@@ -1,7 +1,6 @@
 // Particle drawing on a real context: far-to-near order, additive or alpha blending by
 // the texture's depth, quads placed in eye space.
 #include <GL/gl.h>
-#include <GL/glu.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -16,19 +15,16 @@ namespace {
 using effects::ParticleSystem;
 using scene::Vector;
 
+// The window's projection, 60 degrees vertical: pixels per unit across at distance 10.
+const float kPixelsPerUnitAt10 = 240.0f / (10.0f * std::tan(30.0f * 3.14159265f / 180.0f));
+
 class ParticleDrawingGl : public testing_support::GlTest {
 protected:
     void SetUp() override {
         GlTest::SetUp();
         UseVirtualClock();
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        gluPerspective(60.0, 640.0 / 480.0, 1.0, 1000.0);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
         glDisable(GL_DEPTH_TEST);
         glDisable(GL_TEXTURE_2D);
-        glDisable(GL_CULL_FACE);
         glClearColor(0.2f, 0.2f, 0.2f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT);
     }
@@ -98,13 +94,8 @@ TEST_F(ParticleDrawingGl, TextureDepthChoosesAdditiveOrAlphaBlending) {
         system.particles[0].position = Vector(c.x, 0, -10);
         system.particles[0].color = Vector(0.5f, 0.5f, 0.5f);
         system.DrawParticles(Vector(0, 0, 0));
-        GLdouble model[16], projection[16], x = 0, y = 0, z = 0;
-        GLint viewport[4];
-        glGetDoublev(GL_MODELVIEW_MATRIX, model);
-        glGetDoublev(GL_PROJECTION_MATRIX, projection);
-        glGetIntegerv(GL_VIEWPORT, viewport);
-        gluProject(c.x, 0, -10, model, projection, viewport, &x, &y, &z);
-        EXPECT_NEAR(PixelAt(int(x), int(y)).r, c.red, 2) << "depth " << c.depth;
+        EXPECT_NEAR(PixelAt(320 + int(c.x * kPixelsPerUnitAt10), 240).r, c.red, 2)
+            << "depth " << c.depth;
     }
 }
 
@@ -116,9 +107,8 @@ TEST_F(ParticleDrawingGl, QuadsFollowTheViewAndFaceTheEye) {
     glTranslatef(-10, 0, -10);
     system.DrawParticles(Vector(10, 0, 10));
     // The size is a radius to the corners at ±45°: 0.707 wide, 1.414 high at 10 units.
-    const float pixelsPerUnit = 240.0f / (10.0f * std::tan(30.0f * 3.14159265f / 180.0f));
-    int halfWidth = int(0.70710678f * pixelsPerUnit);
-    int halfHeight = int(1.41421356f * pixelsPerUnit);
+    int halfWidth = int(0.70710678f * kPixelsPerUnitAt10);
+    int halfHeight = int(1.41421356f * kPixelsPerUnitAt10);
     EXPECT_EQ(PixelAt(320 + halfWidth - 2, 240).r, 255);
     EXPECT_EQ(PixelAt(320 + halfWidth + 2, 240).r, 51);
     EXPECT_EQ(PixelAt(320, 240 + halfHeight - 2).r, 255);

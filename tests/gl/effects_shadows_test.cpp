@@ -63,12 +63,13 @@ FileMesh Box(const Vector& low, const Vector& high) {
         box.vertices.emplace_back(i & 1 ? high.x : low.x, i & 2 ? high.y : low.y,
                                   i & 4 ? high.z : low.z);
     }
-    box.Quad(0, 2, 6, 4, Vector(-1, 0, 0));
-    box.Quad(1, 3, 7, 5, Vector(1, 0, 0));
-    box.Quad(0, 1, 5, 4, Vector(0, -1, 0));
-    box.Quad(2, 3, 7, 6, Vector(0, 1, 0));
-    box.Quad(0, 1, 3, 2, Vector(0, 0, -1));
-    box.Quad(4, 5, 7, 6, Vector(0, 0, 1));
+    const int quads[6][4] = {{0, 2, 6, 4}, {1, 3, 7, 5}, {0, 1, 5, 4},
+                             {2, 3, 7, 6}, {0, 1, 3, 2}, {4, 5, 7, 6}};
+    for (const auto& q : quads) {
+        // Outward: from the box's centre towards the face's.
+        Vector faceCentreTwice = box.vertices[size_t(q[0])] + box.vertices[size_t(q[2])];
+        box.Quad(q[0], q[1], q[2], q[3], faceCentreTwice - low - high);
+    }
     return box;
 }
 
@@ -81,16 +82,9 @@ FileMesh Plate(const std::string& name, float half, float y) {
     return plate;
 }
 
+// The window's projection: 60 degrees vertical, near plane 1, far plane 30000.
 class ShadowsGl : public testing_support::GlTest {
 protected:
-    void SetUp() override {
-        GlTest::SetUp();
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        gluPerspective(60.0, 640.0 / 480.0, 1.0, 30000.0);
-        glMatrixMode(GL_MODELVIEW);
-    }
-
     // A floor 40 units wide at y = 0 with `caster` on it, lit from (0, 10, 0).
     void Load(scene::Scene& scene, const FileMesh& caster) {
         folder.Write("Shadow.m3f", "TOTAL = 2\n" + Plate("Floor", 20, 0).Text() + caster.Text());
@@ -134,27 +128,19 @@ TEST_F(ShadowsGl, ShadowDarkensTheFloorInsideItsOutlineOnly) {
     const Vector above(0, 30, 0);
     // A low eye whose view passes under the box, through the volume, to the floor.
     const Vector low(-10, 3, 0);
+    const std::vector<std::pair<Vector, int>> aroundTheBox = {
+        {{1.4f, 0, 0}, 77},  {{-1.4f, 0, 0.5f}, 77}, {{0, 0, 1.5f}, 77},
+        {{1.9f, 0, 0}, 255}, {{6, 0, -6}, 255},      {{0, 4, 0}, 255}};
     const struct {
         const char* what;
         FileMesh caster;
         bool hidden;
         Vector eye;
         std::vector<std::pair<Vector, int>> reds;
-    } cases[] = {
-        {"box from above",
-         box,
-         false,
-         above,
-         {{{1.4f, 0, 0}, 77},
-          {{-1.4f, 0, 0.5f}, 77},
-          {{0, 0, 1.5f}, 77},
-          {{1.9f, 0, 0}, 255},
-          {{6, 0, -6}, 255},
-          {{0, 4, 0}, 255}}},
-        {"box from low", box, false, low, {{{5, 0, 0}, 255}, {{1.3f, 0, 0}, 77}}},
-        {"open plate", Plate("Plate", 1, 4), false, above, {{{1.4f, 0, 0}, 255}}},
-        {"hidden box", box, true, above, {{{1.4f, 0, 0}, 255}, {{0, 0, 0}, 255}}},
-    };
+    } cases[] = {{"box from above", box, false, above, aroundTheBox},
+                 {"box from low", box, false, low, {{{5, 0, 0}, 255}, {{1.3f, 0, 0}, 77}}},
+                 {"open plate", Plate("Plate", 1, 4), false, above, {{{1.4f, 0, 0}, 255}}},
+                 {"hidden box", box, true, above, {{{1.4f, 0, 0}, 255}, {{0, 0, 0}, 255}}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         scene::Scene scene;

@@ -1,13 +1,10 @@
-// Frame composition read back from the screen: what each part draws, and the key
-// room's reflection held inside the water's stencil mask.
+// Frame composition read back from the screen: the key room's reflection held inside the
+// water's stencil mask.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include "app/main_loop.h"
 #include "production/content.h"
 #include "production/frame_composition.h"
-#include "production/production.h"
-#include "production/schedule.h"
 #include "production/show.h"
 #include "scene/mesh_drawing.h"
 #include "support/gl_context.h"
@@ -39,12 +36,6 @@ void AddQuad(scene::Scene& scene, const char* name, const Vector corners[4], con
 
 class FrameComposition : public testing_support::GlTest {
 protected:
-    void SetUp() override {
-        GlTest::SetUp();
-        production::show.camera.position = Vector(0, 50, -100);
-        production::show.mainScene.camera = &production::show.camera;
-        production::show.keyRoomScene.camera = &production::show.camera;
-    }
     // Brightest channel of a pixel.
     int Brightness(int x, int y) const {
         Rgba p = PixelAt(x, y);
@@ -52,23 +43,9 @@ protected:
     }
 };
 
-// Parts 0 and 2 draw the main scene through the main camera; the hall (3) and the
-// overlay-only part 11 do not.
-TEST_F(FrameComposition, TheMainSceneShowsOnlyInItsParts) {
-    const Vector wall[4] = {{100, -100, 200}, {-100, -100, 200}, {-100, 200, 200}, {100, 200, 200}};
-    AddQuad(production::show.mainScene, "wall", wall, Vector(0, 0, -1));
-    production::show.mainScene.lights.resize(1);
-    production::show.mainScene.lights[0].SetAmbient(1, 1, 1, 1);
-    for (int part : {0, 2, 3, 11}) {
-        production::show.partIndex = part;
-        glDisable(GL_FOG);  // the overlay leaves it on for the schedule's fog
-        production::DrawFrame();
-        EXPECT_EQ(Brightness(320, 240) > 0, part < 3) << "part " << part;
-    }
-    EXPECT_EQ(production::show.lightScene.camera, production::show.mainScene.camera);
-}
-
 TEST_F(FrameComposition, ReflectionStaysInsideTheWater) {
+    production::show.camera.position = Vector(0, 50, -100);
+    production::show.keyRoomScene.camera = &production::show.camera;
     production::show.partIndex = 8;
     production::show.animationTime = 130.0f;
     production::show.keyRoomScene.lights.resize(1);

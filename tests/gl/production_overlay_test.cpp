@@ -41,13 +41,6 @@ protected:
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     }
 
-    // A font whose every glyph is a solid white block of its width.
-    void LoadSolidFont() {
-        folder.Write("font.wt", std::string(256, '8'));
-        folder.Write("font.tga", testing_support::SolidWhiteFontTga());
-        render::display.ConsoleFont.SetUp("font");
-    }
-
     Rgba At(int x, int y) const { return PixelAt(x, height - 1 - y); }
 };
 
@@ -77,7 +70,10 @@ TEST_F(OverlayGl, CaptionDrawsInItsColourOnlyWithTheFont) {
     production::show.captionColor = scene::Vector(0.5f, 0.5f, 0.5f);
     production::DrawOverlay();
     EXPECT_EQ(At(45, 365).r, 0) << "no font yet";
-    LoadSolidFont();
+    // Every glyph a solid white block of its width.
+    folder.Write("font.wt", std::string(256, '8'));
+    folder.Write("font.tga", testing_support::SolidWhiteFontTga());
+    render::display.ConsoleFont.SetUp("font");
     production::DrawOverlay();
     // Two glyphs of width 8 from x 42 to 58, y 360 to 376.
     EXPECT_NEAR(At(45, 365).r, 128, 1);

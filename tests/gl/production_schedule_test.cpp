@@ -38,12 +38,13 @@ protected:
         glGetFloatv(GL_FOG_DENSITY, &density);
         return density;
     }
-    // Runs calls at `t` until the schedule stands in `part`.
-    static void RunUntilPart(int part, int64_t t) {
+    // Runs calls at `t` until the schedule stands in `part`, then one more that enters it.
+    static void EnterPart(int part, int64_t t) {
         for (int i = 0; i < 40 && show.partIndex < part; ++i) {
             RunSchedule(t);
         }
         ASSERT_EQ(show.partIndex, part);
+        RunSchedule(t);
     }
 };
 
@@ -57,8 +58,7 @@ TEST_F(Schedule, PartsEndStrictlyAfterTheirTimeAndEnterOnTheNextCall) {
     RunSchedule(110002);
     EXPECT_TRUE(Visible("Ring_gold"));
     EXPECT_TRUE(Visible("GeoSphere01"));
-    RunUntilPart(2, 380001);
-    RunSchedule(380002);
+    EnterPart(2, 380001);
     EXPECT_FALSE(Visible("Ring_gold"));
     EXPECT_TRUE(Visible("Lumo"));
     EXPECT_TRUE(Visible("DevHub"));
@@ -81,41 +81,38 @@ TEST_F(Schedule, ALongPauseStillPassesEveryPartOncePerCallWithItsEntry) {
     EXPECT_EQ(show.partIndex, 14);
 }
 
+// Fog density at calls in order: each ramp starts on its part's entry.
 TEST_F(Schedule, FogRampsRunOverEachPartsLength) {
-    RunUntilPart(4, 850001);
-    RunSchedule(850001);
-    EXPECT_FLOAT_EQ(FogDensity(), 0.00001f);
-    RunSchedule(870000);  // two seconds in, less one tick
-    EXPECT_NEAR(FogDensity(), 0.01f, 1e-6);
-    RunUntilPart(5, 870001);
-    RunSchedule(870001);
-    EXPECT_NEAR(FogDensity(), 0.01f, 1e-6);
-    RunSchedule(890000);
-    EXPECT_NEAR(FogDensity(), 0.0001f, 1e-6);
-    RunUntilPart(7, 1200001);
+    const struct {
+        int part;
+        int64_t t;
+        float density;
+    } calls[] = {{4, 850001, 0.00001f}, {4, 870000, 0.01f},     {5, 870001, 0.01f},
+                 {5, 890000, 0.0001f},  {7, 1200001, 0.00001f}, {7, 1230000, 0.01f}};
+    for (const auto& c : calls) {
+        if (show.partIndex < c.part) {
+            EnterPart(c.part, c.t);
+        } else {
+            RunSchedule(c.t);
+        }
+        EXPECT_NEAR(FogDensity(), c.density, 1e-6) << c.t;
+    }
     EXPECT_FLOAT_EQ(console::settings.camera_Speed, 300.0f);
-    RunSchedule(1200001);
-    EXPECT_FLOAT_EQ(FogDensity(), 0.00001f);
-    RunSchedule(1230000);
-    EXPECT_NEAR(FogDensity(), 0.01f, 1e-6);
     RunSchedule(1230001);
-    EXPECT_FLOAT_EQ(console::settings.camera_Speed, 100.0f);
+    EXPECT_FLOAT_EQ(console::settings.camera_Speed, 100.0f) << "set on leaving part 7";
 }
 
 TEST_F(Schedule, KeyRoomEntryResetsTheCameraAndWaterAndFire) {
     show.camera.position = scene::Vector(5, 6, 7);
     show.keyRoomScene.FindObject("waterq")->visible = true;
-    RunUntilPart(8, 1230001);
-    RunSchedule(1230001);
+    EnterPart(8, 1230001);
     EXPECT_TRUE(show.camera.position.x == 0 && show.camera.position.z == 0);
     EXPECT_EQ(show.camera.position.w, 1.0f);
-    RunUntilPart(9, 1260001);
-    RunSchedule(1260001);
+    EnterPart(9, 1260001);
     EXPECT_FALSE(show.mainScene.particleSystems[10].active);
     EXPECT_FALSE(Visible("waterq", show.keyRoomScene));
     EXPECT_FLOAT_EQ(FogDensity(), 0.00001f);
-    RunUntilPart(12, 1770001);
-    RunSchedule(1770001);
+    EnterPart(12, 1770001);
     EXPECT_TRUE(show.mainScene.particleSystems[10].active);
     EXPECT_FLOAT_EQ(FogDensity(), 0.0001f);
 }

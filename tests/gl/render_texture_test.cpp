@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "console/log.h"
+#include "render/overlay.h"
 #include "render/texture.h"
 #include "support/gl_context.h"
+#include "support/log_lines.h"
 #include "support/test_images.h"
 #include "tools/data/jpeg_writer.h"
 
@@ -16,13 +17,13 @@ namespace {
 
 using render::Texture;
 
-std::string TgaFile(uint8_t type, uint8_t depth, int width, int height,
+std::string TgaFile(uint8_t type, uint8_t depth, uint16_t width, uint16_t height,
                     const std::vector<int>& body) {
     testing_support::TgaHeader header;
     header.type = type;
     header.depth = depth;
-    header.width = uint16_t(width);
-    header.height = uint16_t(height);
+    header.width = width;
+    header.height = height;
     return testing_support::TgaFile(header, std::string(body.begin(), body.end()));
 }
 
@@ -38,10 +39,6 @@ std::string TwoBandsJpeg() {
 
 class TextureGl : public testing_support::GlTest {
 protected:
-    bool Logged(const std::string& line) const {
-        return ("\n" + Log()).find("\n" + line + "\n") != std::string::npos;
-    }
-
     // Level 0 of the texture as OpenGL holds it, row 0 first.
     std::vector<uint8_t> Level0(const Texture& texture) const {
         std::vector<uint8_t> pixels(static_cast<size_t>(texture.width) * texture.height * 4);
@@ -51,25 +48,15 @@ protected:
         return pixels;
     }
 
-    // Draws `texture` over the 64 × 64 pixels at the bottom left, unlit and opaque.
-    void DrawMagnified(const Texture& texture) const {
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(0, width, 0, height, -1, 1);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
+    // Draws `texture` 32 times larger at the top left, unlit and opaque.
+    static void DrawMagnified(const Texture& texture) {
         glDisable(GL_BLEND);
         glDisable(GL_ALPHA_TEST);
         glDisable(GL_DEPTH_TEST);
-        glEnable(GL_TEXTURE_2D);
-        glColor4f(1, 1, 1, 1);
-        texture.Bind();
-        glBegin(GL_QUADS);
-        for (auto [u, v] : {std::pair{0, 0}, {1, 0}, {1, 1}, {0, 1}}) {
-            glTexCoord2f(float(u), float(v));
-            glVertex2f(64.0f * float(u), 64.0f * float(v));
-        }
-        glEnd();
+        render::PushOverlayProjection();
+        glScalef(32, 32, 1);
+        render::DrawImage(0, 0, texture);
+        render::PopOverlayProjection();
     }
 };
 
@@ -96,11 +83,21 @@ TEST_F(TextureGl, ExtensionAfterTheLastDotChoosesTheReaderWhichLoadsWhatItCanDec
         EXPECT_EQ(texture.Present(), c.loads) << c.name;
         std::string line = c.loads ? std::string("Loaded: ") + c.name
                                    : std::string("Error: ") + c.name + " not found!";
-        EXPECT_TRUE(Logged(line)) << line;
+        testing_support::ExpectLinesInOrder(Log(), {line});
     }
+    // Opaque RGB, top row first, away from the middle rows that chroma subsampling blurs.
     Texture clean, withStray;
     ASSERT_TRUE(clean.Load("photo.Jpg") && withStray.Load("stray.jpg"));
-    EXPECT_EQ(Level0(withStray), Level0(clean)) << "a stray byte changes no pixel";
+    std::vector<uint8_t> pixels = Level0(clean);
+    EXPECT_EQ(Level0(withStray), pixels) << "a stray byte changes no pixel";
+    ASSERT_EQ(clean.width, 16);
+    for (int y : {0, 15}) {
+        const uint8_t* p = &pixels[(y * 16 + 5) * 4u];
+        EXPECT_NEAR(p[0], y < 8 ? 250 : 0, 8) << "row " << y;
+        EXPECT_NEAR(p[1], 0, 8);
+        EXPECT_NEAR(p[2], y < 8 ? 0 : 250, 8);
+        EXPECT_EQ(p[3], 255);
+    }
 }
 
 TEST_F(TextureGl, TgaPixelsBecomeRgbaInFileRowOrder) {
@@ -122,27 +119,12 @@ TEST_F(TextureGl, TgaPixelsBecomeRgbaInFileRowOrder) {
     }
 }
 
-TEST_F(TextureGl, JpegDecodesToOpaqueRgbTopRowFirst) {
-    folder.Write("bands.jpg", TwoBandsJpeg());
-    Texture texture;
-    ASSERT_TRUE(texture.LoadJpeg("bands.jpg"));
-    ASSERT_EQ(texture.width, 16);
-    std::vector<uint8_t> pixels = Level0(texture);
-    // Rows away from the edge, which chroma subsampling blurs.
-    for (int y : {0, 15}) {
-        const uint8_t* p = &pixels[(y * 16 + 5) * 4u];
-        EXPECT_NEAR(p[0], y < 8 ? 250 : 0, 8) << "row " << y;
-        EXPECT_NEAR(p[1], 0, 8);
-        EXPECT_NEAR(p[2], y < 8 ? 0 : 250, 8);
-        EXPECT_EQ(p[3], 255);
-    }
-}
-
 // A black and white 2 × 2 texture drawn 32 times larger: between the texel centres
 // linear magnification mixes the two; every mode from 4 on keeps smaller levels.
 TEST_F(TextureGl, FilterModesShowInTheSampledPixelsAndMipmaps) {
     const bool linearMagnification[] = {false, true, false, true, false, false,
                                         false, true, true,  true, true};
+    render::BuildUnitQuad();
     for (int mode = 0; mode <= 10; ++mode) {
         Texture texture;
         texture.filterMode = mode;
@@ -153,7 +135,7 @@ TEST_F(TextureGl, FilterModesShowInTheSampledPixelsAndMipmaps) {
         }
         texture.Upload();
         DrawMagnified(texture);
-        int between = PixelAt(24, 16).r;
+        int between = PixelAt(24, height - 16).r;
         EXPECT_EQ(between > 20 && between < 235, linearMagnification[mode]) << "mode " << mode;
         GLint level1Width = 0;
         glGetTexLevelParameteriv(GL_TEXTURE_2D, 1, GL_TEXTURE_WIDTH, &level1Width);

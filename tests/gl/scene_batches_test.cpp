@@ -32,10 +32,6 @@ protected:
         }
         batches.BeginBatches(nullptr);
     }
-    void TearDown() override {
-        render::renderer.vertexBufferBytes = savedBytes;
-        GlTest::TearDown();
-    }
     scene::Face FaceOf(int a, int b, int c, float u = 0) {
         scene::Face face;
         face.index[0] = a, face.index[1] = b, face.index[2] = c;
@@ -53,7 +49,6 @@ protected:
     scene::Mesh mesh;
     scene::TriangleBatches& batches = scene::drawing.triangleBatches;
     int32_t& triangles = render::display.frameStats.trianglesThisFrame;
-    size_t savedBytes = render::renderer.vertexBufferBytes;
 };
 
 // Within a pass a vertex takes one slot per texture coordinate; a new pass starts again.
