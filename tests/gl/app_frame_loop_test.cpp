@@ -1,4 +1,4 @@
-// The frame loop on the virtual clock: timers, minimising, Esc and closing.
+// The frame loop on the virtual clock: timers, minimising and Esc.
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
@@ -84,15 +84,6 @@ TEST_F(FrameLoop, EscEndsTheRunBeforeDrawing) {
     EXPECT_NE(Log().find("<Esc> pressed, ok guys, goto exit!\nWork time: 2.500000 seconds\n"
                          "Torvane shut down...\n"),
               std::string::npos);
-}
-
-TEST_F(FrameLoop, ClosingLeavesThroughQuitWithoutTheEscLine) {
-    app::StartUp();
-    PostMessage(WM_CLOSE, 0, 0);
-    EXPECT_TRUE(Pass(0));
-    EXPECT_FALSE(Pass(0));
-    EXPECT_EQ(app::run.quitRequested, 1);
-    EXPECT_EQ(Log().find("<Esc>"), std::string::npos);
 }
 
 }  // namespace

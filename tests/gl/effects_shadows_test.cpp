@@ -11,7 +11,6 @@
 #include <utility>
 #include <vector>
 
-#include "console/log.h"
 #include "effects/shadows.h"
 #include "scene/scene.h"
 #include "scene/scene_drawing.h"

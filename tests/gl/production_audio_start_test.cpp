@@ -4,7 +4,6 @@
 
 #include "app/main_loop.h"
 #include "platform/audio.h"
-#include "production/schedule.h"
 #include "production/show.h"
 #include "render/display.h"
 #include "render/frame_stats.h"

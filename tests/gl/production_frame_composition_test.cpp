@@ -1,6 +1,5 @@
 // Frame composition read back from the screen: the key room's reflection held inside the
 // water's stencil mask.
-#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include "production/content.h"

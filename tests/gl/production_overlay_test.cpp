@@ -6,7 +6,6 @@
 #include <cstring>
 #include <string>
 
-#include "console/log.h"
 #include "production/captions.h"
 #include "production/overlay.h"
 #include "production/show.h"

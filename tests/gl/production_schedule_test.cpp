@@ -5,7 +5,6 @@
 
 #include "app/main_loop.h"
 #include "console/settings.h"
-#include "production/production.h"
 #include "production/schedule.h"
 #include "production/show.h"
 #include "support/gl_context.h"

@@ -3,7 +3,6 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include "app/window.h"
 #include "console/log.h"
 #include "render/console_drawing.h"
 #include "render/display.h"
@@ -47,7 +46,7 @@ protected:
 
 // Lit glyph cells of the lines whose tops are at y = 144, 96, 48 and 0: following the
 // tail, "d" is the newest; scrolled, the view starts at its view line.
-TEST_F(ConsoleDrawing, LinesStackUpwardFromTheInputLine) {
+TEST_F(ConsoleDrawing, LinesStackUpwardFromTheInputLineUntilClosed) {
     render::DrawConsole();
     // Background: white at 0.8 over black, down to the console's height.
     EXPECT_NEAR(Level(300, 230), 204, 2);
@@ -66,13 +65,12 @@ TEST_F(ConsoleDrawing, LinesStackUpwardFromTheInputLine) {
             EXPECT_EQ(GlyphsAt(144 - 48 * row), c.glyphs[row]) << c.followTail << " " << row;
         }
     }
-}
-
-TEST_F(ConsoleDrawing, ClosedConsoleEmptiesItsInputAndVanishesAtTheTop) {
+    // Closed and drawn up to the top, the console empties its input and vanishes.
     console::console.open = false;
     console::console.input = "half typed";
     console::console.history = {"one", "two"};
     console::console.height = 0.0f;
+    glClear(GL_COLOR_BUFFER_BIT);
     render::DrawConsole();
     EXPECT_EQ(console::console.input, "");
     EXPECT_EQ(console::console.historyIndex, 2);

@@ -6,7 +6,6 @@
 #include <cmath>
 
 #include "app/window.h"
-#include "render/display.h"
 #include "support/gl_context.h"
 
 namespace {

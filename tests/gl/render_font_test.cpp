@@ -7,7 +7,6 @@
 #include <utility>
 #include <vector>
 
-#include "console/log.h"
 #include "render/font.h"
 #include "render/overlay.h"
 #include "render/renderer.h"

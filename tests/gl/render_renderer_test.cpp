@@ -2,6 +2,7 @@
 // lines in order and the vertex buffer's fast-memory retry.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <sstream>
 #include <string>
@@ -29,11 +30,11 @@ protected:
         Lines lines;
         bool started = first.empty();
         for (std::string line; std::getline(log, line); started = started || line == first) {
-            bool wanted = prefixes.empty();
-            for (const std::string& prefix : prefixes) {
-                wanted = wanted || line.rfind(prefix, 0) == 0;
-            }
-            if (started && wanted) {
+            auto startsIt = [&line](const std::string& prefix) {
+                return line.rfind(prefix, 0) == 0;
+            };
+            if (started &&
+                (prefixes.empty() || std::any_of(prefixes.begin(), prefixes.end(), startsIt))) {
                 lines.push_back(line);
             }
         }

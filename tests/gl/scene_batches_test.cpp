@@ -1,9 +1,7 @@
-// The triangle batches: runs per material, the per-pass vertex cache, transforms and a
-// full vertex buffer.
-#include <GL/gl.h>
+// The triangle batches: runs per material, the per-pass vertex cache and a full vertex
+// buffer.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstring>
 
 #include "console/settings.h"
@@ -11,7 +9,6 @@
 #include "render/frame_stats.h"
 #include "render/renderer.h"
 #include "scene/drawing.h"
-#include "scene/material.h"
 #include "scene/triangle_batches.h"
 #include "support/gl_context.h"
 
@@ -71,22 +68,6 @@ TEST_F(Batches, SharedVerticesTakeOneSlotPerPass) {
     batches.AddTriangle(mesh, FaceOf(2, 3, 0), 0);
     EXPECT_EQ(batches.vertexCount, 3);
     EXPECT_FLOAT_EQ(SlotFloats(0)[0], 2.0f) << "vertex 2 written again in this pass";
-}
-
-TEST_F(Batches, PointsAreMovedButNormalsOnlyTurned) {
-    scene::Camera camera;
-    batches.BeginBatches(&camera);
-    // A quarter turn about y and a move by (10, 20, 30).
-    const float h = std::sqrt(0.5f);
-    scene::Matrix m = scene::RotationTranslation(scene::Quaternion(0, h, 0, h), Vector(10, 20, 30));
-    batches.PushModelMatrix(m);
-    batches.AddTriangle(mesh, FaceOf(1, 2, 3), 0);
-    batches.PopModelMatrix();
-    std::array<float, 8> slot = SlotFloats(0);                // vertex 1 at (1, 0, -5)
-    const float expected[6] = {10 - 5, 20, 30 - 1, 1, 0, 0};  // the normal (1, 0, 0), not moved
-    for (size_t i = 0; i < 6; ++i) {
-        EXPECT_NEAR(slot[i], expected[i], 1e-5) << i;
-    }
 }
 
 TEST_F(Batches, AFullBufferIsDrawnAndStartedAgain) {

@@ -15,7 +15,6 @@
 #include "scene/material.h"
 #include "scene/mesh_drawing.h"
 #include "scene/scene_drawing.h"
-#include "scene/triangle_batches.h"
 #include "support/gl_context.h"
 
 namespace {
@@ -143,7 +142,8 @@ TEST_F(SceneDrawing, ObjectsAreMovedAndTurnedByTheirTransformAndDrawnAsWires) {
     EXPECT_LT(PixelAt(width / 2 + 170, height / 2).g, 100);
 }
 
-// The same lit, textured square through its display list and through the batches.
+// The same lit, textured, moved and turned square through its display list and through the
+// batches.
 class BatchPath : public SceneDrawing, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(BatchPath, DrawsTheSamePixelsAsTheDisplayList) {
@@ -152,7 +152,9 @@ TEST_P(BatchPath, DrawsTheSamePixelsAsTheDisplayList) {
     AddObject(Square(Vector(0, 0, 0), AddMaterial(Vector(1, 1, 1, 1), "Blinn",
                                                   {255, 0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255,
                                                    255, 255, 255, 255})));
+    // Moved and turned 30 degrees about y: the batches move points but only turn normals.
     scene.objects[0].position = Vector(0.5f, 0, 0);
+    scene.objects[0].orientation = scene::Quaternion(0, 0.2588190f, 0, 0.9659258f);
     std::vector<uint8_t> listed = Draw();
     EXPECT_TRUE(Lit(60, 60));
     scene::AnimatedObject& animated = scene.animatedObjects.emplace_back();

@@ -1,13 +1,10 @@
 // LoadScene on a real context: material textures, display lists and drawing by name.
-#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "console/log.h"
 #include "render/display.h"
 #include "render/frame_stats.h"
-#include "scene/drawing.h"
 #include "scene/material.h"
 #include "scene/mesh_drawing.h"
 #include "scene/scene.h"
