@@ -96,7 +96,6 @@ TEST_F(OverlayGl, LoadingScreenShowsTheLoadingImageOnceAndMovesOn) {
     }
     production::BuildCaptions();
     ASSERT_TRUE(production::show.titleTextures[0].Present());
-    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     production::ShowLoadingScreen();
     EXPECT_EQ(production::show.titleImage, &production::show.titleTextures[1]);
     // The frame just presented: the loading image at (70, 180).

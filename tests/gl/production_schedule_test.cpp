@@ -64,14 +64,11 @@ TEST_F(Schedule, PartsEndStrictlyAfterTheirTimeAndEnterOnTheNextCall) {
 }
 
 TEST_F(Schedule, ALongPauseStillPassesEveryPartOncePerCallWithItsEntry) {
-    int seen = 0;
     while (show.partIndex < production::kPartCount) {
         int before = show.partIndex;
         RunSchedule(3400000);
         EXPECT_EQ(show.partIndex, before + 1);
-        ++seen;
     }
-    EXPECT_EQ(seen, 14);
     EXPECT_EQ(app::run.quitRequested, 1);
     // Part 13's entry ran: logos shown, rings hidden.
     EXPECT_TRUE(Visible("Lumo"));
@@ -106,7 +103,6 @@ TEST_F(Schedule, KeyRoomEntryResetsTheCameraAndWaterAndFire) {
     show.keyRoomScene.FindObject("waterq")->visible = true;
     EnterPart(8, 1230001);
     EXPECT_TRUE(show.camera.position.x == 0 && show.camera.position.z == 0);
-    EXPECT_EQ(show.camera.position.w, 1.0f);
     EnterPart(9, 1260001);
     EXPECT_FALSE(show.mainScene.particleSystems[10].active);
     EXPECT_FALSE(Visible("waterq", show.keyRoomScene));

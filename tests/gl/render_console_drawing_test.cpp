@@ -29,7 +29,6 @@ protected:
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         glDisable(GL_DEPTH_TEST);
         glDisable(GL_ALPHA_TEST);
-        glEnable(GL_BLEND);
         render::PushOverlayProjection();  // where the console's text is drawn
     }
     // Red channel at overlay coordinates, (0, 0) at the top left.

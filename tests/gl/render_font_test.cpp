@@ -37,7 +37,6 @@ protected:
         font.SetUp("Data\\LC_B");
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         render::PushOverlayProjection();
-        glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     }
 
     // Pixels by overlay coordinates, (0, 0) at the top left, that must be the
@@ -66,15 +65,6 @@ TEST_F(FontGl, GlyphsSitTwoUnitsInAndAdvanceByTheirWidths) {
     ExpectPixels(0, 0, 255, {{304, 308}});
     ExpectPixels(0, 0, 0,
                  {{101, 108}, {114, 108}, {105, 99}, {105, 116}, {101, 208}, {106, 208}, {9, 4}});
-}
-
-TEST_F(FontGl, VerticalFontStepsDownByACell) {
-    font.vertical = true;
-    font.BuildLists();
-    PrintText(font, 100, 100, std::string("\x00\x01", 2));
-    ExpectPixels(255, 0, 0, {{105, 108}});
-    ExpectPixels(0, 255, 0, {{104, 124}});
-    ExpectPixels(0, 0, 0, {{111, 108}});
 }
 
 }  // namespace

@@ -68,12 +68,10 @@ protected:
     void SetUp() override {
         GlTest::SetUp();
         render::renderer.UseExtensions("GL_EXT_vertex_array");
+        scene::Light& light = scene.lights.emplace_back();
         light.SetPosition(Vector(0, 0, 10, 1));
         light.SetDiffuse(1, 1, 1, 1);
         light.SetAmbient(0.2f, 0.2f, 0.2f, 1);
-        scene.lights.push_back(light);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
         glTranslatef(0, 0, -6);
     }
     void AddObject(const scene::Mesh& mesh) {
@@ -94,7 +92,6 @@ protected:
     }
     static int Triangles() { return render::display.frameStats.trianglesThisFrame; }
 
-    scene::Light light;
     scene::Scene scene;
 };
 

@@ -26,12 +26,10 @@ const char kMeshes[] =
     "0 0 0 0 0 1\n10 0 0 0 0 1\n10 10 0 0 0 1\n0 10 0 0 0 1\n"
     "NumFace 2\n1 2 3 0 0 1 0 1 1 0 0 1\n1 3 4 0 0 1 1 0 1 0 0 1\n";
 
-class LoadScene : public testing_support::GlTest {
-protected:
-    scene::Scene scene;
-};
+using LoadScene = testing_support::GlTest;
 
 TEST_F(LoadScene, MaterialsTexturesAndDisplayListsComeTogether) {
+    scene::Scene scene;
     folder.Write("Data/Hall/Hall.m3m", kMaterials);
     folder.Write("Data/Hall/Hall.m3f", kMeshes);
     folder.Write("Data/Hall/floor.tga",
@@ -59,6 +57,7 @@ TEST_F(LoadScene, MaterialsTexturesAndDisplayListsComeTogether) {
 TEST_F(LoadScene, AMissingMeshFileEndsTheLoadAndMaterialsAreOptional) {
     const char animation[] = "NumFrames 1\nFrame 0\nB 0 0 0 : 0 0 0 : 0 0 0 1\n";
     folder.Write("a.m3vba", animation);
+    scene::Scene scene;
     scene.LoadScene("a", 1.0f, true, 100, scene::Vector(0, 0, 0), {});
     EXPECT_TRUE(scene.meshes.empty());
     EXPECT_TRUE(scene.animatedObjects.empty());

@@ -89,15 +89,13 @@ void WriteSkinnedGltf(const TempFolder& folder) {
         .Add<float>({0, 0, 0, 1, 0, 0, .3826834f, .9238795f, 0, 0, .7071068f, .7071068f}, "VEC4", 4)
         .Add<float>({0, 0, 0, 1, 0, .258819f, 0, .9659258f, 0, .5f, 0, .8660254f}, "VEC4", 4)
         .Add<float>({0, 0, 0, 0.5f, 0, 0, 0.5f, 0.5f, 0}, "VEC3", 3)
-        .Write(folder, "skinned", R"("scene":0,"scenes":[{"nodes":[0,1]}],
-        "nodes":[{"name":"Column","mesh":0,"skin":0},{"name":"Root","children":[2]},
-          {"name":"Tip","translation":[0,1,0]}],
-        "skins":[{"joints":[1,2],"inverseBindMatrices":4}],
-        "meshes":[{"primitives":[{"attributes":{"POSITION":0,"JOINTS_0":2,"WEIGHTS_0":3},"indices":1}]}],
-        "animations":[{"channels":[{"sampler":0,"target":{"node":2,"path":"rotation"}},
-            {"sampler":1,"target":{"node":1,"path":"rotation"}},
-            {"sampler":2,"target":{"node":1,"path":"translation"}}],
-          "samplers":[{"input":5,"output":6},{"input":5,"output":7},{"input":5,"output":8}]}])");
+        .Write(folder, "skinned", R"("scene":0,"scenes":[{"nodes":[0,1]}],"nodes":[{"name":"Column",
+          "mesh":0,"skin":0},{"name":"Root","children":[2]},{"name":"Tip","translation":[0,1,0]}],
+          "skins":[{"joints":[1,2],"inverseBindMatrices":4}],"meshes":[{"primitives":[{"attributes":
+          {"POSITION":0,"JOINTS_0":2,"WEIGHTS_0":3},"indices":1}]}],"animations":[{"channels":[
+          {"sampler":0,"target":{"node":2,"path":"rotation"}},{"sampler":1,"target":{"node":1,
+          "path":"rotation"}},{"sampler":2,"target":{"node":1,"path":"translation"}}],"samplers":[
+          {"input":5,"output":6},{"input":5,"output":7},{"input":5,"output":8}]}])");
 }
 
 constexpr unsigned kSteps = aiProcess_Triangulate | aiProcess_JoinIdenticalVertices;
@@ -265,8 +263,7 @@ TEST(M3convertPreview, ShowsTheTextureFromThreeSides) {
                 blue += p.b > 100 && p.b > 3 * p.r;
             }
         }
-        EXPECT_GT(red, 1000) << "view " << view;
-        EXPECT_GT(blue, 1000) << "view " << view;
+        EXPECT_GT(std::min(red, blue), 1000) << "view " << view;
     }
 }
 
