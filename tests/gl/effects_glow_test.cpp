@@ -34,12 +34,10 @@ TEST_F(GlowGl, GlowIsABrightGreyCentreFadingToNothing) {
     EXPECT_EQ(texture.depth, 24);
     EXPECT_TRUE(texture.Present()) << "uploaded";
     ASSERT_EQ(texture.width, 32);
-    const struct {
-        int x, y, value;
-    } samples[] = {{16, 16, 255}, {0, 0, 0},    {31, 31, 0}, {17, 16, 124}, {16, 18, 99},
-                   {20, 16, 70},  {16, 24, 35}, {2, 16, 2},  {16, 1, 0}};
-    for (const auto& s : samples) {
-        EXPECT_EQ(Pixel(s.x, s.y)[0], s.value) << s.x << "," << s.y;
+    const int samples[][3] = {{16, 16, 255}, {0, 0, 0},    {31, 31, 0}, {17, 16, 124}, {16, 18, 99},
+                              {20, 16, 70},  {16, 24, 35}, {2, 16, 2},  {16, 1, 0}};
+    for (const auto& [x, y, value] : samples) {
+        EXPECT_EQ(Pixel(x, y)[0], value) << x << "," << y;
     }
     for (size_t i = 0; i < texture.pixels.size(); i += 4) {
         ASSERT_TRUE(std::equal(&texture.pixels[i + 1], &texture.pixels[i + 4], &texture.pixels[i],

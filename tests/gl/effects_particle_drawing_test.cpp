@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "effects/particle_system.h"
 #include "scene/drawing.h"
@@ -84,18 +85,14 @@ TEST_F(ParticleDrawingGl, FarParticleIsDrawnFirst) {
 TEST_F(ParticleDrawingGl, TextureDepthChoosesAdditiveOrAlphaBlending) {
     glEnable(GL_TEXTURE_2D);
     // Background 51; the quad's colour is 128 with alpha 128.
-    const struct {
-        int depth;
-        float x;
-        int red;
-    } cases[] = {{24, -3, 51 + 128}, {32, 3, (51 + 128) / 2}};
-    for (const auto& c : cases) {
-        ParticleSystem system = Still(1, HalfAlphaMaterial(c.depth));
-        system.particles[0].position = Vector(c.x, 0, -10);
+    // Depth, x and red.
+    const std::tuple<int, float, int> cases[] = {{24, -3, 51 + 128}, {32, 3, (51 + 128) / 2}};
+    for (const auto& [depth, x, red] : cases) {
+        ParticleSystem system = Still(1, HalfAlphaMaterial(depth));
+        system.particles[0].position = Vector(x, 0, -10);
         system.particles[0].color = Vector(0.5f, 0.5f, 0.5f);
         system.DrawParticles(Vector(0, 0, 0));
-        EXPECT_NEAR(PixelAt(320 + int(c.x * kPixelsPerUnitAt10), 240).r, c.red, 2)
-            << "depth " << c.depth;
+        EXPECT_NEAR(PixelAt(320 + int(x * kPixelsPerUnitAt10), 240).r, red, 2) << "depth " << depth;
     }
 }
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -127,28 +128,23 @@ TEST_F(ShadowsGl, ShadowDarkensTheFloorInsideItsOutlineOnly) {
     const Vector above(0, 30, 0);
     // A low eye whose view passes under the box, through the volume, to the floor.
     const Vector low(-10, 3, 0);
-    const std::vector<std::pair<Vector, int>> aroundTheBox = {
-        {{1.4f, 0, 0}, 77},  {{-1.4f, 0, 0.5f}, 77}, {{0, 0, 1.5f}, 77},
-        {{1.9f, 0, 0}, 255}, {{6, 0, -6}, 255},      {{0, 4, 0}, 255}};
-    const struct {
-        const char* what;
-        FileMesh caster;
-        bool hidden;
-        Vector eye;
-        std::vector<std::pair<Vector, int>> reds;
-    } cases[] = {{"box from above", box, false, above, aroundTheBox},
-                 {"box from low", box, false, low, {{{5, 0, 0}, 255}, {{1.3f, 0, 0}, 77}}},
-                 {"open plate", Plate("Plate", 1, 4), false, above, {{{1.4f, 0, 0}, 255}}},
-                 {"hidden box", box, true, above, {{{1.4f, 0, 0}, 255}, {{0, 0, 0}, 255}}}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+    using Reds = std::vector<std::pair<Vector, int>>;
+    const Reds aroundTheBox = {{{1.4f, 0, 0}, 77},  {{-1.4f, 0, 0.5f}, 77}, {{0, 0, 1.5f}, 77},
+                               {{1.9f, 0, 0}, 255}, {{6, 0, -6}, 255},      {{0, 4, 0}, 255}};
+    const std::tuple<const char*, FileMesh, bool, Vector, Reds> cases[] = {
+        {"box from above", box, false, above, aroundTheBox},
+        {"box from low", box, false, low, {{{5, 0, 0}, 255}, {{1.3f, 0, 0}, 77}}},
+        {"open plate", Plate("Plate", 1, 4), false, above, {{{1.4f, 0, 0}, 255}}},
+        {"hidden box", box, true, above, {{{1.4f, 0, 0}, 255}, {{0, 0, 0}, 255}}}};
+    for (const auto& [what, caster, hidden, eye, reds] : cases) {
+        SCOPED_TRACE(what);
         scene::Scene scene;
-        Load(scene, c.caster);
-        scene.objects[1].visible = !c.hidden;
-        bool fromAbove = c.eye.y > 10;
-        DrawFrom(scene, c.eye, fromAbove ? Vector(0, 0, 0) : Vector(5, 0, 0),
+        Load(scene, caster);
+        scene.objects[1].visible = !hidden;
+        bool fromAbove = eye.y > 10;
+        DrawFrom(scene, eye, fromAbove ? Vector(0, 0, 0) : Vector(5, 0, 0),
                  fromAbove ? Vector(0, 0, -1) : Vector(0, 1, 0));
-        for (const auto& [point, red] : c.reds) {
+        for (const auto& [point, red] : reds) {
             EXPECT_NEAR(RedAt(point), red, 2) << point.x << " " << point.y << " " << point.z;
         }
         std::vector<uint8_t> stencil(size_t(width) * size_t(height), 1);

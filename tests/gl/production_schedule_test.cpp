@@ -3,6 +3,8 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "app/main_loop.h"
 #include "console/settings.h"
 #include "production/schedule.h"
@@ -79,19 +81,17 @@ TEST_F(Schedule, ALongPauseStillPassesEveryPartOncePerCallWithItsEntry) {
 
 // Fog density at calls in order: each ramp starts on its part's entry.
 TEST_F(Schedule, FogRampsRunOverEachPartsLength) {
-    const struct {
-        int part;
-        int64_t t;
-        float density;
-    } calls[] = {{4, 850001, 0.00001f}, {4, 870000, 0.01f},     {5, 870001, 0.01f},
-                 {5, 890000, 0.0001f},  {7, 1200001, 0.00001f}, {7, 1230000, 0.01f}};
-    for (const auto& c : calls) {
-        if (show.partIndex < c.part) {
-            EnterPart(c.part, c.t);
+    // Part, time and density.
+    const std::tuple<int, int64_t, float> calls[] = {{4, 850001, 0.00001f},  {4, 870000, 0.01f},
+                                                     {5, 870001, 0.01f},     {5, 890000, 0.0001f},
+                                                     {7, 1200001, 0.00001f}, {7, 1230000, 0.01f}};
+    for (const auto& [part, t, density] : calls) {
+        if (show.partIndex < part) {
+            EnterPart(part, t);
         } else {
-            RunSchedule(c.t);
+            RunSchedule(t);
         }
-        EXPECT_NEAR(FogDensity(), c.density, 1e-6) << c.t;
+        EXPECT_NEAR(FogDensity(), density, 1e-6) << t;
     }
     EXPECT_FLOAT_EQ(console::settings.camera_Speed, 300.0f);
     RunSchedule(1230001);

@@ -3,6 +3,9 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <array>
+#include <utility>
+
 #include "console/log.h"
 #include "render/console_drawing.h"
 #include "render/display.h"
@@ -51,17 +54,15 @@ TEST_F(ConsoleDrawing, LinesStackUpwardFromTheInputLineUntilClosed) {
     EXPECT_NEAR(Level(300, 230), 204, 2);
     EXPECT_EQ(Level(300, 250), 0);
     EXPECT_EQ(GlyphsAt(192), 1);  // the input line: "_"
-    const struct {
-        bool followTail;
-        int glyphs[4];
-    } cases[] = {{true, {1, 2, 3, 4}}, {false, {3, 4, 2, 0}}};
-    for (const auto& c : cases) {
-        console::console.followTail = c.followTail;
+    const std::pair<bool, std::array<int, 4>> cases[] = {{true, {1, 2, 3, 4}},
+                                                         {false, {3, 4, 2, 0}}};
+    for (const auto& [followTail, glyphs] : cases) {
+        console::console.followTail = followTail;
         console::console.viewLine = 2;
         glClear(GL_COLOR_BUFFER_BIT);
         render::DrawConsole();
         for (int row = 0; row < 4; ++row) {
-            EXPECT_EQ(GlyphsAt(144 - 48 * row), c.glyphs[row]) << c.followTail << " " << row;
+            EXPECT_EQ(GlyphsAt(144 - 48 * row), glyphs[size_t(row)]) << followTail << " " << row;
         }
     }
     // Closed and drawn up to the top, the console empties its input and vanishes.

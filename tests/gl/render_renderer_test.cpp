@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "console/settings.h"
@@ -88,34 +89,29 @@ TEST_F(RendererGl, FastMemoryRetriesWithLessThenFallsBack) {
     auto unable = [&](int mb, const char* next = "Trying less.") {
         return "Unable to allocate " + std::to_string(mb) + fast + ".  " + next;
     };
-    const struct {
-        int grantAt;
-        bool switchedOn;
-        size_t bytes;
-        Lines lines;
-    } cases[] = {
+    // The call that is granted, whether the range is switched on, the buffer's bytes, the lines.
+    const std::tuple<int, bool, size_t, Lines> cases[] = {
         {1, true, 8000000, {"Allocated 8" + fast, "In 1 chunks of 8.000000 MBytes"}},
         {3, true, 4000000, {unable(8), "Allocated 4" + fast}},
         {1000, true, 1999980, {unable(8), unable(4), unable(2, "Giving up.")}},
-        {1, false, 7999992, {}},
-    };
+        {1, false, 7999992, {}}};
     renderer.fastMemoryAllocator = {[](int32_t size, float, float, float) {
                                         return ++calls >= grantAt ? std::malloc(size_t(size))
                                                                   : nullptr;
                                     },
                                     [](void* block) { std::free(block); }};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.grantAt);
+    for (const auto& [granted, switchedOn, bytes, lines] : cases) {
+        SCOPED_TRACE(granted);
         folder.Write(kLogName, "");
         calls = 0;
-        grantAt = c.grantAt;
+        grantAt = granted;
         renderer.vertexBufferUnits = render::kVertexBufferUnits;  // the fallback cut it
-        settings.render_use_vertex_array_range = c.switchedOn;
+        settings.render_use_vertex_array_range = switchedOn;
         renderer.UseExtensions("GL_NV_vertex_array_range GL_EXT_vertex_array");
-        EXPECT_EQ(LogLines("", {"Allocated ", "Unable ", "In "}), c.lines);
-        EXPECT_EQ(renderer.vertexBufferBytes, c.bytes);
-        EXPECT_EQ(renderer.vertexBuffer == renderer.fastMemory, c.bytes % 1000000 == 0);
-        EXPECT_EQ(calls > 0, c.switchedOn);
+        EXPECT_EQ(LogLines("", {"Allocated ", "Unable ", "In "}), lines);
+        EXPECT_EQ(renderer.vertexBufferBytes, bytes);
+        EXPECT_EQ(renderer.vertexBuffer == renderer.fastMemory, bytes % 1000000 == 0);
+        EXPECT_EQ(calls > 0, switchedOn);
     }
 }
 

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "render/overlay.h"
@@ -65,24 +67,21 @@ TEST_F(TextureGl, ExtensionAfterTheLastDotChoosesTheReaderWhichLoadsWhatItCanDec
     const std::string tga = TgaFile(2, 24, 1, 1, {1, 2, 3}), good = TwoBandsJpeg();
     std::string stray = good;
     stray.insert(stray.find("\xff\xdb"), 1, '\0');
-    const struct {
-        const char* name;
-        std::string bytes;
-        bool loads;
-    } cases[] = {{"a.b.tga", tga, true},
-                 {"photo.Jpg", good, true},
-                 {"photo.jpeg", good, false},
-                 {"nodot", tga, false},
-                 {"stray.jpg", stray, true},
-                 {"cut.jpg", good.substr(0, good.find("\xff\xda") + 20), true},
-                 {"noise.jpg", std::string(300, 'x'), false}};
-    for (const auto& c : cases) {
-        folder.Write(c.name, c.bytes);
+    const std::tuple<const char*, std::string, bool> cases[] = {
+        {"a.b.tga", tga, true},
+        {"photo.Jpg", good, true},
+        {"photo.jpeg", good, false},
+        {"nodot", tga, false},
+        {"stray.jpg", stray, true},
+        {"cut.jpg", good.substr(0, good.find("\xff\xda") + 20), true},
+        {"noise.jpg", std::string(300, 'x'), false}};
+    for (const auto& [name, bytes, loads] : cases) {
+        folder.Write(name, bytes);
         Texture texture;
-        EXPECT_EQ(texture.Load(c.name), c.loads) << c.name;
-        EXPECT_EQ(texture.Present(), c.loads) << c.name;
-        std::string line = c.loads ? std::string("Loaded: ") + c.name
-                                   : std::string("Error: ") + c.name + " not found!";
+        EXPECT_EQ(texture.Load(name), loads) << name;
+        EXPECT_EQ(texture.Present(), loads) << name;
+        std::string line =
+            loads ? std::string("Loaded: ") + name : std::string("Error: ") + name + " not found!";
         testing_support::ExpectLinesInOrder(Log(), {line});
     }
     // Opaque RGB, top row first, away from the middle rows that chroma subsampling blurs.
@@ -102,20 +101,15 @@ TEST_F(TextureGl, ExtensionAfterTheLastDotChoosesTheReaderWhichLoadsWhatItCanDec
 
 TEST_F(TextureGl, TgaPixelsBecomeRgbaInFileRowOrder) {
     // Two rows: blue-green-red pixels, the first row stored first.
-    const struct {
-        std::string bytes;
-        std::vector<uint8_t> rgba;
-    } cases[] = {
+    const std::pair<std::string, std::vector<uint8_t>> cases[] = {
         {TgaFile(2, 24, 1, 2, {255, 0, 0, 0, 0, 255}), {0, 0, 255, 255, 255, 0, 0, 255}},
         {TgaFile(2, 32, 1, 1, {10, 20, 30, 40}), {30, 20, 10, 40}},
-        {TgaFile(3, 8, 2, 1, {0, 200}), {0, 0, 0, 255, 200, 200, 200, 255}},
-
-    };
-    for (const auto& c : cases) {
-        folder.Write("image.tga", c.bytes);
+        {TgaFile(3, 8, 2, 1, {0, 200}), {0, 0, 0, 255, 200, 200, 200, 255}}};
+    for (const auto& [bytes, rgba] : cases) {
+        folder.Write("image.tga", bytes);
         Texture texture;
         ASSERT_TRUE(texture.Load("image.tga"));
-        EXPECT_EQ(Level0(texture), c.rgba);
+        EXPECT_EQ(Level0(texture), rgba);
     }
 }
 

@@ -9,6 +9,7 @@
 #include <assimp/Importer.hpp>
 #include <functional>
 #include <map>
+#include <tuple>
 
 #include "scene/material.h"
 #include "scene/scene.h"
@@ -133,48 +134,45 @@ TEST_F(M3convertTest, EngineLoadsWhatAssimpReadsFromTheSource) {
     testing_support::WriteTexturedBox(folder);
     WriteTwoMaterialGltf(folder);
     // The first node's name as assimp reads it, made one word; whether it has a texture.
-    const struct {
-        const char* input;
-        const char* firstObject;
-        bool textured;
-    } cases[] = {{"box.obj", "Box", true}, {"two.gltf", "Base_Plate", false}};
+    const std::tuple<const char*, const char*, bool> cases[] = {{"box.obj", "Box", true},
+                                                                {"two.gltf", "Base_Plate", false}};
     // Corner k of an engine face is corner kFileOrder[k] of the source face.
     const unsigned kFileOrder[3] = {0, 2, 1};
-    for (const auto& c : cases) {
-        EXPECT_TRUE(ConvertModel({c.input, std::string("out/") + c.input, 1.0f}).warnings.empty());
+    for (const auto& [input, firstObject, textured] : cases) {
+        EXPECT_TRUE(ConvertModel({input, std::string("out/") + input, 1.0f}).warnings.empty());
         scene::Scene engine;
-        engine.LoadScene(std::string("out\\") + c.input, 1.0f, false, 0, Vector(0, 0, 0), {});
-        ASSERT_FALSE(engine.objects.empty()) << c.input;
-        EXPECT_EQ(engine.objects[0].name, c.firstObject);
-        EXPECT_EQ(scene::MaterialAt(engine.meshes[0].materialIndex).diffuseMap.Present(),
-                  c.textured);
+        engine.LoadScene(std::string("out\\") + input, 1.0f, false, 0, Vector(0, 0, 0), {});
+        ASSERT_FALSE(engine.objects.empty()) << input;
+        EXPECT_EQ(engine.objects[0].name, firstObject);
+        EXPECT_EQ(scene::MaterialAt(engine.meshes[0].materialIndex).diffuseMap.Present(), textured);
         Assimp::Importer importer;
-        const aiScene* source = importer.ReadFile(c.input, kSteps);
-        ASSERT_TRUE(source) << c.input;
+        const aiScene* source = importer.ReadFile(input, kSteps);
+        ASSERT_TRUE(source) << input;
         size_t next = 0;
-        auto compare = [&](const aiNode& node, const aiMatrix4x4& world) {
+        // A structured binding is captured through a named copy.
+        auto compare = [&, where = input](const aiNode& node, const aiMatrix4x4& world) {
             for (unsigned m = 0; m < node.mNumMeshes && next < engine.meshes.size(); ++m) {
                 const aiMesh& mesh = *source->mMeshes[node.mMeshes[m]];
                 const scene::Mesh& loaded = engine.meshes[next++];
-                ASSERT_EQ(loaded.faces.size(), mesh.mNumFaces) << c.input;
+                ASSERT_EQ(loaded.faces.size(), mesh.mNumFaces) << where;
                 for (unsigned f = 0; f < mesh.mNumFaces; ++f) {
                     for (int k = 0; k < 3; ++k) {
                         unsigned corner = mesh.mFaces[f].mIndices[kFileOrder[k]];
                         const scene::Face& face = loaded.faces[f];
                         ExpectNear(loaded.vertices[size_t(face.index[k])].position,
-                                   world * mesh.mVertices[corner], c.input);
+                                   world * mesh.mVertices[corner], where);
                         ExpectNear(Vector(face.u[k], face.v[k], 0), mesh.mTextureCoords[0][corner],
-                                   c.input, 1e-6f);
+                                   where, 1e-6f);
                     }
                 }
                 aiColor4D colour;
                 source->mMaterials[mesh.mMaterialIndex]->Get(AI_MATKEY_COLOR_DIFFUSE, colour);
                 ExpectNear(scene::MaterialAt(loaded.materialIndex).diffuse,
-                           {colour.r, colour.g, colour.b}, c.input, 0.6f / 255);
+                           {colour.r, colour.g, colour.b}, where, 0.6f / 255);
             }
         };
         Place(*source, *source->mRootNode, aiMatrix4x4(), -1, compare);
-        EXPECT_EQ(next, engine.meshes.size()) << c.input;
+        EXPECT_EQ(next, engine.meshes.size()) << input;
     }
 }
 
