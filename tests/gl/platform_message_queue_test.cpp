@@ -40,8 +40,7 @@ void PushWindowEvent(SDL_WindowEventID id) {
 TEST_F(MessageQueueGl, MinimisingStopsFramesWhicheverEventComesFirst) {
     const std::vector<std::vector<SDL_WindowEventID>> orders = {
         {SDL_WINDOWEVENT_MINIMIZED, SDL_WINDOWEVENT_FOCUS_LOST},
-        {SDL_WINDOWEVENT_FOCUS_LOST, SDL_WINDOWEVENT_MINIMIZED},
-    };
+        {SDL_WINDOWEVENT_FOCUS_LOST, SDL_WINDOWEVENT_MINIMIZED}};
     for (const auto& order : orders) {
         for (SDL_WindowEventID id : order) {
             PushWindowEvent(id);
