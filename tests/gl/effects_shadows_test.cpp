@@ -97,7 +97,6 @@ protected:
 
     // Unlit white surfaces, then the shadows, seen from `eye`.
     void DrawFrom(scene::Scene& scene, const Vector& eye, const Vector& target, const Vector& up) {
-        glClearColor(0, 0, 0, 1);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
         glLoadIdentity();
         gluLookAt(eye.x, eye.y, eye.z, target.x, target.y, target.z, up.x, up.y, up.z);

@@ -13,7 +13,6 @@
 #include "render/font.h"
 #include "render/frame_stats.h"
 #include "render/overlay.h"
-#include "render/renderer.h"
 #include "support/gl_context.h"
 #include "support/test_images.h"
 
@@ -35,7 +34,6 @@ class OverlayGl : public testing_support::GlTest {
 protected:
     void SetUp() override {
         GlTest::SetUp();
-        render::renderer.UseExtensions("");
         render::BuildUnitQuad();
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     }

@@ -11,7 +11,6 @@
 #include "render/display.h"
 #include "render/font.h"
 #include "render/overlay.h"
-#include "render/renderer.h"
 #include "support/gl_context.h"
 #include "support/test_images.h"
 
@@ -21,7 +20,6 @@ class ConsoleDrawing : public testing_support::GlTest {
 protected:
     void SetUp() override {
         GlTest::SetUp();
-        render::renderer.UseExtensions("");
         // Every glyph a solid white cell, 8 units wide.
         folder.Write("Data/LC_B.wt", std::string(256, '8'));
         folder.Write("Data/LC_B.tga", testing_support::SolidWhiteFontTga());

@@ -9,7 +9,6 @@
 
 #include "render/font.h"
 #include "render/overlay.h"
-#include "render/renderer.h"
 #include "support/gl_context.h"
 #include "support/test_images.h"
 
@@ -29,7 +28,6 @@ class FontGl : public testing_support::GlTest {
 protected:
     void SetUp() override {
         GlTest::SetUp();
-        render::renderer.UseExtensions("");
         // Glyph 0 is 8 wide, glyph 1 is 4, glyph 2 is 0, the rest 5.
         folder.Write("Data/LC_B.wt", "840" + std::string(253, '5'));
         folder.Write("Data/LC_B.tga",
