@@ -50,8 +50,9 @@ TEST_F(SceneWriter, WhatItWritesTheEngineReadsBackInPlace) {
     const MeshData& built = draft.objects[0].mesh;
     EXPECT_EQ(mesh.materialIndex, 1);
     ASSERT_EQ(mesh.vertices.size(), built.vertices.size());
+    // Seven significant digits in the file keep a hundredfold scale within a thousandth.
     for (size_t i = 0; i < built.vertices.size(); ++i) {
-        EXPECT_NEAR((mesh.vertices[i].position - built.vertices[i].position).Length(), 0, 0.01f);
+        EXPECT_NEAR((mesh.vertices[i].position - built.vertices[i].position).Length(), 0, 1e-3f);
     }
     ASSERT_EQ(mesh.faces.size(), built.faces.size());
     for (size_t i = 0; i < built.faces.size(); ++i) {
