@@ -4,8 +4,8 @@
 #include <signal.h>
 
 #include <string>
-#include <vector>
 
+#include "support/log_lines.h"
 #include "support/program_runner.h"
 #include "support/temp_folder.h"
 #include "support/test_images.h"
@@ -34,27 +34,13 @@ TEST(StartUpImages, LoadedAndMissingImagesAreLoggedInLoadingOrder) {
     program.Signal(SIGTERM);
     EXPECT_EQ(program.Wait(60), 0);
     std::string log = folder.Read("Torvan.log");
-    const std::vector<std::string> expected = {
-        "Use OpenGL Render...",
-        "OpenGL Vendor: Mesa/X.org",
-        "Loaded: Data\\Text\\Loading.tga",
-        "Loaded: Data\\Text\\SeerDreams.tga",
-        "Error: Data\\Text\\Stih1.tga not found!",
-        "Error: Data\\Text\\Stih2.tga not found!",
-        "Error: Data\\Text\\Stih3.tga not found!",
-        "Error: Data\\Text\\Stih4.tga not found!",
-        "Loaded: Data\\Text\\TheEnd.tga",
-        "Loaded: Data\\textures\\font\\AntiAlias\\LC_B.tga",
-        "Time system started...",
-        "Start main game loop...",
-        "Torvane shut down...",
-    };
-    size_t at = 0;
-    for (const std::string& line : expected) {
-        size_t found = log.find(line + "\n", at);
-        ASSERT_NE(found, std::string::npos) << "missing or out of order: " << line << "\n" << log;
-        at = found + line.size();
-    }
+    testing_support::ExpectLinesInOrder(
+        log, {"Use OpenGL Render...", "OpenGL Vendor: Mesa/X.org",
+              "Loaded: Data\\Text\\Loading.tga", "Loaded: Data\\Text\\SeerDreams.tga",
+              "Error: Data\\Text\\Stih1.tga not found!", "Error: Data\\Text\\Stih2.tga not found!",
+              "Error: Data\\Text\\Stih3.tga not found!", "Error: Data\\Text\\Stih4.tga not found!",
+              "Loaded: Data\\Text\\TheEnd.tga", "Loaded: Data\\textures\\font\\AntiAlias\\LC_B.tga",
+              "Time system started...", "Start main game loop...", "Torvane shut down..."});
     EXPECT_EQ(log.find("Font: "), std::string::npos);
 }
 

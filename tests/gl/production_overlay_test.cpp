@@ -1,5 +1,5 @@
-// The overlay pass on a real context: images placed by their corners, the title colour
-// under additive blending, the caption line, the loading screen and the first title.
+// The overlay pass on a real context: the title colour under additive blending, the
+// caption line, the loading screen and the first title.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
@@ -50,20 +50,6 @@ protected:
 
     Rgba At(int x, int y) const { return PixelAt(x, height - 1 - y); }
 };
-
-TEST_F(OverlayGl, DrawImagePutsRowZeroAtTheTop) {
-    Texture image;
-    Fill(image, 64, 32, {0, 0, 0, 255});
-    image.pixels[0] = 255;                       // (0, 0) red
-    image.pixels[4 * (31 * 64 + 63) + 2] = 255;  // (63, 31) blue
-    image.Upload();
-    render::PushOverlayProjection();
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    render::DrawImage(100, 50, image);
-    EXPECT_EQ(At(100, 50).r, 255);
-    EXPECT_EQ(At(163, 81).b, 255);
-    EXPECT_EQ(At(99, 50).r + At(100, 49).r + At(164, 81).b + At(163, 82).b, 0);
-}
 
 TEST_F(OverlayGl, TitleColourScalesTheImageUnderAdditiveBlending) {
     Texture image;

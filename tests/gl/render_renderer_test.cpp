@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "console/settings.h"
-#include "render/glh/glh_extensions.h"
 #include "render/renderer.h"
 #include "support/gl_context.h"
 
@@ -117,16 +116,6 @@ TEST_F(RendererGl, FastMemoryRetriesWithLessThenFallsBack) {
         EXPECT_EQ(renderer.vertexBuffer == renderer.fastMemory, c.bytes % 1000000 == 0);
         EXPECT_EQ(calls > 0, c.switchedOn);
     }
-}
-
-TEST_F(RendererGl, LoaderResolvesOnlyWhatTheDriverOffers) {
-    EXPECT_TRUE(glh::IsExtensionSupported("GL_ARB_multitexture"));
-    EXPECT_FALSE(glh::IsExtensionSupported("GL_ARB_multi"));
-    EXPECT_TRUE(glh::InitExtensions("GL_ARB_multitexture GL_EXT_texture_object"));
-    EXPECT_NE(glh::EntryPoint("glMultiTexCoord4svARB"), nullptr);
-    // Not offered by the driver, or not in the loader's list.
-    EXPECT_FALSE(glh::InitExtensions("GL_ARB_multitexture GL_NV_vertex_array_range"));
-    EXPECT_FALSE(glh::InitExtensions("GL_ARB_no_such_thing"));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// The camera's change detection and frustum planes on a real context.
+// The camera's frustum planes on a real context.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
@@ -18,20 +18,6 @@ protected:
     }
     scene::Camera camera;
 };
-
-TEST_F(CameraView, ChangesAreStampedWithTheFrame) {
-    camera.position = Vector(1, 2, 3);
-    camera.Apply(7);
-    EXPECT_EQ(camera.changeStamp, 7);
-    // One remembered value is brought up to date per frame: target, then up.
-    for (int frame : {8, 9, 10}) {
-        camera.Apply(frame);
-    }
-    EXPECT_EQ(camera.changeStamp, 9);
-    camera.heading = 10.0f;
-    camera.Apply(11);
-    EXPECT_EQ(camera.changeStamp, 11);
-}
 
 // From the origin looking down +z (heading 0), with the window's projection.
 TEST_F(CameraView, FrustumKeepsWhatIsInFrontWithinTheFieldOfView) {
