@@ -73,11 +73,11 @@ bool ReadFile(const std::string& name, std::vector<uint8_t>& bytes) {
         return false;
     }
     bytes.clear();
-    // One allocation for the whole file; a file that grows meanwhile is still read to its end.
-    if (std::fseek(file, 0, SEEK_END) == 0) {
-        long size = std::ftell(file);
-        bytes.reserve(size > 0 ? static_cast<size_t>(size) : 0);
-        std::rewind(file);
+    // One allocation for a regular file's whole size (a folder opens too, with no size to
+    // trust); a file that grows meanwhile is still read to its end.
+    struct stat info;
+    if (fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode)) {
+        bytes.reserve(static_cast<size_t>(info.st_size));
     }
     uint8_t buffer[65536];
     size_t got;

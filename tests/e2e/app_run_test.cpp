@@ -17,16 +17,20 @@ using testing_support::WaitForText;
 class ProgramRun : public ::testing::TestWithParam<const char*> {
 protected:
     std::string LogPath() const { return folder.path() + "/Torvan.log"; }
+    // Runs the program offscreen until its main loop starts, then sends `signal`; the log.
+    std::string RunUntilLoopThen(int signal) {
+        RunningProgram program({ProgramPath(GetParam())}, folder.path(),
+                               {"SDL_VIDEODRIVER=offscreen", "SDL_AUDIODRIVER=dummy"});
+        EXPECT_TRUE(WaitForText(LogPath(), "Start main game loop...", 60));
+        program.Signal(signal);
+        EXPECT_EQ(program.Wait(60), 0);
+        return folder.Read("Torvan.log");
+    }
     testing_support::TempFolder folder;
 };
 
 TEST_P(ProgramRun, OffscreenRunEndsOnSigterm) {
-    RunningProgram program({ProgramPath(GetParam())}, folder.path(),
-                           {"SDL_VIDEODRIVER=offscreen", "SDL_AUDIODRIVER=dummy"});
-    ASSERT_TRUE(WaitForText(LogPath(), "Start main game loop...", 60));
-    program.Signal(SIGTERM);
-    EXPECT_EQ(program.Wait(60), 0);
-    std::string log = folder.Read("Torvan.log");
+    std::string log = RunUntilLoopThen(SIGTERM);
     ExpectLinesInOrder(log, kStartUpLines);
     EXPECT_NE(log.find("\nWork time: "), std::string::npos);
     EXPECT_NE(log.find(" seconds\nTorvane shut down...\n"), std::string::npos);
@@ -51,13 +55,7 @@ TEST_P(ProgramRun, EscKeyUnderXEndsTheRun) {
 
 TEST_P(ProgramRun, ConfiguredSizeReachesTheWindow) {
     folder.Write("Torvane.cfg", "display_Width 800\ndisplay_Height 600\nno_such_thing 1\n");
-    RunningProgram program({ProgramPath(GetParam())}, folder.path(),
-                           {"SDL_VIDEODRIVER=offscreen", "SDL_AUDIODRIVER=dummy"});
-    ASSERT_TRUE(WaitForText(LogPath(), "Start main game loop...", 60));
-    program.Signal(SIGINT);
-    EXPECT_EQ(program.Wait(60), 0);
-    std::string log = folder.Read("Torvan.log");
-    ExpectLinesInOrder(log,
+    ExpectLinesInOrder(RunUntilLoopThen(SIGINT),
                        {"display_Width 800", "display_Height 600",
                         "Error! \"no_such_thing 1\" is unknow command (\xed\xe5\xe8\xe7\xe2\xe5\xf1"
                         "\xf2\xed\xe0\xff \xea\xee\xec\xec\xe0\xed\xe4\xe0)",

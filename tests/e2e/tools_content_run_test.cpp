@@ -41,11 +41,9 @@ TEST(Content, FolderIsRepeatableSmallAndReadableByTheEngine) {
     std::map<std::string, std::vector<uint8_t>> first = Files("first");
     EXPECT_TRUE(Files("second") == first) << "two runs write the same bytes";
     size_t total = 0;
-    std::map<std::string, int> images;  // by extension
     for (const auto& [path, bytes] : first) {
         total += bytes.size();
         std::string type = fs::path(path).extension().string();
-        ++images[type];
         platform::JpegImage jpeg;
         render::TgaImage tga;
         std::string error;
@@ -56,8 +54,6 @@ TEST(Content, FolderIsRepeatableSmallAndReadableByTheEngine) {
         }
     }
     EXPECT_LT(total, 30u * 1000 * 1000);
-    EXPECT_GE(images[".jpg"], 5);
-    EXPECT_GE(images[".tga"], 9);
     EXPECT_TRUE(first.count("Data/Textures/cons_ss1.jpg"));
     EXPECT_FALSE(fs::exists("first/Data/textures")) << "one spelling for a case-blind lookup";
 }

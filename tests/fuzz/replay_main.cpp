@@ -3,11 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "fuzz_input.h"
+#include "platform/files.h"
 
 int main(int argc, char** argv) {
     namespace fs = std::filesystem;
@@ -21,9 +20,8 @@ int main(int argc, char** argv) {
     std::sort(inputs.begin(), inputs.end());
     int replayed = 0;
     for (const fs::path& input : inputs) {
-        std::ifstream file(input, std::ios::binary);
-        std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)),
-                                   std::istreambuf_iterator<char>());
+        std::vector<uint8_t> bytes;
+        platform::ReadFile(input.string(), bytes);
         std::printf("%s\n", input.filename().c_str());
         std::fflush(stdout);
         LLVMFuzzerTestOneInput(bytes.data(), bytes.size());

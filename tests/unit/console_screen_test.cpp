@@ -7,19 +7,14 @@
 #include "console/log.h"
 #include "console/settings.h"
 #include "platform/messages.h"
+#include "support/process_test.h"
 
 namespace {
 
 using console::HandleConsoleKey;
 using namespace platform;
 
-class ConsoleScreen : public ::testing::Test {
-protected:
-    void SetUp() override {
-        console::console = console::Console{};
-        console::settings = console::Settings{};
-    }
-};
+using ConsoleScreen = testing_support::ProcessTest;
 
 TEST_F(ConsoleScreen, SlidesInSixtyFramesAndReverses) {
     console::console.open = true;
@@ -68,6 +63,7 @@ TEST_F(ConsoleScreen, TypingEnterAndBackspace) {
 
 // Five lines a page, never before the first line or past the last; the end follows again.
 TEST_F(ConsoleScreen, PagingStopsFollowingUntilEnd) {
+    console::console.lines.clear();  // the log's banners
     for (int i = 0; i < 11; ++i) {
         console::Print("line");
     }

@@ -23,9 +23,7 @@ using testing_support::ToneLevel;
 
 constexpr int kRate = testing_support::kMixRate;
 
-std::vector<float> Pull(double seconds) {
-    return testing_support::PullMix(seconds);
-}
+using testing_support::PullMix;
 
 class AudioTest : public testing_support::ProcessTest {
 protected:
@@ -56,19 +54,19 @@ protected:
 
 TEST_F(AudioTest, TracksSoundOnlyWhilePlayed) {
     LoadShowAudio();
-    EXPECT_TRUE(Silent(Pull(0.5)));
+    EXPECT_TRUE(Silent(PullMix(0.5)));
     ASSERT_TRUE(BASS_StreamPlay(voice, false, 0));
-    std::vector<float> voiceOnly = Pull(0.5);
+    std::vector<float> voiceOnly = PullMix(0.5);
     EXPECT_GT(ToneLevel(voiceOnly, kVoiceHz), 0.1);
     EXPECT_LT(ToneLevel(voiceOnly, kMusicHz), 0.01);
     ASSERT_TRUE(BASS_MusicPlay(music));
-    std::vector<float> both = Pull(0.5);
+    std::vector<float> both = PullMix(0.5);
     EXPECT_GT(ToneLevel(both, kVoiceHz), 0.1);
     EXPECT_GT(ToneLevel(both, kMusicHz), 0.1);
     EXPECT_LE(*std::max_element(both.begin(), both.end()), 1.0f);
     EXPECT_GE(*std::min_element(both.begin(), both.end()), -1.0f);
-    Pull(3.5);  // the voice lasts 2 s, the module under 4 s
-    EXPECT_TRUE(Silent(Pull(0.5)));
+    PullMix(3.5);  // the voice lasts 2 s, the module under 4 s
+    EXPECT_TRUE(Silent(PullMix(0.5)));
 }
 
 // Each refused call gives its error code and leaves the mix silent.
@@ -106,24 +104,19 @@ TEST_F(AudioTest, RefusedCallsGiveTheirErrorCode) {
         EXPECT_FALSE(cases[i].first()) << "call " << i;
         EXPECT_EQ(BASS_ErrorGetCode(), cases[i].second) << "call " << i;
     }
-    EXPECT_TRUE(Silent(Pull(0.1)));
+    EXPECT_TRUE(Silent(PullMix(0.1)));
 }
 
-// With no usable driver initialisation fails with its code and nothing else is attempted;
-// SDL's dummy driver stands for a machine with sound: the device opens and plays.
-TEST_F(AudioTest, TheDeviceFailsWithoutADriverAndPlaysWithOne) {
+// With no usable driver initialisation fails with its code and nothing else is attempted.
+// (The show's run plays through a real device.)
+TEST_F(AudioTest, TheDeviceFailsWithoutADriver) {
     UseManualAudio(false);
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     EXPECT_FALSE(BASS_Init(kAudioDefaultDevice, kRate, 4, nullptr));
     EXPECT_EQ(BASS_ErrorGetCode(), kAudioErrorNoDevice);
     EXPECT_EQ(BASS_StreamCreateFile(false, "Data\\Voice\\ring4.mp3", 0, 0, 0), 0u);
     EXPECT_EQ(BASS_ErrorGetCode(), kAudioErrorNotInitialised);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    LoadShowAudio();
     unsetenv("SDL_AUDIODRIVER");
-    EXPECT_TRUE(BASS_StreamPlay(voice, false, 0));
-    EXPECT_TRUE(BASS_MusicPlay(music));
-    EXPECT_TRUE(BASS_Free());
 }
 
 }  // namespace

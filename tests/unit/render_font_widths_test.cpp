@@ -16,13 +16,10 @@ TEST_F(FontWidths, EachCharacterIsItsCodeMinusZero) {
     std::string metrics = "84:A" + std::string(251, '9') + "\xff";
     folder.Write("Data/font/LC_B.wt", metrics);
     font.LoadWidths("Data\\Font\\lc_b.wt");
-    EXPECT_EQ(font.widths[0], 8);
-    EXPECT_EQ(font.widths[1], 4);
-    EXPECT_EQ(font.widths[2], 10);
-    EXPECT_EQ(font.widths[3], 17);
-    EXPECT_EQ(font.widths[254], 9);
-    // Taken as a signed byte: 0xFF − 48 = 207 reads as −49.
-    EXPECT_EQ(font.widths[255], -49);
+    // The last is taken as a signed byte: 0xFF − 48 = 207 reads as −49.
+    EXPECT_EQ((std::vector<int>{font.widths[0], font.widths[1], font.widths[2], font.widths[3],
+                                font.widths[254], font.widths[255]}),
+              (std::vector<int>{8, 4, 10, 17, 9, -49}));
     EXPECT_EQ(Log().find("Font:"), std::string::npos);
 }
 

@@ -75,6 +75,15 @@ TEST(Slerp, TakesTheShortWayAndFallsBackToLinearForCloseKeys) {
     EXPECT_NEAR(same.w, kHalf, 1e-6);
 }
 
+const char kRestPose[] =
+    "NumFrames 1\nFrame 0\nBone01 0 0 0 : 0 0 0 : 0 0 0 1\n"
+    "Bone02 0 0 0 : 10 0 0 : 0 0 0 1\n";
+const char kClip[] =
+    "NumFrames 2\nFrame 1\nBone01 0 0 0 : 0 0 10 : 0 0 0 1\n"
+    "Bone02 0 0 0 : 10 0 0 : 0 0 0 1\n"
+    "Frame 2\nBone01 0 0 0 : 0 0 20 : 0 1 0 0\n"
+    "Bone02 0 0 0 : 10 0 0 : 0 0 0 1\n";
+
 // A scene with the example-sized animated mesh: three vertices along x.
 class AnimationFilesTest : public testing_support::ProcessTest {
 protected:
@@ -88,24 +97,23 @@ protected:
         scene::ReadMeshFile(in, {}, {}, scene);
     }
 
+    // The rest pose and the clip, with `weights` unless empty.
+    const scene::AnimatedObject& Load(const char* weights, float scale = 1.0f) {
+        folder.Write("a.m3vba0", kRestPose);
+        folder.Write("a.m3vba", kClip);
+        if (*weights) {
+            folder.Write("a.m3vw", weights);
+        }
+        scene::LoadAnimation(scene, "a", scale, 1000);
+        return scene.animatedObjects.back();
+    }
+
     Scene scene;
 };
 
-const char kRestPose[] =
-    "NumFrames 1\nFrame 0\nBone01 0 0 0 : 0 0 0 : 0 0 0 1\n"
-    "Bone02 0 0 0 : 10 0 0 : 0 0 0 1\n";
-const char kClip[] =
-    "NumFrames 2\nFrame 1\nBone01 0 0 0 : 0 0 10 : 0 0 0 1\n"
-    "Bone02 0 0 0 : 10 0 0 : 0 0 0 1\n"
-    "Frame 2\nBone01 0 0 0 : 0 0 20 : 0 1 0 0\n"
-    "Bone02 0 0 0 : 10 0 0 : 0 0 0 1\n";
-
 TEST_F(AnimationFilesTest, RestPoseAndClipMakeOneAnimatedObject) {
-    folder.Write("a.m3vba0", kRestPose);
-    folder.Write("a.m3vba", kClip);
-    scene::LoadAnimation(scene, "a", 2.0f, 1000);
+    const scene::AnimatedObject& animated = Load("", 2.0f);
     ASSERT_EQ(scene.animatedObjects.size(), 1u);
-    const scene::AnimatedObject& animated = scene.animatedObjects[0];
     EXPECT_FALSE(scene.objects[0].visible) << "only the animated copy is drawn";
     ASSERT_EQ(animated.tracks.size(), 2u);
     // Key 0 from the rest pose, keys 1 and 2 from the clip.
@@ -122,28 +130,20 @@ TEST_F(AnimationFilesTest, RestPoseAndClipMakeOneAnimatedObject) {
     EXPECT_NE(Log().find("Load: a.m3vba0\nLoad: a.m3vba\n"), std::string::npos);
 }
 
-TEST_F(AnimationFilesTest, WeightsKeepTheLargestInfluenceAndBindToTheBones) {
-    folder.Write("a.m3vba0", kRestPose);
-    folder.Write("a.m3vba", kClip);
-    folder.Write("a.m3vw", "NumVertex 3\n1 1 1.0\n2 1 0.25 2 0.75\n1 2 1.0\n");
-    scene::LoadAnimation(scene, "a", 1.0f, 1000);
-    const scene::AnimatedObject& animated = scene.animatedObjects[0];
+// Each vertex keeps its largest influence, bone-local; deforming moves it rigidly with
+// that bone.
+TEST_F(AnimationFilesTest, WeightsBindToTheLargestInfluenceAndMoveWithTheirBones) {
+    const scene::AnimatedObject& animated =
+        Load("NumVertex 3\n1 1 1.0\n2 2 0.25 1 0.75\n1 2 1.0\n");
     ASSERT_EQ(animated.weights.size(), 3u);
-    EXPECT_EQ(animated.weights[1].bone, 1) << "bone 2 with 0.75 wins over bone 1 with 0.25";
+    EXPECT_EQ(animated.weights[1].bone, 0) << "bone 1 with 0.75 wins over bone 2 with 0.25";
     EXPECT_FLOAT_EQ(animated.weights[1].amounts[0], 1.0f);
     EXPECT_EQ(scene.meshes[0].vertices[2].animation, 0);
-    // Vertex 1 sits at (-10, 0, 0), bone 2's rest position: bone-local it is the origin.
-    const Vector& local = animated.restMesh.vertices[1].position;
-    EXPECT_EQ(local.Components(), Vector(0, 0, 0, local.w).Components());
-}
-
-TEST_F(AnimationFilesTest, DeformingMovesVerticesRigidlyWithTheirBones) {
-    folder.Write("a.m3vba0", kRestPose);
-    folder.Write("a.m3vba", kClip);
-    folder.Write("a.m3vw", "NumVertex 3\n1 1 1.0\n1 1 1.0\n1 2 1.0\n");
-    scene::LoadAnimation(scene, "a", 1.0f, 1000);
+    // Vertex 2 sits at (-20, 0, 0), 10 along -x from bone 2's rest position.
+    const Vector& local = animated.restMesh.vertices[2].position;
+    EXPECT_EQ(local.Components(), Vector(-10, 0, 0, local.w).Components());
     scene.UpdateAnimation(0);
-    const scene::Mesh& mesh = scene.animatedObjects[0].mesh;
+    const scene::Mesh& mesh = animated.mesh;
     // Frame 1: bone 1 at (0, 10, 0) unturned; vertex 1 rests 10 along -x from it.
     EXPECT_FLOAT_EQ(mesh.vertices[1].position.x, -10.0f);
     EXPECT_FLOAT_EQ(mesh.vertices[1].position.y, 10.0f);
@@ -202,14 +202,12 @@ TEST_F(AnimationFilesTest, DamagedFilesAreReportedAndStayStill) {
         << "a key cut short is not kept";
 }
 
-using AnimationFiles = testing_support::ProcessTest;
-
-TEST_F(AnimationFiles, NothingToAnimateWithoutAMesh) {
+TEST_F(AnimationFilesTest, NothingToAnimateWithoutAMesh) {
     folder.Write("e.m3vba", kClip);
     folder.Write("e.m3vw", "NumVertex 1\n1 1 1\n");
-    Scene scene;
-    scene::LoadAnimation(scene, "e", 1.0f, 100);
-    EXPECT_TRUE(scene.animatedObjects.empty());
+    Scene empty;
+    scene::LoadAnimation(empty, "e", 1.0f, 100);
+    EXPECT_TRUE(empty.animatedObjects.empty());
     EXPECT_NE(Log().find("No mesh to animate for e.m3vba"), std::string::npos);
     EXPECT_NE(Log().find("No animated object for e.m3vw"), std::string::npos);
 }

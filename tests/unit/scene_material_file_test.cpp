@@ -14,9 +14,10 @@ namespace {
 using scene::MaterialRemap;
 
 // One entry in the layout of the format.
-std::string Entry(int id, const std::string& name, const std::string& diffuse = "150 150 150 255",
-                  const std::string& specular = "230 230 230 255", const std::string& gloss = "10",
-                  const std::string& diffuseMap = "NONE") {
+std::string Entry(int id, const std::string& name, const std::string& diffuseMap = "NONE",
+                  const std::string& diffuse = "150 150 150 255",
+                  const std::string& specular = "230 230 230 255",
+                  const std::string& gloss = "10") {
     return "MaterialID = " + std::to_string(id) + "\nMATERIAL NAME =" + name +
            "\nShader Type = Blinn\nWire Color = 88 144 225 255\n"
            "Ambient Color = 150 150 150 255\nDiffuse Color = " +
@@ -44,10 +45,11 @@ protected:
 };
 
 TEST_F(MaterialFileTest, TheExampleFileFillsTheTableAndTheRemap) {
-    MaterialRemap remap = Read("Data\\Hall\\Hall", "MATERIAL COUNT 2\n" +
-                                                       Entry(0, " Stone wall", "255 0 0 255",
-                                                             "256 256 256 256", "50", "stone.jpg") +
-                                                       Entry(1, " Leaves"));
+    MaterialRemap remap =
+        Read("Data\\Hall\\Hall",
+             "MATERIAL COUNT 2\n" +
+                 Entry(0, " Stone wall", "stone.jpg", "255 0 0 255", "256 256 256 256", "50") +
+                 Entry(1, " Leaves"));
     ASSERT_EQ(Table().size(), 2u);
     const scene::Material& m = Table()[0];
     EXPECT_EQ(m.name, " Stone wall");
@@ -77,10 +79,8 @@ TEST_F(MaterialFileTest, TheExampleFileFillsTheTableAndTheRemap) {
 }
 
 TEST_F(MaterialFileTest, TheTextureDirectoryIsTheBasePathUpToItsLastBackslash) {
-    Read("Hall", "MATERIAL COUNT 1\n" + Entry(0, " A", "1 1 1 1", "1 1 1 1", "1", "my tex.tga"));
-    Read("Data\\Hall\\Hall", "MATERIAL COUNT 2\n" +
-                                 Entry(0, " B", "1 1 1 1", "1 1 1 1", "1", "none") +
-                                 Entry(1, " C", "1 1 1 1", "1 1 1 1", "1", "NONE"));
+    Read("Hall", "MATERIAL COUNT 1\n" + Entry(0, " A", "my tex.tga"));
+    Read("Data\\Hall\\Hall", "MATERIAL COUNT 2\n" + Entry(0, " B", "none") + Entry(1, " C"));
     std::string log = Log();
     EXPECT_NE(log.find("Error: my not found!"), std::string::npos) << "cut at the blank";
     EXPECT_NE(log.find("Error: Data\\Hall\\none not found!"), std::string::npos)
@@ -90,12 +90,11 @@ TEST_F(MaterialFileTest, TheTextureDirectoryIsTheBasePathUpToItsLastBackslash) {
 }
 
 TEST_F(MaterialFileTest, AKnownNameIsReusedAndItsValuesIgnored) {
-    MaterialRemap first =
-        Read("one", "MATERIAL COUNT 2\n" + Entry(0, " Wood") + Entry(1, " Wood", "0 255 0 255"));
+    MaterialRemap first = Read(
+        "one", "MATERIAL COUNT 2\n" + Entry(0, " Wood") + Entry(1, " Wood", "NONE", "0 255 0 255"));
     EXPECT_EQ(first.Find(1), 0) << "the same name twice in one file";
-    MaterialRemap second =
-        Read("two", "MATERIAL COUNT 2\n" + Entry(0, " Glass") +
-                        Entry(1, " Wood", "0 255 0 255", "1 1 1 1", "1", "wood.tga"));
+    MaterialRemap second = Read("two", "MATERIAL COUNT 2\n" + Entry(0, " Glass") +
+                                           Entry(1, " Wood", "wood.tga", "0 255 0 255"));
     ASSERT_EQ(Table().size(), 2u);
     EXPECT_EQ(second.Find(0), 1);
     EXPECT_EQ(second.Find(1), 0);

@@ -61,19 +61,8 @@ TEST_F(WordReaderTest, RestOfLineKeepsBlanksAndStopsBeforeTheLineEnd) {
     EXPECT_EQ(in.RestOfLine(), "") << "the last line has no line end";
 }
 
-TEST_F(WordReaderTest, TheEndOfTheFileStopsSearchesAndIsLoggedOnce) {
-    WordReader in = Open("a b");
-    EXPECT_FALSE(in.SkipTo("MESH"));
-    EXPECT_FALSE(in.SkipTo("MESH"));
-    EXPECT_EQ(in.ReadInt(), 0);
-    EXPECT_TRUE(in.AtEnd());
-    std::string log = Log();
-    std::string line = "Unexpected end of file words.txt\n";
-    ASSERT_NE(log.find(line), std::string::npos);
-    EXPECT_EQ(log.find(line), log.rfind(line));
-}
-
-TEST_F(WordReaderTest, CountsMustFitTheWordsLeft) {
+// Counts must fit the words left; the end of the file stops searches and is logged once.
+TEST_F(WordReaderTest, CountsMustFitTheWordsLeftAndTheEndIsLoggedOnce) {
     WordReader missing;
     EXPECT_FALSE(missing.Open("missing.txt"));
     WordReader in = Open("3 a b c d e f");
@@ -81,9 +70,16 @@ TEST_F(WordReaderTest, CountsMustFitTheWordsLeft) {
     EXPECT_TRUE(in.CountFits(3, 2, "vertex"));
     EXPECT_FALSE(in.CountFits(4, 2, "vertex"));
     EXPECT_FALSE(in.CountFits(-1, 2, "face"));
-    EXPECT_NE(Log().find("Rejected vertex count 4 in words.txt: the file holds 6 more words"),
+    EXPECT_FALSE(in.SkipTo("MESH"));
+    EXPECT_FALSE(in.SkipTo("MESH"));
+    EXPECT_EQ(in.ReadInt(), 0);
+    EXPECT_TRUE(in.AtEnd());
+    std::string log = Log(), end = "Unexpected end of file words.txt\n";
+    EXPECT_NE(log.find("Rejected vertex count 4 in words.txt: the file holds 6 more words"),
               std::string::npos);
-    EXPECT_NE(Log().find("Rejected face count -1"), std::string::npos);
+    EXPECT_NE(log.find("Rejected face count -1"), std::string::npos);
+    ASSERT_NE(log.find(end), std::string::npos);
+    EXPECT_EQ(log.find(end), log.rfind(end));
 }
 
 }  // namespace

@@ -1,12 +1,9 @@
-// The content tool's TGA and PNG writers, read back with the engine's TGA reader and libpng.
+// The content tool's TGA writer, read back with the engine's TGA reader. (Its PNG writer's
+// frames are decoded and compared by the golden-frame run.)
 #include <gtest/gtest.h>
-#include <png.h>
-
-#include <utility>
 
 #include "render/tga.h"
 #include "support/process_test.h"
-#include "tools/data/png_writer.h"
 #include "tools/data/tga_writer.h"
 
 using tools::data::Image;
@@ -16,11 +13,11 @@ using tools::data::TgaOrigin;
 
 namespace {
 
-using ImageWriters = testing_support::ProcessTest;
+using TgaWriter = testing_support::ProcessTest;
 
 // 300 x 3: a top row of 300 distinct pixels, a middle row that is one long run (longer
 // than one packet), and a bottom row mixing short runs with single pixels.
-TEST_F(ImageWriters, TheEngineReadsEveryTgaVariantBackPixelForPixel) {
+TEST_F(TgaWriter, TheEngineReadsEveryTgaVariantBackPixelForPixel) {
     Image image(300, 3, Rgba{9, 9, 9, 9});
     for (int x = 0; x < 300; ++x) {
         image.at(x, 0) = Rgba{uint8_t(x), uint8_t(x / 2), uint8_t(255 - x % 256), uint8_t(x % 7)};
@@ -50,25 +47,6 @@ TEST_F(ImageWriters, TheEngineReadsEveryTgaVariantBackPixelForPixel) {
             }
         }
     }
-}
-
-// Top half light, bottom half dark: the order of rows survives the round trip. (The JPEG
-// writer's pixels are read back as a texture by the GL tests.)
-TEST(PngWriter, DecodesToItsSizeColoursAndRowOrder) {
-    Image image(5, 4, Rgba{20, 30, 40, 255});
-    for (int x = 0; x < 10; ++x) {
-        image.at(x % 5, x / 5) = Rgba{230, 220, 210, 255};
-    }
-    std::vector<uint8_t> pngBytes = tools::data::EncodePng(image);
-    png_image png{};
-    png.version = PNG_IMAGE_VERSION;
-    ASSERT_TRUE(png_image_begin_read_from_memory(&png, pngBytes.data(), pngBytes.size()));
-    png.format = PNG_FORMAT_RGB;
-    std::vector<uint8_t> rgb(PNG_IMAGE_SIZE(png));
-    ASSERT_TRUE(png_image_finish_read(&png, nullptr, rgb.data(), 0, nullptr));
-    EXPECT_EQ(std::make_pair(png.width, png.height), std::make_pair(5u, 4u));
-    EXPECT_EQ(rgb[0], 230);
-    EXPECT_EQ(rgb[(3 * 5 + 4) * 3 + 2], 40);
 }
 
 }  // namespace
