@@ -36,10 +36,9 @@ TEST(GoldenFrames, EveryPartLooksAsItDid) {
     const std::string golden = std::string(TORVANE_SOURCE_DIR) + "/tests/golden/";
     const bool update = std::getenv("TORVANE_UPDATE_GOLDEN") != nullptr;
     for (int part = 0; part < kParts; ++part) {
-        char frame[32];
-        char expected[32];
-        std::snprintf(frame, sizeof frame, "frames/frame_%06d.png", part);
-        std::snprintf(expected, sizeof expected, "part_%02d.png", part);
+        const std::string number = (part < 10 ? "0" : "") + std::to_string(part);
+        const std::string frame = "frames/frame_0000" + number + ".png";
+        const std::string expected = "part_" + number + ".png";
         if (update) {
             std::filesystem::copy_file(folder.path() + "/" + frame, golden + expected,
                                        std::filesystem::copy_options::overwrite_existing);

@@ -1,14 +1,19 @@
 // The authoring tools run for real: m3convert on a model that assimp's own exporter wrote in
-// each format it writes, and on input it must refuse; torvane-campath through CSV and back.
+// each format it writes, its preview, and input it must refuse; torvane-campath through CSV
+// and back.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
+#include "support/png_file.h"
 #include "support/program_runner.h"
 #include "support/temp_folder.h"
 #include "support/test_models.h"
 #include "tools/data/camera_path.h"
 #include "tools/data/content_folder.h"
+#include "tools/m3convert/preview.h"
 
 namespace {
 
@@ -30,26 +35,31 @@ TEST(M3convertRun, ModelsFromAssimpsExporterConvertAndPreview) {
     testing_support::TempFolder folder;
     testing_support::WriteTexturedBox(folder);
     // Binary FBX from this exporter is refused by assimp's own reader; ASCII FBX is read.
-    const struct {
-        const char* file;
-        const char* format;
-    } cases[] = {{"box.obj", nullptr}, {"box.glb", "glb2"},    {"box.gltf", "gltf2"},
-                 {"box.3ds", "3ds"},   {"box.dae", "collada"}, {"box.fbx", "fbxa"},
-                 {"box.ply", "ply"},   {"box.stl", "stl"}};
-    for (const auto& c : cases) {
-        if (c.format) {
-            ASSERT_EQ(RunCommand(
-                          {kAssimp, "export", "box.obj", c.file, std::string("-f") + c.format}, {}),
-                      0)
-                << c.file;
+    const std::pair<std::string, std::string> cases[] = {
+        {"box.obj", ""},        {"box.glb", "glb2"}, {"box.gltf", "gltf2"}, {"box.3ds", "3ds"},
+        {"box.dae", "collada"}, {"box.fbx", "fbxa"}, {"box.ply", "ply"},    {"box.stl", "stl"}};
+    for (const auto& [file, format] : cases) {
+        if (!format.empty()) {
+            ASSERT_EQ(RunCommand({kAssimp, "export", "box.obj", file, "-f" + format}, {}), 0)
+                << file;
         }
-        std::string base = std::string("out/") + c.file;
-        ASSERT_EQ(Convert({c.file, base, "--scale", "10"}), 0) << c.file;
-        EXPECT_NE(folder.Read(base + ".m3f").find("NumFace 12"), std::string::npos) << c.file;
+        ASSERT_EQ(Convert({file, "out/" + file, "--scale", "10"}), 0) << file;
+        EXPECT_NE(folder.Read("out/" + file + ".m3f").find("NumFace 12"), std::string::npos)
+            << file;
     }
-    // The preview draws what the engine reads back, whatever the source format was.
+    // The preview shows both colours of the box's checker texture in each of its three views.
     ASSERT_EQ(Convert({"box.obj", "out/box", "--preview", "out/box.png"}), 0);
-    EXPECT_EQ(folder.Read("out/box.png").compare(1, 3, "PNG"), 0);
+    testing_support::RgbaImage preview = testing_support::ReadPng("out/box.png");
+    for (int view = 0; view < 3; ++view) {
+        int red = 0, blue = 0;
+        for (size_t i = 0; i < preview.pixels.size(); i += 4) {
+            const uint8_t* p = &preview.pixels[i];
+            bool inView = int(i / 4) % preview.width / tools::m3convert::kPreviewViewSize == view;
+            red += inView && p[0] > 100 && p[0] > 3 * p[2];
+            blue += inView && p[2] > 100 && p[2] > 3 * p[0];
+        }
+        EXPECT_GT(std::min(red, blue), 1000) << "view " << view;
+    }
     EXPECT_EQ(Convert({"missing.obj", "out/missing"}), 1);
     EXPECT_EQ(Convert({"box.obj"}), 2) << "no base path";
     EXPECT_EQ(Convert({"box.obj", "out/box", "--scale", "0"}), 2);

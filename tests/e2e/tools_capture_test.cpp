@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "support/png_file.h"
@@ -46,28 +47,23 @@ TEST(Capture, WritesTheFramesAskedForASheetAndTheSoundtrack) {
 // The frames and sound of a range only; with --video, one MP4 and no PNG files; with
 // --silent, no soundtrack; below one frame a second, each frame's sound lasts longer.
 TEST(Capture, KeepsOnlyTheRangeAsFramesOrVideo) {
-    struct Case {
-        const char* options;
-        const char* lastFile;
-        const char* missingFile;
-        size_t soundBytes;
-    };
     // Sound after the 44-byte header: 16-bit stereo at 44.1 kHz.
     const size_t second = 44100 * 4;
-    const Case cases[] = {
+    // Options, the last file made, a file not made, the soundtrack's size.
+    const std::tuple<const char*, const char*, const char*, size_t> cases[] = {
         {"--fps 10 --to 2", "frames/frame_000009.png", "frames/frame_000010.png", 44 + second},
         {"--fps 10 --to 2 --video", "frames/show.mp4", "frames/frame_000000.png", 44 + second},
         {"--fps 10 --to 2 --video --silent", "frames/show.mp4", "frames/video.mp4", 0},
-        {"--fps 0.5 --to 3", "frames/frame_000000.png", "frames/frame_000001.png", 44 + 2 * second},
-    };
-    for (const Case& test : cases) {
+        {"--fps 0.5 --to 3", "frames/frame_000000.png", "frames/frame_000001.png",
+         44 + 2 * second}};
+    for (const auto& [options, lastFile, missingFile, soundBytes] : cases) {
         testing_support::TempFolder folder;
         std::string command =
-            ProgramPath("torvane-capture") + " " + test.options + " --size 160x120 --from 1 frames";
+            ProgramPath("torvane-capture") + " " + options + " --size 160x120 --from 1 frames";
         ASSERT_EQ(testing_support::RunCommand({"/bin/sh", "-c", command}, {}), 0) << command;
-        EXPECT_NE(folder.Read(test.lastFile), "") << command;
-        EXPECT_EQ(folder.Read(test.missingFile), "") << command;
-        EXPECT_EQ(folder.Read("frames/soundtrack.wav").size(), test.soundBytes) << command;
+        EXPECT_NE(folder.Read(lastFile), "") << command;
+        EXPECT_EQ(folder.Read(missingFile), "") << command;
+        EXPECT_EQ(folder.Read("frames/soundtrack.wav").size(), soundBytes) << command;
     }
 }
 

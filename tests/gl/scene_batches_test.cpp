@@ -4,7 +4,6 @@
 
 #include <cstring>
 
-#include "console/settings.h"
 #include "render/display.h"
 #include "render/frame_stats.h"
 #include "render/renderer.h"
@@ -83,19 +82,6 @@ TEST_F(Batches, AFullBufferIsDrawnAndStartedAgain) {
     render::renderer.vertexBufferBytes = render::kVertexSize * 2;
     batches.AddTriangle(mesh, FaceOf(0, 1, 2), 0);
     EXPECT_TRUE(batches.batches.empty()) << "a buffer too small for a triangle";
-}
-
-TEST_F(Batches, FlushBatchDrawsOneBatchOnlyWhenSwitchedOn) {
-    batches.AddTriangle(mesh, FaceOf(0, 1, 2), 0);
-    batches.AddTriangle(mesh, FaceOf(0, 1, 3), 1);
-    triangles = 0;
-    batches.FlushBatch();
-    EXPECT_EQ(triangles, 0);
-    console::settings.render_flush = true;
-    batches.FlushBatch();
-    EXPECT_EQ(triangles, 1);
-    batches.FlushBatches();
-    EXPECT_EQ(triangles, 2) << "only the batch not yet drawn";
 }
 
 }  // namespace

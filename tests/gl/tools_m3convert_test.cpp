@@ -1,6 +1,6 @@
 // m3convert on models the test writes itself: what the engine's readers load back matches
-// what assimp reads from the source, a skinned model moves as assimp's bones place it, the
-// preview shows the texture, and broken input is refused with its reason.
+// what assimp reads from the source, a skinned model moves as assimp's bones place it, and
+// broken input is refused with its reason.
 #include <assimp/postprocess.h>
 #include <assimp/scene.h>
 #include <gtest/gtest.h>
@@ -17,7 +17,6 @@
 #include "support/temp_folder.h"
 #include "support/test_models.h"
 #include "tools/m3convert/conversion.h"
-#include "tools/m3convert/preview.h"
 
 namespace {
 
@@ -244,25 +243,6 @@ TEST_F(M3convertTest, BrokenInputIsRefusedWithItsReason) {
     EXPECT_NE(model.warnings[0].find("\"gone.png\" not found"), std::string::npos);
     EXPECT_TRUE(model.scene.materials[0].diffuseMap.empty());
     EXPECT_EQ(model.scene.materials[0].color[1], 255);
-}
-
-// The preview makes its own context.
-TEST(M3convertPreview, ShowsTheTextureFromThreeSides) {
-    TempFolder folder;
-    testing_support::WriteTexturedBox(folder);
-    ConvertModel({"box.obj", "out/box", 1.0f});
-    tools::data::Image preview = DrawPreview({"out/box", false, 0});
-    for (int view = 0; view < 3; ++view) {
-        int red = 0, blue = 0;
-        for (int y = 0; y < preview.height(); ++y) {
-            for (int x = view * kPreviewViewSize; x < (view + 1) * kPreviewViewSize; ++x) {
-                const tools::data::Rgba& p = preview.at(x, y);
-                red += p.r > 100 && p.r > 3 * p.b;
-                blue += p.b > 100 && p.b > 3 * p.r;
-            }
-        }
-        EXPECT_GT(std::min(red, blue), 1000) << "view " << view;
-    }
 }
 
 }  // namespace

@@ -3,9 +3,10 @@
 
 Each file of the default content is removed, then cut to half its length, in turn; each
 time the show must play to its end on the virtual clock (torvane-capture at a frame every
-ten seconds, which still draws every scene, small, keeping only the frames of the last
-seconds), exit cleanly, leave no sanitizer report, and, for a removed file, log the line
-that the engine gives for that file's absence. Prints the table of files and outcomes.
+twenty seconds, small, keeping only the frames of the last part; the schedule enters at
+most one part a frame, so every part is still entered and drawn), exit cleanly, leave no
+sanitizer report, and, for a removed file, log the line that the engine gives for that
+file's absence. Prints the table of files and outcomes.
 
 usage: content_matrix.py BUILD_DIR [CONTENT_DIR] [--fps N] [--jobs N]
 CONTENT_DIR is the default content as torvane-data made it; without one it is made here.
@@ -79,7 +80,7 @@ def run_case(build, content, work, name, change, fps):
     try:
         result = subprocess.run(
             [os.path.join(build, "torvane-capture"), "--fps", str(fps), "--size", "64x48",
-             "--from", "330", "--silent", "frames"],
+             "--from", "300", "--silent", "frames"],
             cwd=folder, env=environment, capture_output=True, text=True, errors="replace",
             timeout=900)
         code, errors = result.returncode, result.stderr
@@ -110,7 +111,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("build")
     parser.add_argument("content", nargs="?")
-    parser.add_argument("--fps", type=float, default=0.1)
+    parser.add_argument("--fps", type=float, default=0.05)
     parser.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
     args = parser.parse_args()
     build = os.path.abspath(args.build)

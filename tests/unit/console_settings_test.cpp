@@ -1,6 +1,8 @@
 // Console variables, the command interpreter and the configuration file.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "console/config.h"
 #include "console/log.h"
 #include "console/settings.h"
@@ -32,20 +34,14 @@ TEST_F(SettingsTest, SetQueryAndEcho) {
 
 // A bool takes 0 and 1 (a word reads as its leading number); anything else leaves it.
 TEST_F(SettingsTest, BoolsTakeOnlyZeroAndOne) {
-    struct Case {
-        bool before;
-        const char* value;
-        bool after;
-    };
-    const Case cases[] = {
+    const std::tuple<bool, const char*, bool> cases[] = {
         {false, "1", true}, {true, "0", false},  {true, "2", true},  {false, "2", false},
-        {true, "-1", true}, {false, "7", false}, {true, "x", false}, {false, "1abc", true},
-    };
-    for (const Case& c : cases) {
-        settings.render_WireFrame = c.before;
-        Execute(std::string("render_WireFrame ") + c.value);
-        EXPECT_EQ(settings.render_WireFrame, c.after) << c.before << " given " << c.value;
-        EXPECT_EQ(LastLine(), std::string("render_WireFrame ") + c.value);
+        {true, "-1", true}, {false, "7", false}, {true, "x", false}, {false, "1abc", true}};
+    for (const auto& [before, value, after] : cases) {
+        settings.render_WireFrame = before;
+        Execute(std::string("render_WireFrame ") + value);
+        EXPECT_EQ(settings.render_WireFrame, after) << before << " given " << value;
+        EXPECT_EQ(LastLine(), std::string("render_WireFrame ") + value);
     }
     Execute("render_WireFrame");
     EXPECT_EQ(LastLine(), "render_WireFrame 1");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 
 #include "effects/particle_modifiers.h"
 #include "effects/particle_system.h"
@@ -164,15 +165,10 @@ TEST_F(ParticleTest, UnusableEmitterMeshFallsBackToTheEmitterPoint) {
 TEST_F(ParticleTest, BadSetUpsAreReported) {
     scene::drawing.MaterialTable.resize(16);
     auto gravity = std::make_shared<effects::PGravity>(Vector(0, 1, 0));
-    const struct {
-        const char* type;
-        int32_t count;
-        const char* logLine;
-    } cases[] = {
+    const std::tuple<const char*, int32_t, const char*> cases[] = {
         {"pfire", 0, "Particle system left empty: a count of 0 particles is below 1"},
         {"glow ", 5, "Unknown particle type \"glow \"; the system stays empty"},
-        {"blast", 1, "Particle type blast needs 17 materials, only 16 are loaded"},
-    };
+        {"blast", 1, "Particle type blast needs 17 materials, only 16 are loaded"}};
     for (const auto& [type, count, logLine] : cases) {
         ParticleSystem system;
         EXPECT_FALSE(system.SetupParticleSystem(Vector(), 0, type, count)) << logLine;

@@ -15,15 +15,9 @@ using namespace platform;
 
 namespace {
 
-using testing_support::kMusicHz;
-using testing_support::kVoiceHz;
-using testing_support::Silent;
-using testing_support::SineModule;
-using testing_support::ToneLevel;
+using namespace testing_support;
 
-constexpr int kRate = testing_support::kMixRate;
-
-using testing_support::PullMix;
+constexpr int kRate = kMixRate;
 
 class AudioTest : public testing_support::ProcessTest {
 protected:

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <utility>
 
 #include "tools/campath/path_check.h"
 #include "tools/campath/path_file.h"
@@ -26,21 +27,17 @@ TEST(Campath, CheckCountsTheKeysAgainstTheScheduleAndFindsJumps) {
 }
 
 TEST(Campath, BrokenInputIsRefusedWithItsPlace) {
-    const struct {
-        const char* csv;
-        const char* message;
-    } cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"0,1,2,3,1,0\n", "line 1: expected 7 fields"},
         {"second,x,y,z,w,heading,pitch\n0,1,2,3,1,0,0\n1,1,2,x,1,0,0\n", "line 3: \"x\" is not"},
         {"0,1,2,3,1,0,0\n2,1,2,3,1,0,0\n", "line 2: second 2 where 1 belongs"},
-        {"0,1,2,3,1,0,\n", "line 1: \"\" is not a number"},
-    };
-    for (const auto& c : cases) {
+        {"0,1,2,3,1,0,\n", "line 1: \"\" is not a number"}};
+    for (const auto& [csv, message] : cases) {
         try {
-            ParsePathCsv(c.csv);
-            ADD_FAILURE() << c.csv;
+            ParsePathCsv(csv);
+            ADD_FAILURE() << csv;
         } catch (const std::runtime_error& error) {
-            EXPECT_NE(std::string(error.what()).find(c.message), std::string::npos) << error.what();
+            EXPECT_NE(std::string(error.what()).find(message), std::string::npos) << error.what();
         }
     }
     EXPECT_THROW(ReadPathFile("missing.vcp"), std::runtime_error);
