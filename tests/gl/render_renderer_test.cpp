@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "console/settings.h"
+#include "render/glh/glh_extensions.h"
 #include "render/renderer.h"
 #include "support/gl_context.h"
 
@@ -64,6 +65,7 @@ TEST_F(RendererGl, TheDriverIsLoggedAndMesaGivesTheExtensionsItOffers) {
                      "GL_EXT_vertex_weighting not supported!",
                      "Using GL_EXT_separate_specular_color", "Using GL_ARB_texture_border_clamp",
                      "WGL_ARB_pixel_format not supported!", "WGL_ARB_pbuffer not supported!"}));
+    EXPECT_FALSE(glh::IsExtensionSupported("GL_ARB_multi")) << "only whole names are offered";
 }
 
 TEST_F(RendererGl, FallbacksAndMissingExtensionsLogInOrder) {

@@ -1,9 +1,10 @@
-// The triangle batches: runs per material, the per-pass vertex cache and a full vertex
-// buffer.
+// The triangle batches: runs per material, the per-pass vertex cache, a full vertex
+// buffer and the flush switch.
 #include <gtest/gtest.h>
 
 #include <cstring>
 
+#include "console/settings.h"
 #include "render/display.h"
 #include "render/frame_stats.h"
 #include "render/renderer.h"
@@ -82,6 +83,20 @@ TEST_F(Batches, AFullBufferIsDrawnAndStartedAgain) {
     render::renderer.vertexBufferBytes = render::kVertexSize * 2;
     batches.AddTriangle(mesh, FaceOf(0, 1, 2), 0);
     EXPECT_TRUE(batches.batches.empty()) << "a buffer too small for a triangle";
+}
+
+// The debugging switch render_flush draws each batch as soon as it is complete.
+TEST_F(Batches, FlushBatchDrawsOneBatchOnlyWhenSwitchedOn) {
+    batches.AddTriangle(mesh, FaceOf(0, 1, 2), 0);
+    batches.AddTriangle(mesh, FaceOf(0, 1, 3), 1);
+    triangles = 0;
+    batches.FlushBatch();
+    EXPECT_EQ(triangles, 0);
+    console::settings.render_flush = true;
+    batches.FlushBatch();
+    EXPECT_EQ(triangles, 1);
+    batches.FlushBatches();
+    EXPECT_EQ(triangles, 2) << "only the batch not yet drawn";
 }
 
 }  // namespace

@@ -123,13 +123,17 @@ TEST_F(SceneDrawing, RenderOneObjectDrawsOnlyThatObject) {
     EXPECT_FALSE(Lit(170));
 }
 
-// Moved 3 units right; half a turn about y shows the unlit back.
-TEST_F(SceneDrawing, ObjectsAreMovedAndTurnedByTheirTransform) {
+// Moved 3 units right; drawn as wires; half a turn about y shows the unlit back.
+TEST_F(SceneDrawing, ObjectsAreMovedAndTurnedByTheirTransformAndDrawnAsWires) {
     AddObject(Square(Vector(0, 0, 0), AddMaterial(Vector(0, 1, 0, 1))));
     scene.objects[0].position = Vector(3, 0, 0);
     Draw();
     EXPECT_FALSE(Lit(0));
     EXPECT_TRUE(Lit(170) && Lit(190, -20));
+    console::settings.render_WireFrame = true;
+    Draw();
+    EXPECT_FALSE(Lit(190, -20)) << "inside the square is empty";
+    console::settings.render_WireFrame = false;
     scene.objects[0].orientation = scene::Quaternion(0, 1, 0, 0);
     Draw();
     EXPECT_LT(PixelAt(width / 2 + 170, height / 2).g, 100);

@@ -2,6 +2,8 @@
 // the files it must refuse.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "console/log.h"
 #include "render/tga.h"
 #include "support/process_test.h"
@@ -98,12 +100,8 @@ TEST_F(TgaReader, RefusedFilesSayWhy) {
     Header longId = Made(2, 24);
     longId.id = std::string(200, 'x');
     const std::string zeros(12, '\0');
-    struct Case {
-        std::string file;
-        const char* messageBox;
-        const char* reason;
-    };
-    const Case cases[] = {
+    // The file, the message box's text and the log's reason, each empty for none.
+    const std::tuple<std::string, std::string, std::string> cases[] = {
         {TgaFile(sixteenBitPalette, zeros), "Only 24bit paletted images are supported.", ""},
         {TgaFile(noColourMap, zeros), "Only 24bit paletted images are supported.", ""},
         {TgaFile(Made(5, 24), zeros), "Unsupported image type.", ""},
@@ -121,18 +119,15 @@ TEST_F(TgaReader, RefusedFilesSayWhy) {
         {TgaFile(Made(2, 24), std::string(11, '\0')), "", "the file is too short for its size"},
         {TgaFile(Made(10, 24), Bytes({0x01, 1, 2, 3, 4, 5, 6})), "", "the pixel data ends early"},
         {TgaFile(Made(10, 24), Bytes({0x81, 1, 2, 3, 0x80, 1, 2})), "",
-         "the pixel data ends early"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.messageBox) + c.reason);
-        folder.Write("bad.tga", c.file);
+         "the pixel data ends early"}};
+    for (const auto& [file, box, reason] : cases) {
+        SCOPED_TRACE(box + reason);
+        folder.Write("bad.tga", file);
         std::string logBefore = Log();
         testing::internal::CaptureStderr();
         EXPECT_FALSE(render::ReadTga("bad.tga", image));
-        std::string messageBox = testing::internal::GetCapturedStderr();
-        EXPECT_EQ(messageBox, *c.messageBox ? std::string("TGA: ") + c.messageBox + "\n" : "");
-        EXPECT_EQ(Log(), logBefore + (*c.reason ? std::string("TGA: bad.tga: ") + c.reason + "\n"
-                                                : std::string()));
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), box.empty() ? "" : "TGA: " + box + "\n");
+        EXPECT_EQ(Log(), logBefore + (reason.empty() ? "" : "TGA: bad.tga: " + reason + "\n"));
     }
 }
 
