@@ -1,4 +1,4 @@
-// The camera's frustum planes on a real context.
+// The camera's change stamps and frustum planes on a real context.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
@@ -18,6 +18,18 @@ protected:
     }
     scene::Camera camera;
 };
+
+// One remembered value of the view is brought up to date per frame: position, target, up.
+TEST_F(CameraView, ChangesAreStampedWithTheFrame) {
+    camera.position = Vector(1, 2, 3);
+    for (int frame : {7, 8, 9, 10}) {
+        camera.Apply(frame);
+    }
+    EXPECT_EQ(camera.changeStamp, 9);
+    camera.heading = 10.0f;
+    camera.Apply(11);
+    EXPECT_EQ(camera.changeStamp, 11);
+}
 
 // From the origin looking down +z (heading 0), with the window's projection.
 TEST_F(CameraView, FrustumKeepsWhatIsInFrontWithinTheFieldOfView) {

@@ -19,15 +19,6 @@ void Sleep(int ms) {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
-std::vector<char*> Pointers(std::vector<std::string>& strings) {
-    std::vector<char*> pointers;
-    for (std::string& s : strings) {
-        pointers.push_back(s.data());
-    }
-    pointers.push_back(nullptr);
-    return pointers;
-}
-
 }  // namespace
 
 bool CopyDefaultContent(const std::string& folder) {
@@ -60,7 +51,12 @@ RunningProgram::RunningProgram(const std::vector<std::string>& command, const st
         for (std::string& entry : env) {
             putenv(entry.data());
         }
-        execv(args[0].c_str(), Pointers(args).data());
+        std::vector<char*> argv;
+        for (std::string& arg : args) {
+            argv.push_back(arg.data());
+        }
+        argv.push_back(nullptr);
+        execv(args[0].c_str(), argv.data());
         _exit(127);
     }
 }
