@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
-#include <algorithm>
-
 #include "support/log_lines.h"
 #include "support/program_runner.h"
 #include "support/temp_folder.h"
@@ -24,12 +22,10 @@ TEST(DefaultShow, LoadsCleanlyAndIsHeard) {
     ASSERT_TRUE(testing_support::WaitForText(folder.path() + "/Torvan.log",
                                              "Start main game loop...", 120));
     // The device plays silence until the voice and the music start, 11 s into the show.
-    bool heard = testing_support::WaitUntil(
-        [&] {
-            std::string sound = folder.Read("sound.raw");
-            return std::any_of(sound.begin(), sound.end(), [](char byte) { return byte != 0; });
-        },
-        60);
+    auto soundStarted = [&] {
+        return folder.Read("sound.raw").find_first_not_of('\0') != std::string::npos;
+    };
+    bool heard = testing_support::WaitUntil(soundStarted, 60);
     show.Signal(SIGTERM);
     EXPECT_EQ(show.Wait(60), 0);
     EXPECT_TRUE(heard) << "nothing was heard";

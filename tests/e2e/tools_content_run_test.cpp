@@ -34,11 +34,12 @@ std::map<std::string, std::vector<uint8_t>> Files(const std::string& root) {
 // The default content was made by another run of torvane-data.
 TEST(Content, FolderIsRepeatableSmallAndReadableByTheEngine) {
     testing_support::TempFolder temp;
-    ASSERT_TRUE(testing_support::CopyDefaultContent("first"));
+    const std::string made = testing_support::DefaultContent();
+    ASSERT_NE(made, "");
     ASSERT_EQ(
         testing_support::RunCommand({testing_support::ProgramPath("torvane-data"), "second"}, {}),
         0);
-    std::map<std::string, std::vector<uint8_t>> first = Files("first");
+    std::map<std::string, std::vector<uint8_t>> first = Files(made);
     EXPECT_TRUE(Files("second") == first) << "two runs write the same bytes";
     size_t total = 0;
     for (const auto& [path, bytes] : first) {
@@ -50,12 +51,12 @@ TEST(Content, FolderIsRepeatableSmallAndReadableByTheEngine) {
         if (type == ".jpg") {
             EXPECT_TRUE(platform::DecodeJpeg(bytes, jpeg, error)) << path << ": " << error;
         } else if (type == ".tga") {
-            EXPECT_TRUE(render::ReadTga("first/" + path, tga)) << path;
+            EXPECT_TRUE(render::ReadTga(made + "/" + path, tga)) << path;
         }
     }
     EXPECT_LT(total, 30u * 1000 * 1000);
     EXPECT_TRUE(first.count("Data/Textures/cons_ss1.jpg"));
-    EXPECT_FALSE(fs::exists("first/Data/textures")) << "one spelling for a case-blind lookup";
+    EXPECT_FALSE(fs::exists(made + "/Data/textures")) << "one spelling for a case-blind lookup";
 }
 
 // Root mean square of the left channel over [from, to) seconds.
@@ -71,10 +72,9 @@ float Loudness(const std::vector<float>& stereo, int rate, float from, float to)
 
 // Decoded by the engine's own MP3 source, the voice speaks each caption as it appears.
 TEST(Content, VoiceSpeaksEachCaptionAtItsTime) {
-    testing_support::TempFolder temp;
-    ASSERT_TRUE(testing_support::CopyDefaultContent("."));
     std::vector<uint8_t> bytes;
-    ASSERT_TRUE(platform::ReadFile("Data/Voice/ring4.mp3", bytes));
+    ASSERT_TRUE(
+        platform::ReadFile(testing_support::DefaultContent() + "/Data/Voice/ring4.mp3", bytes));
     constexpr int kRate = 22050;
     auto source = platform::OpenMp3(bytes, kRate);
     ASSERT_TRUE(source);

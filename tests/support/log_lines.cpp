@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <sstream>
 
 namespace testing_support {
@@ -23,13 +25,10 @@ std::vector<std::string> ProblemLines(const std::string& log) {
                              "Unexpected end", "rejected",  "Failed"};
     std::vector<std::string> problems;
     std::istringstream lines(log);
-    std::string line;
-    while (std::getline(lines, line)) {
-        for (const char* marker : markers) {
-            if (line.find(marker) != std::string::npos) {
-                problems.push_back(line);
-                break;
-            }
+    for (std::string line; std::getline(lines, line);) {
+        auto marks = [&](const char* marker) { return line.find(marker) != std::string::npos; };
+        if (std::any_of(std::begin(markers), std::end(markers), marks)) {
+            problems.push_back(line);
         }
     }
     return problems;

@@ -21,16 +21,21 @@ void Sleep(int ms) {
 
 }  // namespace
 
-bool CopyDefaultContent(const std::string& folder) {
+std::string DefaultContent() {
     const std::string content = std::string(TORVANE_BINARY_DIR) + "/default-content";
-    if (!std::filesystem::exists(content + "/Campath1.vcp") &&
-        RunCommand({ProgramPath("torvane-data"), content}, {}) != 0) {
-        return false;
+    bool made = std::filesystem::exists(content + "/Campath1.vcp") ||
+                RunCommand({ProgramPath("torvane-data"), content}, {}) == 0;
+    return made ? content : "";
+}
+
+bool CopyDefaultContent(const std::string& folder) {
+    const std::string content = DefaultContent();
+    if (!content.empty()) {
+        std::filesystem::copy(content, folder,
+                              std::filesystem::copy_options::recursive |
+                                  std::filesystem::copy_options::overwrite_existing);
     }
-    std::filesystem::copy(content, folder,
-                          std::filesystem::copy_options::recursive |
-                              std::filesystem::copy_options::overwrite_existing);
-    return true;
+    return !content.empty();
 }
 
 std::string ProgramPath(const std::string& name) {

@@ -42,8 +42,11 @@ bool WaitForText(const std::string& path, const std::string& text, double second
 // Runs a command to its end and returns its exit code.
 int RunCommand(const std::vector<std::string>& command, const std::vector<std::string>& env);
 
-// Copies the default content into `folder`: the copy made once per test run (the
-// default_content test), or made here when there is none yet. False when it cannot be had.
+// The folder of the default content made once per test run (the default_content test), or
+// made here when there is none yet; "" when it cannot be had. Tests that play the show
+// work on a copy.
+std::string DefaultContent();
+// Copies the default content into `folder`; false when it cannot be had.
 bool CopyDefaultContent(const std::string& folder);
 
 // A virtual X display for tests that need real windows and keys.
