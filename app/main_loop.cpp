@@ -11,6 +11,7 @@
 #include "console/settings.h"
 #include "platform/audio.h"
 #include "platform/messages.h"
+#include "platform/pass_loop.h"
 #include "production/camera_path.h"
 #include "production/captions.h"
 #include "production/frame_composition.h"
@@ -149,12 +150,23 @@ void ShutDown() {
     console::Print("Torvane shut down...");
 }
 
+bool PassesUntilFrame() {
+    const uint64_t before = render::display.frameStats.frameCount;
+    for (int pass = 0; pass < kPassesPerFrame; ++pass) {
+        if (run.quitRequested != 0 || !LoopPass()) {
+            return false;
+        }
+        if (render::display.frameStats.frameCount != before) {
+            break;
+        }
+    }
+    return true;
+}
+
 int RunProgram() {
     platform::InstallCloseSignals();
     StartUp();
-    while (run.quitRequested == 0 && LoopPass()) {
-    }
-    ShutDown();
+    platform::RunPasses(PassesUntilFrame, ShutDown);
     return run.exitCode;
 }
 

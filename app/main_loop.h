@@ -33,6 +33,12 @@ bool LoopPass();
 bool Frame();
 void ShutDown();
 
+// At most this many passes make one frame: messages waiting are handled first.
+constexpr int kPassesPerFrame = 64;
+// Passes until one draws a frame (or an inactive window has had its share); false once
+// the loop is to end. A browser runs one of these per animation frame.
+bool PassesUntilFrame();
+
 // The whole run; returns the code of WM_QUIT, and 0 when Esc or the schedule ended it
 // (the last message's wParam, a key code, would read as a failure to the shell).
 int RunProgram();
