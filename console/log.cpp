@@ -5,6 +5,7 @@
 
 #include "console/settings.h"
 #include "platform/files.h"
+#include "platform/page.h"
 
 namespace console {
 
@@ -30,6 +31,7 @@ void WriteLog(const std::string& text) {
     if (console.logFileName.empty()) {
         return;
     }
+    platform::ShowLogLine(text);
     FILE* file = platform::OpenFile(console.logFileName, "a+");
     if (!file) {
         return;

@@ -1,5 +1,5 @@
 // Drawing a particle system: eye-facing quads, sorted far to near, blended by texture depth.
-#include <GL/gl.h>
+#include "render/gl.h"
 
 #include <algorithm>
 #include <cmath>

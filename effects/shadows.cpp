@@ -1,9 +1,8 @@
 // Shadow volumes and the stencil passes that count them.
 #include "effects/shadows.h"
 
-#include <GL/gl.h>
-
 #include "console/log.h"
+#include "render/gl.h"
 
 namespace effects {
 namespace {

@@ -2,7 +2,7 @@
 // part shows, then the overlay and the buffer swap.
 #include "production/frame_composition.h"
 
-#include <GL/gl.h>
+#include "render/gl.h"
 
 #include <cmath>
 

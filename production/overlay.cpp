@@ -1,7 +1,7 @@
 // The overlay pass: title image, statistics lines of the recording variant, caption.
 #include "production/overlay.h"
 
-#include <GL/gl.h>
+#include "render/gl.h"
 
 #include <string>
 

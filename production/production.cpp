@@ -2,8 +2,6 @@
 // files, the objects hidden at the start, the camera path and the audio.
 #include "production/production.h"
 
-#include <GL/gl.h>
-
 #include "console/log.h"
 #include "console/settings.h"
 #include "effects/glow.h"
@@ -11,6 +9,7 @@
 #include "platform/files.h"
 #include "production/camera_path.h"
 #include "production/content.h"
+#include "render/gl.h"
 #include "scene/drawing.h"
 #include "scene/material.h"
 

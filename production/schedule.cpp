@@ -1,11 +1,10 @@
 // The fourteen parts: their end times, entry and leaving actions and fog ramps.
 #include "production/schedule.h"
 
-#include <GL/gl.h>
-
 #include "console/settings.h"
 #include "production/content.h"
 #include "production/production.h"
+#include "render/gl.h"
 
 namespace production {
 

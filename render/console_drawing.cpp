@@ -1,11 +1,10 @@
 // The console screen over the top of the picture.
 #include "render/console_drawing.h"
 
-#include <GL/gl.h>
-
 #include "console/log.h"
 #include "render/display.h"
 #include "render/font.h"
+#include "render/gl.h"
 #include "render/overlay.h"
 #include "render/renderer.h"
 

@@ -1,13 +1,11 @@
 // Window and rendering context, video mode, projection and fixed GL state.
 #include "render/display.h"
 
-#include <GL/gl.h>
-#include <GL/glu.h>
-
 #include "console/log.h"
 #include "console/texts_1251.h"
 #include "platform/message_box.h"
 #include "platform/window.h"
+#include "render/gl.h"
 
 namespace render {
 

@@ -3,7 +3,7 @@
 // engine reads (size, frame statistics, the font, the unit square).
 #pragma once
 
-#include <GL/gl.h>
+#include "render/gl.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // Bitmap font: a 16 × 16 glyph atlas, glyph widths and one display list per glyph.
 #pragma once
 
-#include <GL/gl.h>
+#include "render/gl.h"
 
 #include <cstdint>
 #include <string>

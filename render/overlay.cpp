@@ -1,9 +1,8 @@
 // The overlay's projection and the unit square images are drawn with.
 #include "render/overlay.h"
 
-#include <GL/gl.h>
-
 #include "render/display.h"
+#include "render/gl.h"
 #include "render/renderer.h"
 
 namespace render {

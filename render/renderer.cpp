@@ -1,12 +1,10 @@
 // Renderer start-up: the driver's identity and the extension check, in their fixed order.
 #include "render/renderer.h"
 
-#include <GL/gl.h>
-#include <GL/glext.h>
-
 #include "console/log.h"
 #include "console/settings.h"
 #include "render/display.h"
+#include "render/gl.h"
 #include "render/glh/glh_extensions.h"
 
 namespace render {

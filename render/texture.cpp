@@ -1,9 +1,6 @@
 // Texture object: size and pixel store, loading by file extension, upload and binding.
 #include "render/texture.h"
 
-#include <GL/glext.h>  // GL_CLAMP_TO_EDGE: Windows' gl.h stops at OpenGL 1.1
-#include <GL/glu.h>
-
 #include <algorithm>
 #include <cctype>
 

@@ -1,7 +1,7 @@
 // Texture: an RGBA pixel store in main memory and the OpenGL texture object made from it.
 #pragma once
 
-#include <GL/gl.h>
+#include "render/gl.h"
 
 #include <cstdint>
 #include <string>

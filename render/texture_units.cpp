@@ -1,8 +1,6 @@
 // Texture units: one texture per unit, sphere mapping, and the single-texture state of
 // the two-dimensional passes.
-#include <GL/gl.h>
-#include <GL/glext.h>
-
+#include "render/gl.h"
 #include "render/glh/glh_extensions.h"
 #include "render/renderer.h"
 #include "render/texture.h"

@@ -1,9 +1,7 @@
 // The shared vertex buffer: driver fast memory for the vertex-array range, with a
 // bounded retry that asks for less, or an ordinary heap block.
-#include <GL/gl.h>
-#include <GL/glext.h>
-
 #include "console/log.h"
+#include "render/gl.h"
 #include "render/glh/glh_extensions.h"
 #include "render/renderer.h"
 

@@ -1,6 +1,5 @@
 // The camera's viewing direction and transform, and the frustum planes it yields.
-#include <GL/gl.h>
-#include <GL/glu.h>
+#include "render/gl.h"
 
 #include <cmath>
 

@@ -1,9 +1,8 @@
 // The landscape passes of the scene drawing.
 #include "scene/landscape.h"
 
-#include <GL/gl.h>
-
 #include "console/settings.h"
+#include "render/gl.h"
 
 namespace scene {
 

@@ -1,7 +1,7 @@
 // Sending a light to OpenGL.
 #include "scene/light.h"
 
-#include <GL/gl.h>
+#include "render/gl.h"
 
 namespace scene {
 

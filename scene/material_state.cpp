@@ -1,6 +1,5 @@
 // Applying a material: alpha test, texture units and the fixed-function colours.
-#include <GL/gl.h>
-
+#include "render/gl.h"
 #include "render/renderer.h"
 #include "scene/mesh_drawing.h"
 

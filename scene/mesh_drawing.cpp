@@ -1,10 +1,9 @@
 // Display lists of static meshes and their drawing.
 #include "scene/mesh_drawing.h"
 
-#include <GL/gl.h>
-
 #include "console/log.h"
 #include "render/display.h"
+#include "render/gl.h"
 
 namespace scene {
 

@@ -1,10 +1,9 @@
 // The scene drawing of one frame.
 #include "scene/scene_drawing.h"
 
-#include <GL/gl.h>
-
 #include "console/settings.h"
 #include "render/display.h"
+#include "render/gl.h"
 #include "scene/drawing.h"
 #include "scene/mesh_drawing.h"
 #include "scene/triangle_batches.h"

@@ -1,7 +1,7 @@
 // Streaming triangles into the shared vertex buffer and drawing them per material.
 #include "scene/triangle_batches.h"
 
-#include <GL/gl.h>
+#include "render/gl.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,12 +3,12 @@
 
 #include <algorithm>
 #include <cfloat>
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
 
 #include "console/log.h"
+#include "platform/decimal.h"
 #include "platform/files.h"
 
 namespace scene {
@@ -149,9 +149,7 @@ int32_t WordToInt(std::string_view word) {
 
 float WordToFloat(std::string_view word) {
     double value = 0.0;
-    const char* end = word.data() + word.size();
-    auto [stop, error] = std::from_chars(word.data(), end, value);
-    if (stop != end || error != std::errc()) {
+    if (!platform::ReadDecimal(word, value)) {
         // Signs, hexadecimal and trailing characters: the C library's own reading.
         value = std::strtod(std::string(word).c_str(), nullptr);
     }

@@ -1,7 +1,7 @@
 // Extension entry points: which extensions the driver offers and their resolved calls.
 #pragma once
 
-#include <GL/gl.h>
+#include "render/gl.h"
 
 #include <cstdint>
 #include <string>
