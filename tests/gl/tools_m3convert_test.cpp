@@ -1,12 +1,15 @@
 // m3convert on models the test writes itself: what the engine's readers load back matches
-// what assimp reads from the source, a skinned model moves as assimp's bones place it, and
-// broken input is refused with its reason.
+// what assimp reads from the source, a skinned model moves as assimp's bones place it, the
+// model never comes out invisible, the preview shows what the engine draws, and broken
+// input is refused with its reason.
 #include <assimp/postprocess.h>
 #include <assimp/scene.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <assimp/Importer.hpp>
+#include <cmath>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <tuple>
@@ -17,6 +20,7 @@
 #include "support/temp_folder.h"
 #include "support/test_models.h"
 #include "tools/m3convert/conversion.h"
+#include "tools/m3convert/preview.h"
 
 namespace {
 
@@ -71,9 +75,15 @@ void WriteTwoMaterialGltf(const TempFolder& folder) {
           {"name":"Green","pbrMetallicRoughness":{"baseColorFactor":[0,0.5,0,1]}}])");
 }
 
+// The lower joint's rotations and scales at times 0, 1 and 2.
+const std::vector<float> kRootTurns = {0, 0, 0, 1, 0, .258819f, 0, .9659258f, 0, .5f, 0, .8660254f};
+const std::vector<float> kRootScales(9, 1.0f);
+
 // A column of three vertex rows on two joints: the upper joint bends at times 1 and 2 while
 // the lower one moves and turns.
-void WriteSkinnedGltf(const TempFolder& folder) {
+void WriteSkinnedGltf(const TempFolder& folder, const std::string& name = "skinned",
+                      const std::vector<float>& rootTurns = kRootTurns,
+                      const std::vector<float>& rootScales = kRootScales) {
     Gltf()
         .Add<float>({0, 0, 0, 1, 0, 0, 0, 1, 0, 1, 1, 0, 0, 2, 0, 1, 2, 0}, "VEC3", 3)
         .Add<uint16_t>({0, 1, 3, 0, 3, 2, 2, 3, 5, 2, 5, 4}, "SCALAR", 1)
@@ -87,15 +97,17 @@ void WriteSkinnedGltf(const TempFolder& folder) {
                     "MAT4", 16)
         .Add<float>({0, 1, 2}, "SCALAR", 1)
         .Add<float>({0, 0, 0, 1, 0, 0, .3826834f, .9238795f, 0, 0, .7071068f, .7071068f}, "VEC4", 4)
-        .Add<float>({0, 0, 0, 1, 0, .258819f, 0, .9659258f, 0, .5f, 0, .8660254f}, "VEC4", 4)
+        .Add<float>(rootTurns, "VEC4", 4)
         .Add<float>({0, 0, 0, 0.5f, 0, 0, 0.5f, 0.5f, 0}, "VEC3", 3)
-        .Write(folder, "skinned", R"("scene":0,"scenes":[{"nodes":[0,1]}],"nodes":[{"name":"Column",
+        .Add<float>(rootScales, "VEC3", 3)
+        .Write(folder, name, R"("scene":0,"scenes":[{"nodes":[0,1]}],"nodes":[{"name":"Column",
           "mesh":0,"skin":0},{"name":"Root","children":[2]},{"name":"Tip","translation":[0,1,0]}],
           "skins":[{"joints":[1,2],"inverseBindMatrices":4}],"meshes":[{"primitives":[{"attributes":
           {"POSITION":0,"JOINTS_0":2,"WEIGHTS_0":3},"indices":1}]}],"animations":[{"channels":[
           {"sampler":0,"target":{"node":2,"path":"rotation"}},{"sampler":1,"target":{"node":1,
-          "path":"rotation"}},{"sampler":2,"target":{"node":1,"path":"translation"}}],"samplers":[
-          {"input":5,"output":6},{"input":5,"output":7},{"input":5,"output":8}]}])");
+          "path":"rotation"}},{"sampler":2,"target":{"node":1,"path":"translation"}},{"sampler":3,
+          "target":{"node":1,"path":"scale"}}],"samplers":[{"input":5,"output":6},{"input":5,
+          "output":7},{"input":5,"output":8},{"input":5,"output":9}]}])");
 }
 
 constexpr unsigned kSteps = aiProcess_Triangulate | aiProcess_JoinIdenticalVertices;
@@ -223,11 +235,19 @@ TEST_F(M3convertTest, BrokenInputIsRefusedWithItsReason) {
     folder.Write("badmap.obj", "mtllib badmap.mtl\n" + triangle);
     folder.Write("badmap.mtl", "newmtl M\nmap_Kd bad.png\n");
     folder.Write("bad.png", "these bytes are no picture");
+    Gltf()
+        .Add<float>({0, 0, 0, 1, 0, 0, 0, INFINITY, 0}, "VEC3", 3)
+        .Add<uint16_t>({0, 1, 2}, "SCALAR", 1)
+        .Write(folder, "infinite", R"("scene":0,"scenes":[{"nodes":[0]}],"nodes":[{"name":"Far",
+          "mesh":0}],"meshes":[{"primitives":[{"attributes":{"POSITION":0},"indices":1}]}])");
+    WriteSkinnedGltf(folder, "runaway", {0, 0, 0, 1, INFINITY, 0, 0, 1, 0, 0, 0, 1});
     const std::pair<const char*, const char*> cases[] = {
         {"missing.obj", "missing.obj: cannot be read"},
         {"lines.obj", "lines.obj: holds no meshes with triangles"},
         {"broken.gltf", "broken.gltf: cannot be read"},
-        {"badmap.obj", "bad.png: cannot be decoded"}};
+        {"badmap.obj", "bad.png: cannot be decoded"},
+        {"infinite.gltf", "infinite.gltf: object Far: vertex 2 lies at a non-finite position"},
+        {"runaway.gltf", "runaway.gltf: bone \"Root\" lies at a non-finite position at 1 s"}};
     for (const auto& [input, message] : cases) {
         try {
             ConvertModel({input, "out/bad", 1.0f});
@@ -243,6 +263,68 @@ TEST_F(M3convertTest, BrokenInputIsRefusedWithItsReason) {
     EXPECT_NE(model.warnings[0].find("\"gone.png\" not found"), std::string::npos);
     EXPECT_TRUE(model.scene.materials[0].diffuseMap.empty());
     EXPECT_EQ(model.scene.materials[0].color[1], 255);
+}
+
+// <transparency> counts by the mode its <transparent> declares; a model whose every material
+// would vanish is written opaque, with a warning.
+TEST_F(M3convertTest, ColladaOpacityFollowsItsModeButNeverHidesTheModel) {
+    auto transparency = [](const std::string& mode, const std::string& colour, const char* amount) {
+        std::string declared = mode.empty() ? ""
+                                            : "<transparent opaque=\"" + mode + "\"><color>" +
+                                                  colour + "</color></transparent>";
+        return declared + "<transparency><float>" + amount + "</float></transparency>";
+    };
+    const std::string white = "1 1 1 1", black = "0 0 0 1";
+    // The materials' settings, the opacities written (percent), whether they were made opaque.
+    const std::tuple<std::vector<std::string>, std::vector<float>, bool> cases[] = {
+        {{transparency("A_ONE", white, "0.3")}, {30}, false},
+        {{transparency("A_ZERO", white, "0.3")}, {70}, false},
+        {{transparency("RGB_ZERO", white, "0.3")}, {70}, false},
+        {{transparency("RGB_ZERO", black, "1")}, {100}, false},
+        {{transparency("", "", "0"), transparency("A_ONE", white, "1")}, {0, 100}, false},
+        // Written by the "0 means opaque" habit.
+        {{transparency("", "", "0")}, {100}, true},
+        {{transparency("A_ONE", black, "0"), transparency("RGB_ONE", black, "1")},
+         {100, 100},
+         true}};
+    int n = 0;
+    for (const auto& [transparencies, opacities, madeOpaque] : cases) {
+        std::string input = "t" + std::to_string(n++) + ".dae";
+        testing_support::WriteColladaTriangles(folder, input, transparencies);
+        Model model = ConvertModel({input, "out/" + input, 1.0f});
+        ASSERT_EQ(model.scene.materials.size(), opacities.size()) << input;
+        for (size_t i = 0; i < opacities.size(); ++i) {
+            EXPECT_NEAR(model.scene.materials[i].opacity, opacities[i], 0.01f) << input;
+        }
+        EXPECT_EQ(model.warnings.size(), madeOpaque ? 1u : 0u) << input;
+    }
+}
+
+// Only the preview's own context: the fixture opens none.
+using M3convertPreviewTest = testing_support::ProcessTest;
+
+// The preview draws the clip's first frame, or the bind pose where the first key shrinks the
+// skin to nothing, and says so when no face of the model shows.
+TEST_F(M3convertPreviewTest, ShowsWhatTheEngineDrawsOrSaysItShowsNothing) {
+    std::vector<float> quarterTurnFirst = {0, .7071068f, 0, .7071068f};
+    quarterTurnFirst.insert(quarterTurnFirst.end(), kRootTurns.begin() + 4, kRootTurns.end());
+    WriteSkinnedGltf(folder, "turned", quarterTurnFirst);
+    WriteSkinnedGltf(folder, "collapsed", kRootTurns, {0, 0, 0, 1, 1, 1, 1, 1, 1});
+    folder.Write("flat.obj", "v 0 0 0\nv 1 0 0\nv 2 0 0\nf 1 2 3\n");
+    // The input, whether its preview is the bind pose, whether it shows nothing.
+    const std::tuple<const char*, bool, bool> cases[] = {
+        {"turned.gltf", false, false}, {"collapsed.gltf", true, false}, {"flat.obj", true, true}};
+    for (const auto& [input, bindPose, empty] : cases) {
+        std::string out = std::string("out/") + input;
+        Model model = ConvertModel({input, out, 1.0f});
+        std::vector<std::string> warnings;
+        tools::data::Image shown = DrawPreview(PreviewOf(out, model), warnings);
+        tools::data::Image bind = DrawPreview({out, false, 0}, warnings);
+        bool same = std::memcmp(shown.pixels().data(), bind.pixels().data(),
+                                shown.pixels().size() * sizeof(tools::data::Rgba)) == 0;
+        EXPECT_EQ(same, bindPose) << input;
+        EXPECT_EQ(warnings.size(), empty ? 2u : 0u) << input;
+    }
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 #include "tools/data/png_writer.h"
 #include "tools/m3convert/conversion.h"
 #include "tools/m3convert/preview.h"
-#include "tools/m3convert/skin_files.h"
 
 // The engine comes with the camera mode of the playback program.
 const int console::cameraMode = 2;
@@ -56,10 +55,18 @@ bool Parse(int argc, char** argv, Options& options) {
     return true;
 }
 
+void Warn(const Options& options, const std::vector<std::string>& warnings) {
+    for (const std::string& warning : warnings) {
+        std::fprintf(stderr, "m3convert: warning: %s: %s\n", options.request.input.c_str(),
+                     warning.c_str());
+    }
+}
+
 void WritePreview(const Options& options, const Model& model) {
-    PreviewRequest request{options.request.basePath, model.skin.has_value(),
-                           model.skin ? SourceSpeedLength(*model.skin) : 0};
-    std::vector<uint8_t> png = tools::data::EncodePng(DrawPreview(request));
+    std::vector<std::string> warnings;
+    std::vector<uint8_t> png =
+        tools::data::EncodePng(DrawPreview(PreviewOf(options.request.basePath, model), warnings));
+    Warn(options, warnings);
     std::ofstream file(options.previewPath, std::ios::binary);
     file.write(reinterpret_cast<const char*>(png.data()), std::streamsize(png.size()));
     if (!file) {
@@ -78,10 +85,7 @@ int main(int argc, char** argv) {
     }
     try {
         Model model = ConvertModel(options.request);
-        for (const std::string& warning : model.warnings) {
-            std::fprintf(stderr, "m3convert: warning: %s: %s\n", options.request.input.c_str(),
-                         warning.c_str());
-        }
+        Warn(options, model.warnings);
         std::fputs(Summary(options.request, model).c_str(), stdout);
         if (!options.previewPath.empty()) {
             WritePreview(options, model);

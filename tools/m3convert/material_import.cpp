@@ -15,6 +15,8 @@ namespace {
 
 // The OpenGL shininess exponent stops at 128.
 constexpr float kMaxGlossiness = 128.0f;
+// Below one percent a material leaves no visible trace.
+constexpr float kInvisibleOpacity = 1.0f;
 
 int Byte(float channel) {
     return static_cast<int>(std::lround(std::clamp(channel, 0.0f, 1.0f) * 255.0f));
@@ -73,6 +75,23 @@ tools::data::MaterialDraft MaterialImport::Convert(const aiMaterial& material) {
     draft.opacityMap = Texture(material, aiTextureType_OPACITY);
     draft.reflectionMap = Texture(material, aiTextureType_REFLECTION);
     return draft;
+}
+
+void MaterialImport::KeepVisible() {
+    std::vector<tools::data::MaterialDraft>& materials = model_.scene.materials;
+    bool invisible =
+        !materials.empty() &&
+        std::all_of(materials.begin(), materials.end(), [](const tools::data::MaterialDraft& m) {
+            return m.opacity < kInvisibleOpacity && m.opacityMap.empty();
+        });
+    if (!invisible) {
+        return;
+    }
+    for (tools::data::MaterialDraft& material : materials) {
+        material.opacity = 100.0f;
+    }
+    model_.warnings.push_back(
+        "every material is fully transparent, which would show nothing; written opaque");
 }
 
 std::string MaterialImport::Texture(const aiMaterial& material, int type) {

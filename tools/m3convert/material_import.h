@@ -22,6 +22,10 @@ public:
 
     // The draft index of source material `index`, converted on first use.
     int32_t Use(unsigned index);
+    // When every material used would be fully transparent with nothing to show through
+    // (no opacity map), the source's "0 means opaque" was taken the other way round: the
+    // materials become opaque, with a warning.
+    void KeepVisible();
 
 private:
     tools::data::MaterialDraft Convert(const aiMaterial& material);

@@ -42,6 +42,9 @@ struct Skin {
     std::vector<int32_t> vertexBones;
     // From the first key to the last, in seconds.
     double clipSeconds = 0;
+    // The source's first key scales every bone to nothing: the mesh shrinks to a point,
+    // which the engine's rigid bones cannot show.
+    bool firstKeyCollapses = false;
 };
 
 struct Model {

@@ -5,6 +5,7 @@
 #include <assimp/scene.h>
 
 #include <assimp/Importer.hpp>
+#include <cmath>
 #include <set>
 
 #include "tools/m3convert/material_import.h"
@@ -74,6 +75,7 @@ public:
             AddMesh(*skinned_, skinnedName_, aiMatrix4x4());
             model_.skin = ImportSkin(source_, *skinned_, scale_, model_.warnings);
         }
+        materials_.KeepVisible();
         return std::move(model_);
     }
 
@@ -104,8 +106,15 @@ private:
     }
 
     void AddMesh(const aiMesh& mesh, const std::string& name, const aiMatrix4x4& world) {
-        model_.scene.AddObject(name, materials_.Use(mesh.mMaterialIndex),
-                               Triangles(mesh, world, scale_));
+        MeshData triangles = Triangles(mesh, world, scale_);
+        for (size_t i = 0; i < triangles.vertices.size(); ++i) {
+            // The engine can neither frame nor draw such a vertex, nor the faces on it.
+            if (!Finite(triangles.vertices[i].position)) {
+                throw ConvertError("object " + name + ": vertex " + std::to_string(i) +
+                                   " lies at a non-finite position");
+            }
+        }
+        model_.scene.AddObject(name, materials_.Use(mesh.mMaterialIndex), std::move(triangles));
     }
 
     const aiScene& source_;
@@ -127,13 +136,22 @@ std::string OneWord(const std::string& name, const std::string& fallback) {
     return word.empty() ? fallback : word;
 }
 
+bool Finite(const scene::Vector& v) {
+    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
+}
+
 Model ImportModel(const std::string& path, float scale, const std::string& textureStem) {
     Assimp::Importer importer;
     const aiScene* source = importer.ReadFile(path, kImportSteps);
     if (!source || !source->mRootNode) {
         throw ConvertError(path + ": cannot be read: " + importer.GetErrorString());
     }
-    Model model = SceneBuilder(*source, path, scale, textureStem).Build();
+    Model model;
+    try {
+        model = SceneBuilder(*source, path, scale, textureStem).Build();
+    } catch (const ConvertError& error) {
+        throw ConvertError(path + ": " + error.what());
+    }
     if (model.scene.objects.empty()) {
         throw ConvertError(path + ": holds no meshes with triangles");
     }

@@ -11,10 +11,14 @@
 namespace tools::m3convert {
 
 // `scale` multiplies every position; texture files are named `textureStem` + "_N.tga".
-// Throws ConvertError when the file cannot be read or holds no triangles.
+// Throws ConvertError when the file cannot be read, holds no triangles or places something
+// at a non-finite position.
 Model ImportModel(const std::string& path, float scale, const std::string& textureStem);
 
 // A name as one word for the mesh and animation files: blanks become '_'; never empty.
 std::string OneWord(const std::string& name, const std::string& fallback);
+
+// Whether x, y and z are all numbers, neither infinite nor undefined.
+bool Finite(const scene::Vector& v);
 
 }  // namespace tools::m3convert

@@ -14,7 +14,8 @@
 #include "scene/material.h"
 #include "scene/scene.h"
 #include "scene/scene_drawing.h"
-#include "tools/m3convert/model.h"
+#include "tools/m3convert/model_import.h"
+#include "tools/m3convert/skin_files.h"
 
 namespace tools::m3convert {
 namespace {
@@ -23,13 +24,22 @@ using scene::Vector;
 using tools::data::Image;
 
 constexpr double kFieldOfView = 35.0;
+// The background, exact in bytes so that an untouched pixel is recognised.
+constexpr tools::data::Rgba kBackground{56, 61, 71, 255};
+// A framed model covers much of each view; a picture with less of it than one pixel in a
+// thousand shows nothing (a flat face seen edge-on can leave a speck).
+constexpr size_t kVisibleShare = 1000;
 
 struct Box {
     Vector low{1e30f, 1e30f, 1e30f};
     Vector high{-1e30f, -1e30f, -1e30f};
 
+    // Vertices at no finite place are not drawn.
     void Add(const scene::Mesh& mesh) {
         for (const scene::Vertex& v : mesh.vertices) {
+            if (!Finite(v.position)) {
+                continue;
+            }
             low = Vector(std::min(low.x, v.position.x), std::min(low.y, v.position.y),
                          std::min(low.z, v.position.z));
             high = Vector(std::max(high.x, v.position.x), std::max(high.y, v.position.y),
@@ -40,16 +50,18 @@ struct Box {
     float Radius() const { return std::max((high - low).Length() * 0.5f, 1e-3f); }
 };
 
-// What the frame shows: the visible objects and the animated meshes.
+// What the frame shows: the visible objects and the animated meshes the scene drawing draws.
 Box Bounds(const scene::Scene& scene) {
     Box box;
     for (const scene::SceneObject& object : scene.objects) {
-        if (object.visible) {
+        if (object.visible && size_t(object.meshIndex) < scene.meshes.size()) {
             box.Add(scene.meshes[size_t(object.meshIndex)]);
         }
     }
     for (const scene::AnimatedObject& animated : scene.animatedObjects) {
-        box.Add(animated.mesh);
+        if (size_t(animated.objectIndex) < scene.objects.size()) {
+            box.Add(animated.mesh);
+        }
     }
     return box;
 }
@@ -104,7 +116,7 @@ Image DrawModel(const PreviewRequest& request, int width, int height) {
                     int32_t(request.animationLength), Vector(0, 0, 0), scene::Quaternion());
     scene.UpdateAnimation(0);
     Box box = Bounds(scene);
-    glClearColor(0.22f, 0.24f, 0.28f, 1);
+    glClearColor(kBackground.r / 255.0f, kBackground.g / 255.0f, kBackground.b / 255.0f, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     const Vector directions[3] = {{0, 0.25f, 1}, {1, 0.25f, 0}, {-0.7f, 0.9f, -0.7f}};
     for (int slot = 0; slot < 3; ++slot) {
@@ -115,9 +127,22 @@ Image DrawModel(const PreviewRequest& request, int width, int height) {
     return image;
 }
 
+bool ShowsSomething(const Image& image) {
+    auto covered =
+        std::count_if(image.pixels().begin(), image.pixels().end(), [](const tools::data::Rgba& p) {
+            return p.r != kBackground.r || p.g != kBackground.g || p.b != kBackground.b;
+        });
+    return size_t(covered) * kVisibleShare >= image.pixels().size();
+}
+
 }  // namespace
 
-Image DrawPreview(const PreviewRequest& request) {
+PreviewRequest PreviewOf(const std::string& basePath, const Model& model) {
+    bool animated = model.skin && !model.skin->firstKeyCollapses;
+    return {basePath, animated, animated ? SourceSpeedLength(*model.skin) : 0};
+}
+
+Image DrawPreview(const PreviewRequest& request, std::vector<std::string>& warnings) {
     setenv("SDL_VIDEODRIVER", "offscreen", 1);
     const int width = 3 * kPreviewViewSize, height = kPreviewViewSize;
     if (!render::CreateGLWindow("m3convert preview", width, height, 32, false)) {
@@ -126,6 +151,9 @@ Image DrawPreview(const PreviewRequest& request) {
     render::renderer.CheckCapabilities();
     Image image = DrawModel(request, width, height);
     render::KillWindow();
+    if (!ShowsSomething(image)) {
+        warnings.push_back("the preview shows nothing: the model's faces cover next to no pixel");
+    }
     return image;
 }
 

@@ -5,8 +5,10 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "tools/data/image.h"
+#include "tools/m3convert/model.h"
 
 namespace tools::m3convert {
 
@@ -18,8 +20,13 @@ struct PreviewRequest {
     int64_t animationLength = 0;  // the animation clock units the clip lasts
 };
 
-// Three views side by side: front, right side, and from above behind the left. Throws
+// The preview of `model` written under `basePath`: the clip's first frame, or the bind pose
+// where the first key shrinks the skin to nothing.
+PreviewRequest PreviewOf(const std::string& basePath, const Model& model);
+
+// Three views side by side: front, right side, and from above behind the left, each framed
+// on the faces the engine draws. A picture that shows (next to) none of them adds a warning. Throws
 // ConvertError when no OpenGL context can be made.
-tools::data::Image DrawPreview(const PreviewRequest& request);
+tools::data::Image DrawPreview(const PreviewRequest& request, std::vector<std::string>& warnings);
 
 }  // namespace tools::m3convert

@@ -9,6 +9,7 @@
 #include <assimp/anim.h>
 #include <assimp/scene.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <set>
@@ -20,6 +21,8 @@ namespace {
 
 // assimp's own fallback when a file gives no rate.
 constexpr double kDefaultTicksPerSecond = 25.0;
+// A bone scaled below this share of its bind size has shrunk to nothing.
+constexpr float kCollapsedScale = 1e-3f;
 
 template <typename Key, typename Value, typename Blend>
 Value Sample(const Key* keys, unsigned count, double t, Value fallback, Blend blend) {
@@ -110,6 +113,22 @@ BonePose Rigid(const aiMatrix4x4& m, float scale, aiVector3D& scaleOut) {
     return {scene::Vector(t.x, t.y, t.z) * scale, scene::Quaternion(r.x, r.y, r.z, r.w)};
 }
 
+// Every vertex on a bone placed at infinity, or nowhere, would be lost.
+void RequireFinite(const BonePose& key, const std::string& bone, double seconds) {
+    const scene::Quaternion& r = key.rotation;
+    if (!Finite(key.translation) || !Finite(scene::Vector(r.x, r.y, r.z)) || !std::isfinite(r.w)) {
+        throw ConvertError("bone \"" + bone + "\" lies at a non-finite position at " +
+                           tools::data::NumberWords({float(seconds)}) + " s");
+    }
+}
+
+bool Collapsed(const aiVector3D& scale, const aiVector3D& rest) {
+    auto largest = [](const aiVector3D& s) {
+        return std::max({std::abs(s.x), std::abs(s.y), std::abs(s.z)});
+    };
+    return largest(scale) <= kCollapsedScale * largest(rest);
+}
+
 std::vector<int32_t> HeaviestBones(const aiMesh& mesh) {
     std::vector<int32_t> bones(mesh.mNumVertices, -1);
     std::vector<float> heaviest(mesh.mNumVertices, 0.0f);
@@ -139,6 +158,8 @@ std::optional<Skin> ImportSkin(const aiScene& source, const aiMesh& mesh, float 
         return std::nullopt;
     }
     const aiAnimation& animation = *source.mAnimations[0];
+    double rate =
+        animation.mTicksPerSecond > 0 ? animation.mTicksPerSecond : kDefaultTicksPerSecond;
     Skin skin;
     skin.vertexBones = HeaviestBones(mesh);
     std::vector<aiVector3D> restScales;
@@ -151,6 +172,7 @@ std::optional<Skin> ImportSkin(const aiScene& source, const aiMesh& mesh, float 
             Rigid(aiMatrix4x4(mesh.mBones[b]->mOffsetMatrix).Inverse(), scale, restScales.back()));
     }
     bool rescaled = false;
+    unsigned collapsedAtFirstKey = 0;
     for (double t : times) {
         Pose pose(source, animation, t);
         skin.frames.emplace_back();
@@ -158,14 +180,20 @@ std::optional<Skin> ImportSkin(const aiScene& source, const aiMesh& mesh, float 
             aiVector3D boneScale;
             skin.frames.back().push_back(
                 Rigid(pose.World(mesh.mBones[b]->mName.C_Str()), scale, boneScale));
+            RequireFinite(skin.frames.back().back(), skin.boneNames[b], t / rate);
             rescaled = rescaled || (boneScale - restScales[b]).Length() > 1e-3f;
+            collapsedAtFirstKey += t == times.front() && Collapsed(boneScale, restScales[b]);
         }
     }
     if (rescaled) {
         warnings.push_back("bones change their scale; the engine keeps them rigid");
     }
-    double rate =
-        animation.mTicksPerSecond > 0 ? animation.mTicksPerSecond : kDefaultTicksPerSecond;
+    skin.firstKeyCollapses = mesh.mNumBones > 0 && collapsedAtFirstKey == mesh.mNumBones;
+    if (skin.firstKeyCollapses) {
+        warnings.push_back(
+            "the first key scales every bone to nothing; the engine keeps "
+            "bones rigid, and a preview shows the bind pose");
+    }
     skin.clipSeconds = (times.back() - times.front()) / rate;
     return skin;
 }
