@@ -5,10 +5,17 @@
 #include "render/web_gl.h"
 
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 #include <unordered_map>
 #include <vector>
 
-extern "C" void glGenerateMipmap(GLenum target);
+extern "C" {
+void glGenerateMipmap(GLenum target);
+void glGenBuffers(GLsizei count, GLuint* buffers);
+void glBindBuffer(GLenum target, GLuint buffer);
+void glBufferData(GLenum target, GLsizeiptr size, const void* data, GLenum usage);
+}
 
 namespace render::webgl {
 namespace {
@@ -26,6 +33,7 @@ struct Step {
     std::vector<ListVertex> vertices;
     bool colored = false;  // whether the colour changed between the vertices
     GLfloat move[3] = {0.0f, 0.0f, 0.0f};
+    GLuint buffer = 0;  // a list's vertices, kept on the graphics side
 };
 
 struct State {
@@ -98,27 +106,45 @@ void GenerateSphereMap(std::vector<ListVertex>& vertices) {
     }
 }
 
+// A list's vertices go to the graphics side once, instead of at every call.
+void KeepOnGraphicsSide(Step& step) {
+    glGenBuffers(1, &step.buffer);
+    glBindBuffer(GL_ARRAY_BUFFER, step.buffer);
+    glBufferData(GL_ARRAY_BUFFER,
+                 static_cast<GLsizeiptr>(step.vertices.size() * sizeof(ListVertex)),
+                 step.vertices.data(), GL_STATIC_DRAW);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+}
+
 void Draw(const Step& step) {
     if (step.vertices.empty()) {
         return;
     }
     std::vector<ListVertex> mapped;
     const ListVertex* vertices = step.vertices.data();
-    if (state.sphereMapS || state.sphereMapT) {
+    const bool sphereMap = state.sphereMapS || state.sphereMapT;
+    if (sphereMap) {
         mapped = step.vertices;
         GenerateSphereMap(mapped);
         vertices = mapped.data();
+    } else if (step.buffer) {
+        glBindBuffer(GL_ARRAY_BUFFER, step.buffer);
+        vertices = nullptr;  // the pointers below become offsets into the buffer
     }
+    // Addresses in memory, or offsets into the bound buffer.
+    auto at = [vertices](size_t offset) {
+        return reinterpret_cast<const void*>(reinterpret_cast<uintptr_t>(vertices) + offset);
+    };
     const GLsizei stride = sizeof(ListVertex);
     glEnableClientState(GL_VERTEX_ARRAY);
-    glVertexPointer(3, GL_FLOAT, stride, vertices->position);
+    glVertexPointer(3, GL_FLOAT, stride, at(offsetof(ListVertex, position)));
     glEnableClientState(GL_NORMAL_ARRAY);
-    glNormalPointer(GL_FLOAT, stride, vertices->normal);
+    glNormalPointer(GL_FLOAT, stride, at(offsetof(ListVertex, normal)));
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-    glTexCoordPointer(2, GL_FLOAT, stride, vertices->texCoord);
+    glTexCoordPointer(2, GL_FLOAT, stride, at(offsetof(ListVertex, texCoord)));
     if (step.colored) {
         glEnableClientState(GL_COLOR_ARRAY);
-        glColorPointer(4, GL_FLOAT, stride, vertices->color);
+        glColorPointer(4, GL_FLOAT, stride, at(offsetof(ListVertex, color)));
     }
     glDrawArrays(step.mode, 0, static_cast<GLsizei>(step.vertices.size()));
     if (step.colored) {
@@ -129,6 +155,9 @@ void Draw(const Step& step) {
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);
     glDisableClientState(GL_NORMAL_ARRAY);
     glDisableClientState(GL_VERTEX_ARRAY);
+    if (!sphereMap && step.buffer) {
+        glBindBuffer(GL_ARRAY_BUFFER, 0);
+    }
 }
 
 void Play(const Step& step) {
@@ -190,6 +219,9 @@ void End() {
     state.inside = false;
     Step step = AsTriangles(std::move(state.open));
     if (state.recording) {
+        if (!step.vertices.empty()) {
+            KeepOnGraphicsSide(step);
+        }
         state.recording->push_back(std::move(step));
     } else {
         Draw(step);
