@@ -16,6 +16,7 @@ void (*browserFinish)() = nullptr;
 
 void BrowserFrame() {
     if (browserPass()) {
+        EM_ASM(if (Module.onFrame) Module.onFrame(););
         return;
     }
     emscripten_cancel_main_loop();
