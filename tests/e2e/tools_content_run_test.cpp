@@ -13,7 +13,7 @@
 #include "render/tga.h"
 #include "support/program_runner.h"
 #include "support/temp_folder.h"
-#include "tools/data/voice_lines.h"
+#include "tools/data/music/voice_lines.h"
 
 namespace fs = std::filesystem;
 

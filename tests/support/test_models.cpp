@@ -1,7 +1,7 @@
 // The textured box model.
 #include "support/test_models.h"
 
-#include "tools/data/png_writer.h"
+#include "tools/common/png_writer.h"
 
 namespace testing_support {
 namespace {

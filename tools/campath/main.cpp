@@ -12,7 +12,7 @@
 #include "tools/campath/path_check.h"
 #include "tools/campath/path_file.h"
 #include "tools/campath/route_plot.h"
-#include "tools/data/png_writer.h"
+#include "tools/common/png_writer.h"
 
 // The schedule comes with the engine, which is built for one camera mode per program.
 const int console::cameraMode = 2;

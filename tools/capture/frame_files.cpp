@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "tools/data/png_writer.h"
+#include "tools/common/png_writer.h"
 
 namespace tools::capture {
 namespace {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "tools/capture/frame_writer.h"
-#include "tools/data/image.h"
+#include "tools/common/image.h"
 
 namespace tools::capture {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/audio.h"
-#include "tools/data/wav.h"
+#include "tools/common/wav.h"
 
 namespace tools::capture {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/process.h"
-#include "tools/data/prerequisites.h"
+#include "tools/common/prerequisites.h"
 
 namespace tools::capture {
 namespace {

@@ -5,11 +5,11 @@
 #include <fstream>
 #include <string>
 
+#include "tools/common/png_writer.h"
+#include "tools/common/prerequisites.h"
 #include "tools/data/contact_sheet.h"
 #include "tools/data/content_folder.h"
 #include "tools/data/generators.h"
-#include "tools/data/png_writer.h"
-#include "tools/data/prerequisites.h"
 
 namespace {
 

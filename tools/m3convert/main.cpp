@@ -7,7 +7,7 @@
 
 #include "app/main_loop.h"
 #include "console/settings.h"
-#include "tools/data/png_writer.h"
+#include "tools/common/png_writer.h"
 #include "tools/m3convert/conversion.h"
 #include "tools/m3convert/preview.h"
 #include "tools/m3convert/skin_files.h"

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "tools/data/image.h"
+#include "tools/common/image.h"
 
 namespace tools::m3convert {
 
