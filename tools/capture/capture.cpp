@@ -16,6 +16,7 @@
 #include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/window.h"
+#include "production/schedule.h"
 #include "render/display.h"
 #include "render/frame_stats.h"
 #include "tools/capture/frame_files.h"
@@ -26,7 +27,6 @@
 namespace tools::capture {
 namespace {
 
-constexpr double kShowSeconds = 336.0;
 // GL_BGRA (OpenGL 1.2): the software rasterizer's own layout, read back without swizzling.
 constexpr GLenum kBgra = 0x80E1;
 
@@ -50,7 +50,9 @@ size_t SamplesOfFrame(int64_t index, double fps) {
 
 // Where the progress bar ends: the range's end, the last chosen time, or the show's end.
 double Ending(const CaptureOptions& options) {
-    double end = std::min(options.to, kShowSeconds);
+    const double showEnd =
+        static_cast<double>(production::PartEnd(production::kPartCount - 1)) / app::kTicksPerSecond;
+    double end = std::min(options.to, showEnd);
     return options.times.empty() ? end : std::min(end, options.times.back());
 }
 
