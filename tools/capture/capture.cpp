@@ -151,9 +151,11 @@ int RunCapture(const CaptureOptions& options) {
     platform::VirtualClock clock;
     platform::UseClock(&clock);
     platform::UseManualAudio(true);
-    console::settings.display_Width = options.width;
-    console::settings.display_Height = options.height;
-    app::StartUp();
+    // The command line's size wins over the one Torvane.cfg may give.
+    app::StartUp([&options] {
+        console::settings.display_Width = options.width;
+        console::settings.display_Height = options.height;
+    });
 
     const std::string soundPath = options.sound ? folder + "/soundtrack.wav" : "";
     std::optional<SoundtrackWriter> soundtrack;
