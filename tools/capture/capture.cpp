@@ -134,16 +134,30 @@ int PlayShow(const CaptureOptions& options, platform::VirtualClock& clock, Frame
     return kept;
 }
 
+// Joins the picture stream with `soundtrack` into the video and counts its frames.
+void FinishVideo(VideoEncoder& video, int frames, const std::string& soundtrack,
+                 CaptureReport& report) {
+    std::string path = video.Finish(soundtrack);
+    if (path.empty()) {
+        report.notWritten.push_back(kVideoFileName);
+        return;
+    }
+    std::printf("video: %s\n", path.c_str());
+    report.framesWritten = frames;
+}
+
 }  // namespace
 
-int RunCapture(const CaptureOptions& options) {
+CaptureReport RunCapture(const CaptureOptions& options) {
     const std::string& folder = options.outputFolder;
     std::filesystem::create_directories(folder);
+    CaptureReport report;
     std::unique_ptr<VideoEncoder> video;
     if (options.video) {
         video = VideoEncoder::Start(folder, options.width, options.height, options.fps);
         if (!video) {
-            return 0;
+            report.notWritten.push_back(kVideoFileName);
+            return report;
         }
     }
     FrameFiles files(folder, !options.contactSheet.empty());
@@ -157,7 +171,7 @@ int RunCapture(const CaptureOptions& options) {
         console::settings.display_Height = options.height;
     });
 
-    const std::string soundPath = options.sound ? folder + "/soundtrack.wav" : "";
+    const std::string soundPath = options.sound ? folder + "/" + kSoundtrackFileName : "";
     std::optional<SoundtrackWriter> soundtrack;
     if (options.sound) {
         soundtrack.emplace(soundPath);
@@ -170,17 +184,22 @@ int RunCapture(const CaptureOptions& options) {
     }  // every frame handed over is written
     app::ShutDown();
     platform::UseClock(nullptr);
-    if (soundtrack) {
-        soundtrack->Close();
+    if (!video && files.failures() > 0) {
+        report.notWritten.push_back(std::to_string(files.failures()) + " frames");
     }
-    files.WriteSheet(options.contactSheet);
+    report.framesWritten = video ? 0 : kept - files.failures();
+    const bool soundWritten = soundtrack && soundtrack->Close();
+    if (soundtrack && !soundWritten) {
+        report.notWritten.push_back(kSoundtrackFileName);
+    }
+    if (!files.WriteSheet(options.contactSheet)) {
+        report.notWritten.push_back(options.contactSheet);
+    }
     if (video) {
-        std::string path = video->Finish(soundPath);
-        if (!path.empty()) {
-            std::printf("video: %s\n", path.c_str());
-        }
+        // A video whose soundtrack was lost is made without sound, and reported.
+        FinishVideo(*video, kept, soundWritten ? soundPath : "", report);
     }
-    return kept;
+    return report;
 }
 
 }  // namespace tools::capture

@@ -7,6 +7,7 @@
 
 #include "platform/files.h"
 #include "tools/common/prerequisites.h"
+#include "tools/common/whole_file.h"
 #include "tools/data/music/voice_lines.h"
 
 namespace tools::data {
@@ -76,13 +77,7 @@ Pcm MixVoiceTrack(const TempFolder& scratch) {
 std::vector<uint8_t> EncodeMp3(const Pcm& pcm, const TempFolder& scratch) {
     std::string wav = scratch.File("voice.wav");
     std::string mp3 = scratch.File("voice.mp3");
-    std::vector<uint8_t> wavBytes = EncodeWav(pcm);
-    FILE* file = std::fopen(wav.c_str(), "wb");
-    bool written =
-        file && std::fwrite(wavBytes.data(), 1, wavBytes.size(), file) == wavBytes.size();
-    if (!file || std::fclose(file) != 0 || !written) {
-        throw std::runtime_error("cannot write " + wav);
-    }
+    WriteWholeFile(wav, EncodeWav(pcm));
     // Mono at 48 kbit/s; lame writes no tags with dates, so the bytes repeat run to run.
     RunTool(kLame, {"--quiet", "--noreplaygain", "-m", "m", "-b", "48", wav, mp3});
     return ReadBytes(mp3);
