@@ -35,10 +35,13 @@ void ConnectLayers() {
     production::show.endRun = [] { run.quitRequested = 1; };
 }
 
-void StartUp() {
+void StartUp(const std::function<void()>& afterConfig) {
     ConnectLayers();
     console::StartLog("Torvan.log");
     console::LoadConfig("Torvane.cfg");
+    if (afterConfig) {
+        afterConfig();
+    }
     render::renderer.Start(settings.display_Width, settings.display_Height, settings.display_Depth,
                            settings.display_Fullscreen);
     render::BuildUnitQuad();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "app/timer.h"
 
@@ -25,7 +26,9 @@ extern Run run;
 
 // Hands the lower layers what they call back into the program: the end of the run.
 void ConnectLayers();
-void StartUp();
+// `afterConfig` runs once Torvane.cfg has been read, before the window opens: a tool's
+// command line overrides the file with it.
+void StartUp(const std::function<void()>& afterConfig = nullptr);
 // Takes and dispatches one message, or makes one frame when none waits and the
 // window is active. False once the loop is to end.
 bool LoopPass();

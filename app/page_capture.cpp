@@ -101,10 +101,11 @@ int RunPageCapture(const PageCapture& options) {
     capture = &captureRun;
     platform::UseClock(&captureRun.clock);
     platform::UseManualAudio(true);
-    console::settings.display_Width = options.width;
-    console::settings.display_Height = options.height;
     platform::InstallCloseSignals();
-    StartUp();
+    StartUp([&options] {  // the page's size wins over the configuration file's
+        console::settings.display_Width = options.width;
+        console::settings.display_Height = options.height;
+    });
     platform::RunPasses(CapturePass, ShutDown);
     return 0;
 }

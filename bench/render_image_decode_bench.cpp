@@ -9,9 +9,9 @@
 
 #include "platform/jpeg.h"
 #include "render/tga.h"
-#include "tools/data/image.h"
-#include "tools/data/jpeg_writer.h"
-#include "tools/data/tga_writer.h"
+#include "tools/common/image.h"
+#include "tools/common/jpeg_writer.h"
+#include "tools/common/tga_writer.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include "support/program_runner.h"
 #include "support/temp_folder.h"
 #include "support/test_models.h"
-#include "tools/data/camera_path.h"
 #include "tools/data/content_folder.h"
+#include "tools/data/scenes/camera_path.h"
 #include "tools/m3convert/preview.h"
 
 namespace {

@@ -23,6 +23,8 @@ std::pair<int, int> PngSize(const char* path) {
 
 TEST(Capture, WritesTheFramesAskedForASheetAndTheSoundtrack) {
     testing_support::TempFolder folder;
+    // The command line's size wins over the configuration file's.
+    folder.Write("Torvane.cfg", "display_Width 800\ndisplay_Height 600\n");
     RunningProgram capture({ProgramPath("torvane-capture"), "--fps", "10", "--size", "320x240",
                             "--at", "0.5,1.5", "--sheet", "sheet.png", "frames"},
                            folder.path(), {"SDL_AUDIODRIVER=dummy"});

@@ -1,11 +1,12 @@
 // The data folder that torvane-data writes: repeatable bytes, a size budget, images the
-// engine reads and a voice that speaks each caption at its time.
+// engine reads and a voice that speaks each caption at its time. Every tool on a full disk.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <map>
+#include <utility>
 
 #include "platform/audio_mp3.h"
 #include "platform/files.h"
@@ -13,7 +14,8 @@
 #include "render/tga.h"
 #include "support/program_runner.h"
 #include "support/temp_folder.h"
-#include "tools/data/voice_lines.h"
+#include "support/test_models.h"
+#include "tools/data/music/voice_lines.h"
 
 namespace fs = std::filesystem;
 
@@ -95,6 +97,42 @@ TEST(Content, VoiceSpeaksEachCaptionAtItsTime) {
     float last = lines.back().start - tools::data::kVoiceTrackStart;
     EXPECT_GT(seconds, last + 1.5f);
     EXPECT_LT(seconds, last + 10.0f);
+}
+
+// Past a file-size limit a write fails as on a full disk (SIGXFSZ ignored, as a shell's
+// trap leaves it for the program it starts): each tool exits with an error, says what it
+// did not write, and leaves no file cut short, which would be the limit's 512 bytes.
+TEST(Content, ToolsOnAFullDiskFailAndLeaveNoPartFiles) {
+    testing_support::TempFolder folder;
+    testing_support::WriteTexturedBox(folder);
+    std::string path = "second,x,y,z,w,heading,pitch\n";
+    for (int second = 0; second < 100; ++second) {
+        path += std::to_string(second) + ",1,2,3,1,0,0\n";
+    }
+    folder.Write("path.csv", path);
+    auto tool = [](const char* name) { return testing_support::ProgramPath(name) + " "; };
+    // The command writing into out/, what it says.
+    const std::pair<std::string, const char*> cases[] = {
+        {tool("torvane-capture") + "--silent --size 640x480 --at 1,2 out",
+         "0 frames written to out; not written: 2 frames"},
+        {tool("torvane-capture") + "--video --to 2 --size 160x120 out",
+         "not written: soundtrack.wav, show.mp4"},
+        {tool("torvane-data") + "out", "0 files written to out; the rest not"},
+        {tool("m3convert") + "box.obj out/box", "cannot write out/box"},
+        {tool("torvane-campath") + "build path.csv out/path.vcp", "cannot write out/path.vcp"}};
+    for (const auto& [command, says] : cases) {
+        fs::remove_all("out");
+        fs::create_directory("out");
+        std::string limited = "ulimit -f 1; trap '' XFSZ; exec " + command + " > said.txt 2>&1";
+        EXPECT_NE(testing_support::RunCommand({"/bin/sh", "-c", limited}, {}), 0) << command;
+        EXPECT_NE(folder.Read("said.txt").find(says), std::string::npos)
+            << command << ": " << folder.Read("said.txt");
+        for (const auto& entry : fs::recursive_directory_iterator("out")) {
+            EXPECT_FALSE((entry.is_regular_file() && entry.file_size() == 512) ||
+                         entry.path().extension() == ".partial")
+                << command << " left " << entry.path();
+        }
+    }
 }
 
 }  // namespace

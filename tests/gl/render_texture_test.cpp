@@ -13,7 +13,7 @@
 #include "support/gl_context.h"
 #include "support/log_lines.h"
 #include "support/test_images.h"
-#include "tools/data/jpeg_writer.h"
+#include "tools/common/jpeg_writer.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <filesystem>
 
 #include "platform/audio.h"
+#include "tools/common/prerequisites.h"
+#include "tools/common/wav.h"
 #include "tools/data/music/it_writer.h"
-#include "tools/data/prerequisites.h"
-#include "tools/data/wav.h"
 
 namespace testing_support {
 namespace {

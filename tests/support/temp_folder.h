@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tools/data/temp_folder.h"
+#include "tools/common/temp_folder.h"
 
 namespace testing_support {
 

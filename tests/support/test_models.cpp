@@ -3,7 +3,7 @@
 
 #include <map>
 
-#include "tools/data/png_writer.h"
+#include "tools/common/png_writer.h"
 
 namespace testing_support {
 namespace {

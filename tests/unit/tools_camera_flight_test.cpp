@@ -1,7 +1,7 @@
 // The flight between waypoints that makes the show's camera path.
 #include <gtest/gtest.h>
 
-#include "tools/data/camera_flight.h"
+#include "tools/data/scenes/camera_flight.h"
 
 using namespace tools::data;
 using scene::Vector;

@@ -6,7 +6,7 @@
 #include "render/tga.h"
 #include "support/temp_folder.h"
 #include "tools/data/content_folder.h"
-#include "tools/data/font_atlas.h"
+#include "tools/data/font/font_atlas.h"
 
 using namespace tools::data;
 using platform::Cp1251ToUnicode;

@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "tools/data/prerequisites.h"
+#include "tools/common/prerequisites.h"
 
 using namespace tools::data;
 

@@ -7,8 +7,8 @@
 #include "scene/scene.h"
 #include "support/process_test.h"
 #include "tools/data/content_folder.h"
-#include "tools/data/mesh_shapes.h"
-#include "tools/data/scene_writer.h"
+#include "tools/data/geometry/mesh_shapes.h"
+#include "tools/data/geometry/scene_writer.h"
 
 using namespace tools::data;
 using scene::Vector;

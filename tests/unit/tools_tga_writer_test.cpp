@@ -4,7 +4,7 @@
 
 #include "render/tga.h"
 #include "support/process_test.h"
-#include "tools/data/tga_writer.h"
+#include "tools/common/tga_writer.h"
 
 using tools::data::Image;
 using tools::data::Rgba;

@@ -12,7 +12,8 @@
 #include "tools/campath/path_check.h"
 #include "tools/campath/path_file.h"
 #include "tools/campath/route_plot.h"
-#include "tools/data/png_writer.h"
+#include "tools/common/png_writer.h"
+#include "tools/common/whole_file.h"
 
 // The schedule comes with the engine, which is built for one camera mode per program.
 const int console::cameraMode = 2;
@@ -36,14 +37,6 @@ std::string ReadText(const std::string& path) {
     std::ostringstream text;
     text << file.rdbuf();
     return text.str();
-}
-
-void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream file(path, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    if (!file) {
-        throw std::runtime_error(path + ": cannot be written");
-    }
 }
 
 // The value of a trailing "--jump D", or the default.
@@ -79,8 +72,8 @@ int Run(int argc, char** argv) {
         return 0;
     }
     if (command == "plot" && argc >= 4) {
-        WriteBytes(argv[3], tools::data::EncodePng(
-                                PlotRoute(ReadPathFile(argv[2]), JumpLimit(argc, argv, 4))));
+        tools::data::WriteWholeFile(argv[3], tools::data::EncodePng(PlotRoute(
+                                                 ReadPathFile(argv[2]), JumpLimit(argc, argv, 4))));
         return 0;
     }
     if (command == "check" && argc >= 3) {

@@ -9,6 +9,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "tools/common/whole_file.h"
+
 namespace tools::campath {
 namespace {
 
@@ -87,15 +89,11 @@ std::vector<CameraKey> ReadPathFile(const std::string& path) {
 }
 
 void WritePathFile(const std::string& path, const std::vector<CameraKey>& keys) {
-    std::ofstream file(path, std::ios::binary);
-    uint8_t record[production::kCameraRecordSize];
-    for (const CameraKey& key : keys) {
-        production::EncodeCameraKey(key, record);
-        file.write(reinterpret_cast<const char*>(record), sizeof record);
+    std::vector<uint8_t> bytes(keys.size() * production::kCameraRecordSize);
+    for (size_t i = 0; i < keys.size(); ++i) {
+        production::EncodeCameraKey(keys[i], &bytes[i * production::kCameraRecordSize]);
     }
-    if (!file) {
-        throw std::runtime_error(path + ": cannot be written");
-    }
+    tools::data::WriteWholeFile(path, bytes);
 }
 
 std::string PathCsv(const std::vector<CameraKey>& keys) {

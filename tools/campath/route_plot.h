@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "tools/campath/path_file.h"
-#include "tools/data/image.h"
+#include "tools/common/image.h"
 
 namespace tools::campath {
 

@@ -16,6 +16,7 @@
 #include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/window.h"
+#include "production/schedule.h"
 #include "render/display.h"
 #include "render/frame_stats.h"
 #include "tools/capture/frame_files.h"
@@ -26,7 +27,6 @@
 namespace tools::capture {
 namespace {
 
-constexpr double kShowSeconds = 336.0;
 // GL_BGRA (OpenGL 1.2): the software rasterizer's own layout, read back without swizzling.
 constexpr GLenum kBgra = 0x80E1;
 
@@ -50,7 +50,9 @@ size_t SamplesOfFrame(int64_t index, double fps) {
 
 // Where the progress bar ends: the range's end, the last chosen time, or the show's end.
 double Ending(const CaptureOptions& options) {
-    double end = std::min(options.to, kShowSeconds);
+    const double showEnd =
+        static_cast<double>(production::PartEnd(production::kPartCount - 1)) / app::kTicksPerSecond;
+    double end = std::min(options.to, showEnd);
     return options.times.empty() ? end : std::min(end, options.times.back());
 }
 
@@ -132,16 +134,30 @@ int PlayShow(const CaptureOptions& options, platform::VirtualClock& clock, Frame
     return kept;
 }
 
+// Joins the picture stream with `soundtrack` into the video and counts its frames.
+void FinishVideo(VideoEncoder& video, int frames, const std::string& soundtrack,
+                 CaptureReport& report) {
+    std::string path = video.Finish(soundtrack);
+    if (path.empty()) {
+        report.notWritten.push_back(kVideoFileName);
+        return;
+    }
+    std::printf("video: %s\n", path.c_str());
+    report.framesWritten = frames;
+}
+
 }  // namespace
 
-int RunCapture(const CaptureOptions& options) {
+CaptureReport RunCapture(const CaptureOptions& options) {
     const std::string& folder = options.outputFolder;
     std::filesystem::create_directories(folder);
+    CaptureReport report;
     std::unique_ptr<VideoEncoder> video;
     if (options.video) {
         video = VideoEncoder::Start(folder, options.width, options.height, options.fps);
         if (!video) {
-            return 0;
+            report.notWritten.push_back(kVideoFileName);
+            return report;
         }
     }
     FrameFiles files(folder, !options.contactSheet.empty());
@@ -149,11 +165,13 @@ int RunCapture(const CaptureOptions& options) {
     platform::VirtualClock clock;
     platform::UseClock(&clock);
     platform::UseManualAudio(true);
-    console::settings.display_Width = options.width;
-    console::settings.display_Height = options.height;
-    app::StartUp();
+    // The command line's size wins over the one Torvane.cfg may give.
+    app::StartUp([&options] {
+        console::settings.display_Width = options.width;
+        console::settings.display_Height = options.height;
+    });
 
-    const std::string soundPath = options.sound ? folder + "/soundtrack.wav" : "";
+    const std::string soundPath = options.sound ? folder + "/" + kSoundtrackFileName : "";
     std::optional<SoundtrackWriter> soundtrack;
     if (options.sound) {
         soundtrack.emplace(soundPath);
@@ -166,17 +184,22 @@ int RunCapture(const CaptureOptions& options) {
     }  // every frame handed over is written
     app::ShutDown();
     platform::UseClock(nullptr);
-    if (soundtrack) {
-        soundtrack->Close();
+    if (!video && files.failures() > 0) {
+        report.notWritten.push_back(std::to_string(files.failures()) + " frames");
     }
-    files.WriteSheet(options.contactSheet);
+    report.framesWritten = video ? 0 : kept - files.failures();
+    const bool soundWritten = soundtrack && soundtrack->Close();
+    if (soundtrack && !soundWritten) {
+        report.notWritten.push_back(kSoundtrackFileName);
+    }
+    if (!files.WriteSheet(options.contactSheet)) {
+        report.notWritten.push_back(options.contactSheet);
+    }
     if (video) {
-        std::string path = video->Finish(soundPath);
-        if (!path.empty()) {
-            std::printf("video: %s\n", path.c_str());
-        }
+        // A video whose soundtrack was lost is made without sound, and reported.
+        FinishVideo(*video, kept, soundWritten ? soundPath : "", report);
     }
-    return kept;
+    return report;
 }
 
 }  // namespace tools::capture

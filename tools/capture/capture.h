@@ -35,7 +35,15 @@ const char* Usage();
 // Parses the command line; false with a message on standard error when it is wrong.
 bool ParseOptions(int argc, char** argv, CaptureOptions& options);
 
-// Plays the show in the current folder; returns the number of frames kept.
-int RunCapture(const CaptureOptions& options);
+// What a run wrote, and what it was asked for and could not write.
+struct CaptureReport {
+    // PNG files, or the frames of the video when it was made.
+    int framesWritten = 0;
+    // "3 frames", "soundtrack.wav", "show.mp4", the sheet's path.
+    std::vector<std::string> notWritten;
+};
+
+// Plays the show in the current folder.
+CaptureReport RunCapture(const CaptureOptions& options);
 
 }  // namespace tools::capture

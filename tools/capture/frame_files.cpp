@@ -2,9 +2,10 @@
 #include "tools/capture/frame_files.h"
 
 #include <cstdio>
-#include <fstream>
+#include <stdexcept>
 
-#include "tools/data/png_writer.h"
+#include "tools/common/png_writer.h"
+#include "tools/common/whole_file.h"
 
 namespace tools::capture {
 namespace {
@@ -24,13 +25,13 @@ Image ToImage(const Frame& frame, int step) {
     return image;
 }
 
-void WritePng(const Image& image, const std::string& path) {
-    std::vector<uint8_t> bytes = tools::data::EncodePng(image);
-    std::ofstream file(path, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-    if (!file) {
-        std::fprintf(stderr, "torvane-capture: cannot write %s\n", path.c_str());
+bool WritePng(const Image& image, const std::string& path) {
+    try {
+        tools::data::WriteWholeFile(path, tools::data::EncodePng(image));
+        return true;
+    } catch (const std::runtime_error& error) {
+        std::fprintf(stderr, "torvane-capture: %s\n", error.what());
+        return false;
     }
 }
 
@@ -42,15 +43,15 @@ FrameFiles::FrameFiles(std::string folder, bool keepForSheet)
 void FrameFiles::Write(const Frame& frame) {
     char name[32];
     std::snprintf(name, sizeof name, "/frame_%06d.png", frame.index);
-    WritePng(ToImage(frame, 1), folder_ + name);
+    failures_ += !WritePng(ToImage(frame, 1), folder_ + name);
     if (keepForSheet_) {
         halves_.push_back(ToImage(frame, 2));
     }
 }
 
-void FrameFiles::WriteSheet(const std::string& path) const {
+bool FrameFiles::WriteSheet(const std::string& path) const {
     if (halves_.empty()) {
-        return;
+        return true;
     }
     const int columns = 4;
     const int gap = 4;
@@ -63,7 +64,7 @@ void FrameFiles::WriteSheet(const std::string& path) const {
         int row = static_cast<int>(i) / columns;
         sheet.Paste(halves_[i], gap + column * (w + gap), gap + row * (h + gap));
     }
-    WritePng(sheet, path);
+    return WritePng(sheet, path);
 }
 
 }  // namespace tools::capture

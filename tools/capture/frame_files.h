@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "tools/capture/frame_writer.h"
-#include "tools/data/image.h"
+#include "tools/common/image.h"
 
 namespace tools::capture {
 
@@ -15,12 +15,16 @@ public:
 
     // Encodes `frame` as `folder`/frame_NNNNNN.png (from the writing thread).
     void Write(const Frame& frame);
-    // The kept frames, four to a row, into one PNG file.
-    void WriteSheet(const std::string& path) const;
+    // The kept frames, four to a row, into one PNG file; false when it could not be
+    // written.
+    bool WriteSheet(const std::string& path) const;
+    // Frames whose file could not be written.
+    int failures() const { return failures_; }
 
 private:
     std::string folder_;
     bool keepForSheet_;
+    int failures_ = 0;
     std::vector<tools::data::Image> halves_;
 };
 

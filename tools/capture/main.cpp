@@ -16,7 +16,11 @@ int main(int argc, char** argv) {
         std::fputs(tools::capture::Usage(), stdout);
         return 0;
     }
-    int frames = tools::capture::RunCapture(options);
-    std::printf("%d frames written to %s\n", frames, options.outputFolder.c_str());
-    return frames > 0 ? 0 : 1;
+    tools::capture::CaptureReport report = tools::capture::RunCapture(options);
+    std::printf("%d frames written to %s", report.framesWritten, options.outputFolder.c_str());
+    for (size_t i = 0; i < report.notWritten.size(); ++i) {
+        std::printf("%s%s", i == 0 ? "; not written: " : ", ", report.notWritten[i].c_str());
+    }
+    std::printf("\n");
+    return report.framesWritten > 0 && report.notWritten.empty() ? 0 : 1;
 }

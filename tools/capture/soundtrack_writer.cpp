@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "platform/audio.h"
-#include "tools/data/wav.h"
+#include "tools/common/wav.h"
+#include "tools/common/whole_file.h"
 
 namespace tools::capture {
 namespace {
@@ -22,16 +23,8 @@ bool WriteHeader(std::FILE* file, uint32_t dataBytes) {
 
 }  // namespace
 
-SoundtrackWriter::SoundtrackWriter(const std::string& path)
-    : file_(std::fopen(path.c_str(), "wb")) {
-    if (!file_ || !WriteHeader(file_, 0)) {
-        std::fprintf(stderr, "torvane-capture: cannot write %s\n", path.c_str());
-        failed_ = true;
-    }
-}
-
-SoundtrackWriter::~SoundtrackWriter() {
-    Close();
+SoundtrackWriter::SoundtrackWriter(const std::string& path) : path_(path), file_(path) {
+    failed_ = !file_.stream() || !WriteHeader(file_.stream(), 0);
 }
 
 void SoundtrackWriter::Hear(size_t frames, bool keep) {
@@ -46,18 +39,20 @@ void SoundtrackWriter::Hear(size_t frames, bool keep) {
         samples_[i] = static_cast<int16_t>(std::clamp(mix_[i], -1.0f, 1.0f) * 32767);
     }
     size_t bytes = samples_.size() * sizeof(int16_t);
-    failed_ = !WriteBytes(file_, samples_.data(), bytes);
+    failed_ = !WriteBytes(file_.stream(), samples_.data(), bytes);
     dataBytes_ += static_cast<uint32_t>(bytes);
 }
 
 bool SoundtrackWriter::Close() {
-    if (!file_) {
-        return false;
+    std::FILE* file = file_.stream();
+    bool headed = file && std::fseek(file, 0, SEEK_SET) == 0 && WriteHeader(file, dataBytes_);
+    if (headed && file_.Commit()) {
+        return true;
     }
-    bool ok = !failed_ && std::fseek(file_, 0, SEEK_SET) == 0 && WriteHeader(file_, dataBytes_);
-    ok = std::fclose(file_) == 0 && ok;
-    file_ = nullptr;
-    return ok;
+    file_.Discard();
+    std::fprintf(stderr, "torvane-capture: cannot write %s%s%s\n", path_.c_str(),
+                 file_.error() ? ": " : "", file_.error() ? file_.error().message().c_str() : "");
+    return false;
 }
 
 }  // namespace tools::capture

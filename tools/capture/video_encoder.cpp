@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "platform/process.h"
-#include "tools/data/prerequisites.h"
+#include "tools/common/prerequisites.h"
+#include "tools/common/whole_file.h"
 
 namespace tools::capture {
 namespace {
@@ -80,7 +81,8 @@ bool VideoEncoder::EndPictureStream() {
 
 std::string VideoEncoder::Finish(const std::string& soundtrack) {
     std::string picture = folder_ + "/video.mp4";
-    std::string video = folder_ + "/show.mp4";
+    std::string video = folder_ + "/" + kVideoFileName;
+    const std::string partial = tools::data::PartialName(video);
     try {
         if (!EndPictureStream()) {
             throw std::runtime_error("ffmpeg failed on the frames");
@@ -90,13 +92,20 @@ std::string VideoEncoder::Finish(const std::string& soundtrack) {
         if (!soundtrack.empty()) {
             arguments.insert(arguments.end(), {"-i", soundtrack, "-c:a", "aac", "-b:a", "192k"});
         }
-        arguments.insert(arguments.end(), {"-c:v", "copy", "-movflags", "+faststart", video});
+        // The temporary name does not tell ffmpeg the container, so it is named.
+        arguments.insert(arguments.end(),
+                         {"-c:v", "copy", "-movflags", "+faststart", "-f", "mp4", partial});
         tools::data::RunTool(kFfmpeg, arguments);
+        if (std::error_code error = tools::data::MoveIntoPlace(video)) {
+            throw std::runtime_error(error.message());
+        }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "torvane-capture: no video made: %s\n", error.what());
         video.clear();
     }
-    std::filesystem::remove(picture);
+    std::error_code ignored;
+    std::filesystem::remove(partial, ignored);
+    std::filesystem::remove(picture, ignored);
     return video;
 }
 

@@ -11,6 +11,8 @@
 
 namespace tools::capture {
 
+inline constexpr const char* kVideoFileName = "show.mp4";
+
 class VideoEncoder {
 public:
     // Starts ffmpeg writing `folder`/video.mp4; nullptr with a message when it cannot.

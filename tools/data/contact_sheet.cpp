@@ -3,10 +3,10 @@
 
 #include <string>
 
-#include "tools/data/effect_images.h"
-#include "tools/data/font_atlas.h"
-#include "tools/data/texture_set.h"
-#include "tools/data/title_plates.h"
+#include "tools/data/font/font_atlas.h"
+#include "tools/data/textures/effect_images.h"
+#include "tools/data/textures/texture_set.h"
+#include "tools/data/textures/title_plates.h"
 
 namespace tools::data {
 namespace {

@@ -1,7 +1,7 @@
 // One picture of the generated images side by side, for people to look over.
 #pragma once
 
-#include "tools/data/image.h"
+#include "tools/common/image.h"
 
 namespace tools::data {
 

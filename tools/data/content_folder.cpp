@@ -2,11 +2,11 @@
 #include "tools/data/content_folder.h"
 
 #include <filesystem>
-#include <fstream>
 #include <stdexcept>
 #include <utility>
 
 #include "platform/files.h"
+#include "tools/common/whole_file.h"
 
 namespace tools::data {
 
@@ -23,13 +23,10 @@ void ContentFolder::Write(const std::string& name, const std::vector<uint8_t>& b
     std::filesystem::path path = platform::ResolvePath(root_ + "/" + name);
     std::error_code error;
     std::filesystem::create_directories(path.parent_path(), error);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (error || !out) {
-        throw std::runtime_error("cannot write " + path.string());
+    if (error) {
+        throw std::runtime_error("cannot write " + path.string() + ": " + error.message());
     }
+    WriteWholeFile(path.string(), bytes);
     ++filesWritten_;
     bytesWritten_ += bytes.size();
     if (progress_) {

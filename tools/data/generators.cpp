@@ -1,23 +1,26 @@
 // The generator list and the loop that runs it.
 #include "tools/data/generators.h"
 
-#include "tools/data/camera_path.h"
 #include "tools/data/config_file.h"
-#include "tools/data/effect_images.h"
-#include "tools/data/font_atlas.h"
+#include "tools/data/font/font_atlas.h"
 #include "tools/data/music/music.h"
+#include "tools/data/music/voice_track.h"
+#include "tools/data/scenes/camera_path.h"
 #include "tools/data/scenes/scenes.h"
-#include "tools/data/texture_set.h"
-#include "tools/data/title_plates.h"
-#include "tools/data/voice_track.h"
+#include "tools/data/textures/effect_images.h"
+#include "tools/data/textures/texture_set.h"
+#include "tools/data/textures/title_plates.h"
 
 namespace tools::data {
 
 const std::vector<Generator>& AllGenerators() {
     static const std::vector<Generator> generators = {
-        {"textures", WriteTextures}, {"effect images", WriteEffectImages},
-        {"font", WriteFont},         {"title images", WriteTitlePlates},
-        {"voice", WriteVoice},       {"music", WriteMusic},
+        {"textures", WriteTextures},
+        {"effect images", WriteEffectImages},
+        {"font", WriteFont},
+        {"title images", WriteTitlePlates},
+        {"voice", WriteVoice},
+        {"music", WriteMusic},
         {"settings", WriteConfigFile},
         {"scenes", WriteScenes},
         {"camera path", WriteCameraPath},

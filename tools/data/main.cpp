@@ -2,26 +2,22 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
-#include <fstream>
+#include <optional>
 #include <string>
 
+#include "tools/common/png_writer.h"
+#include "tools/common/prerequisites.h"
+#include "tools/common/whole_file.h"
 #include "tools/data/contact_sheet.h"
 #include "tools/data/content_folder.h"
 #include "tools/data/generators.h"
-#include "tools/data/png_writer.h"
-#include "tools/data/prerequisites.h"
 
 namespace {
 
 constexpr const char* kUsage = "usage: torvane-data OUTDIR [--contact-sheet FILE.png]\n";
 
 void WriteContactSheet(const std::string& path) {
-    std::vector<uint8_t> png = tools::data::EncodePng(tools::data::BuildContactSheet());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
-    if (!out) {
-        throw std::runtime_error("cannot write " + path);
-    }
+    tools::data::WriteWholeFile(path, tools::data::EncodePng(tools::data::BuildContactSheet()));
     std::printf("contact sheet: %s\n", path.c_str());
 }
 
@@ -44,17 +40,22 @@ int main(int argc, char** argv) {
         std::fputs(kUsage, stderr);
         return 2;
     }
+    std::optional<tools::data::ContentFolder> folder;
     try {
         tools::data::RequireAll();
-        tools::data::ContentFolder folder(outdir, stdout);
-        tools::data::WriteAllContent(folder, stdout);
-        std::printf("%d files, %.1f MB in %s\n", folder.filesWritten(),
-                    static_cast<double>(folder.bytesWritten()) / 1e6, outdir.c_str());
+        folder.emplace(outdir, stdout);
+        tools::data::WriteAllContent(*folder, stdout);
+        std::printf("%d files, %.1f MB in %s\n", folder->filesWritten(),
+                    static_cast<double>(folder->bytesWritten()) / 1e6, outdir.c_str());
         if (!contactSheet.empty()) {
             WriteContactSheet(contactSheet);
         }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "torvane-data: error: %s\n", error.what());
+        if (folder) {
+            std::fprintf(stderr, "torvane-data: %d files written to %s; the rest not\n",
+                         folder->filesWritten(), outdir.c_str());
+        }
         return 1;
     }
     return 0;

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "tools/data/content_folder.h"
-#include "tools/data/image_file.h"
+#include "tools/data/textures/image_file.h"
 #include "tools/m3convert/model_import.h"
 #include "tools/m3convert/skin_files.h"
 

@@ -2,12 +2,12 @@
 // optionally with a preview picture drawn by the engine.
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 
 #include "app/main_loop.h"
 #include "console/settings.h"
-#include "tools/data/png_writer.h"
+#include "tools/common/png_writer.h"
+#include "tools/common/whole_file.h"
 #include "tools/m3convert/conversion.h"
 #include "tools/m3convert/preview.h"
 
@@ -67,10 +67,10 @@ void WritePreview(const Options& options, const Model& model) {
     std::vector<uint8_t> png =
         tools::data::EncodePng(DrawPreview(PreviewOf(options.request.basePath, model), warnings));
     Warn(options, warnings);
-    std::ofstream file(options.previewPath, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(png.data()), std::streamsize(png.size()));
-    if (!file) {
-        throw ConvertError(options.previewPath + ": cannot be written");
+    try {
+        tools::data::WriteWholeFile(options.previewPath, png);
+    } catch (const std::runtime_error& error) {
+        throw ConvertError(error.what());
     }
     std::printf("%s: preview\n", options.previewPath.c_str());
 }

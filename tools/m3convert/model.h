@@ -10,8 +10,8 @@
 
 #include "scene/quaternion.h"
 #include "scene/vector.h"
-#include "tools/data/image.h"
-#include "tools/data/scene_writer.h"
+#include "tools/common/image.h"
+#include "tools/data/geometry/scene_writer.h"
 
 namespace tools::m3convert {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/data/image.h"
+#include "tools/common/image.h"
 #include "tools/m3convert/model.h"
 
 namespace tools::m3convert {

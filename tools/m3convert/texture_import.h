@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "tools/data/image.h"
+#include "tools/common/image.h"
 
 struct aiScene;
 

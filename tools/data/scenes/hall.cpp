@@ -1,7 +1,7 @@
 // The hall: a long room along x with two rows of columns. The light that leads the camera
 // down the hall throws the columns' shadows back along the floor and onto the walls.
 #include "production/content.h"
-#include "tools/data/mesh_shapes.h"
+#include "tools/data/geometry/mesh_shapes.h"
 #include "tools/data/scenes/layout.h"
 #include "tools/data/scenes/props.h"
 #include "tools/data/scenes/scenes.h"

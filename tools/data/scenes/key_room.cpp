@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "production/content.h"
-#include "tools/data/mesh_shapes.h"
+#include "tools/data/geometry/mesh_shapes.h"
 #include "tools/data/scenes/layout.h"
 #include "tools/data/scenes/props.h"
 #include "tools/data/scenes/scenes.h"

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "tools/data/mesh_shapes.h"
+#include "tools/data/geometry/mesh_shapes.h"
 
 namespace tools::data {
 

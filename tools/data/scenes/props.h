@@ -3,8 +3,8 @@
 
 #include <array>
 
-#include "tools/data/mesh_data.h"
-#include "tools/data/scene_writer.h"
+#include "tools/data/geometry/mesh_data.h"
+#include "tools/data/geometry/scene_writer.h"
 
 namespace tools::data {
 

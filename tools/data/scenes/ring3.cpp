@@ -3,12 +3,12 @@
 #include <cmath>
 
 #include "production/content.h"
-#include "tools/data/mesh_shapes.h"
-#include "tools/data/prerequisites.h"
+#include "tools/common/prerequisites.h"
+#include "tools/data/geometry/mesh_shapes.h"
+#include "tools/data/geometry/text_mesh.h"
 #include "tools/data/scenes/layout.h"
 #include "tools/data/scenes/props.h"
 #include "tools/data/scenes/scenes.h"
-#include "tools/data/text_mesh.h"
 
 namespace tools::data {
 namespace {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "tools/data/content_folder.h"
-#include "tools/data/scene_writer.h"
+#include "tools/data/geometry/scene_writer.h"
 
 namespace tools::data {
 

@@ -3,11 +3,11 @@
 #include <cmath>
 
 #include "production/content.h"
-#include "tools/data/mesh_shapes.h"
-#include "tools/data/noise.h"
+#include "tools/data/geometry/mesh_shapes.h"
 #include "tools/data/scenes/layout.h"
 #include "tools/data/scenes/props.h"
 #include "tools/data/scenes/scenes.h"
+#include "tools/data/textures/noise.h"
 
 namespace tools::data {
 namespace {
