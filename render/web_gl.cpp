@@ -46,6 +46,9 @@ struct State {
     Step open;
     bool sphereMapS = false;
     bool sphereMapT = false;
+    bool colorMaterial = false;
+    GLenum colorMaterialFace = GL_FRONT_AND_BACK;
+    GLenum colorMaterialMode = GL_AMBIENT_AND_DIFFUSE;
 };
 
 State state;
@@ -114,6 +117,17 @@ void KeepOnGraphicsSide(Step& step) {
                  static_cast<GLsizeiptr>(step.vertices.size() * sizeof(ListVertex)),
                  step.vertices.data(), GL_STATIC_DRAW);
     glBindBuffer(GL_ARRAY_BUFFER, 0);
+}
+
+// With colour material on, the current colour is the lit material's colour.
+void FollowColor() {
+    const GLfloat* c = state.current.color;
+    if (state.colorMaterialMode == GL_AMBIENT_AND_DIFFUSE) {
+        glMaterialfv(state.colorMaterialFace, GL_AMBIENT, c);
+        glMaterialfv(state.colorMaterialFace, GL_DIFFUSE, c);
+    } else {
+        glMaterialfv(state.colorMaterialFace, state.colorMaterialMode, c);
+    }
 }
 
 void Draw(const Step& step) {
@@ -257,6 +271,9 @@ void Color(GLfloat red, GLfloat green, GLfloat blue, GLfloat alpha) {
     c[1] = green;
     c[2] = blue;
     c[3] = alpha;
+    if (state.colorMaterial && !state.inside) {
+        FollowColor();
+    }
 }
 
 void Translate(GLfloat x, GLfloat y, GLfloat z) {
@@ -272,6 +289,11 @@ void Translate(GLfloat x, GLfloat y, GLfloat z) {
 }
 
 void Enable(GLenum capability) {
+    if (capability == GL_COLOR_MATERIAL) {
+        state.colorMaterial = true;
+        FollowColor();
+        return;
+    }
     if (capability == GL_TEXTURE_GEN_S || capability == GL_TEXTURE_GEN_T) {
         (capability == GL_TEXTURE_GEN_S ? state.sphereMapS : state.sphereMapT) = true;
         return;
@@ -280,6 +302,10 @@ void Enable(GLenum capability) {
 }
 
 void Disable(GLenum capability) {
+    if (capability == GL_COLOR_MATERIAL) {
+        state.colorMaterial = false;
+        return;
+    }
     if (capability == GL_TEXTURE_GEN_S || capability == GL_TEXTURE_GEN_T) {
         (capability == GL_TEXTURE_GEN_S ? state.sphereMapS : state.sphereMapT) = false;
         return;
@@ -299,6 +325,14 @@ void Lightf(GLenum, GLenum, GLfloat) {}
 
 void Materialf(GLenum face, GLenum name, GLfloat value) {
     glMaterialfv(face, name, &value);
+}
+
+void ColorMaterial(GLenum face, GLenum mode) {
+    state.colorMaterialFace = face;
+    state.colorMaterialMode = mode;
+    if (state.colorMaterial) {
+        FollowColor();
+    }
 }
 
 // WebGL fills every triangle; wire frames are a desktop debugging aid.

@@ -30,6 +30,7 @@ void LightModeli(GLenum name, GLint value);
 void Lightf(GLenum light, GLenum name, GLfloat value);
 void Materialf(GLenum face, GLenum name, GLfloat value);
 void PolygonMode(GLenum face, GLenum mode);
+void ColorMaterial(GLenum face, GLenum mode);
 GLint Build2DMipmaps(GLenum target, GLint components, GLsizei width, GLsizei height, GLenum format,
                      GLenum type, const void* pixels);
 
@@ -67,5 +68,6 @@ GLint Build2DMipmaps(GLenum target, GLint components, GLsizei width, GLsizei hei
 #define glLightf render::webgl::Lightf
 #define glMaterialf render::webgl::Materialf
 #define glPolygonMode render::webgl::PolygonMode
+#define glColorMaterial render::webgl::ColorMaterial
 #define gluBuild2DMipmaps render::webgl::Build2DMipmaps
 // clang-format on
