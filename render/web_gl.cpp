@@ -2,6 +2,7 @@
 // emulation: everything is drawn as vertex arrays whose vertices carry every attribute.
 #ifdef __EMSCRIPTEN__
 
+#define RENDER_WEB_GL_REAL_CALLS
 #include "render/web_gl.h"
 
 #include <cmath>

@@ -36,6 +36,8 @@ GLint Build2DMipmaps(GLenum target, GLint components, GLsizei width, GLsizei hei
 
 }  // namespace render::webgl
 
+// The engine's calls go to the stand-ins; render/web_gl.cpp itself makes the real ones.
+#ifndef RENDER_WEB_GL_REAL_CALLS
 // clang-format off
 #define glGenLists render::webgl::GenLists
 #define glNewList render::webgl::NewList
@@ -71,3 +73,4 @@ GLint Build2DMipmaps(GLenum target, GLint components, GLsizei width, GLsizei hei
 #define glColorMaterial render::webgl::ColorMaterial
 #define gluBuild2DMipmaps render::webgl::Build2DMipmaps
 // clang-format on
+#endif
