@@ -325,7 +325,29 @@ void LightModeli(GLenum, GLint) {}
 void Lightf(GLenum, GLenum, GLfloat) {}
 
 void Materialf(GLenum face, GLenum name, GLfloat value) {
-    glMaterialfv(face, name, &value);
+    Materialfv(face, name, &value);
+}
+
+// The emulation keeps one front material of four colours and throws on anything else:
+// back faces are not lit apart, and an emissive colour it cannot take is dropped.
+void Materialfv(GLenum face, GLenum name, const GLfloat* values) {
+    if (face == GL_BACK) {
+        return;
+    }
+    if (name == GL_AMBIENT_AND_DIFFUSE) {
+        glMaterialfv(face, GL_AMBIENT, values);
+        glMaterialfv(face, GL_DIFFUSE, values);
+    } else if (name == GL_AMBIENT || name == GL_DIFFUSE || name == GL_SPECULAR ||
+               name == GL_SHININESS) {
+        glMaterialfv(face, name, values);
+    }
+}
+
+// Likewise a light has only its colours and position there.
+void Lightfv(GLenum light, GLenum name, const GLfloat* values) {
+    if (name == GL_AMBIENT || name == GL_DIFFUSE || name == GL_SPECULAR || name == GL_POSITION) {
+        glLightfv(light, name, values);
+    }
 }
 
 void ColorMaterial(GLenum face, GLenum mode) {

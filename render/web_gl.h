@@ -29,6 +29,8 @@ void TexGeni(GLenum coordinate, GLenum name, GLint value);
 void LightModeli(GLenum name, GLint value);
 void Lightf(GLenum light, GLenum name, GLfloat value);
 void Materialf(GLenum face, GLenum name, GLfloat value);
+void Materialfv(GLenum face, GLenum name, const GLfloat* values);
+void Lightfv(GLenum light, GLenum name, const GLfloat* values);
 void PolygonMode(GLenum face, GLenum mode);
 void ColorMaterial(GLenum face, GLenum mode);
 GLint Build2DMipmaps(GLenum target, GLint components, GLsizei width, GLsizei height, GLenum format,
@@ -69,6 +71,8 @@ GLint Build2DMipmaps(GLenum target, GLint components, GLsizei width, GLsizei hei
 #define glLightModeli render::webgl::LightModeli
 #define glLightf render::webgl::Lightf
 #define glMaterialf render::webgl::Materialf
+#define glMaterialfv render::webgl::Materialfv
+#define glLightfv render::webgl::Lightfv
 #define glPolygonMode render::webgl::PolygonMode
 #define glColorMaterial render::webgl::ColorMaterial
 #define gluBuild2DMipmaps render::webgl::Build2DMipmaps
