@@ -15,9 +15,12 @@ namespace tools::data {
 
 const std::vector<Generator>& AllGenerators() {
     static const std::vector<Generator> generators = {
-        {"textures", WriteTextures}, {"effect images", WriteEffectImages},
-        {"font", WriteFont},         {"title images", WriteTitlePlates},
-        {"voice", WriteVoice},       {"music", WriteMusic},
+        {"textures", WriteTextures},
+        {"effect images", WriteEffectImages},
+        {"font", WriteFont},
+        {"title images", WriteTitlePlates},
+        {"voice", WriteVoice},
+        {"music", WriteMusic},
         {"settings", WriteConfigFile},
         {"scenes", WriteScenes},
         {"camera path", WriteCameraPath},
