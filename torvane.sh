@@ -3,7 +3,8 @@
 #   ./torvane.sh play   installs what is needed, builds, makes the content and plays the show;
 #                       without a display it renders the show to show/torvane.mp4 instead
 #   ./torvane.sh test   installs what is needed, builds with sanitizers and runs every test
-#   ./torvane.sh windows  cross-builds the Windows programs and packs dist/torvane-windows.zip
+#   ./torvane.sh windows  installs what is needed, cross-builds the Windows programs and
+#                       packs dist/torvane-windows.zip
 set -euo pipefail
 cd "$(dirname "$0")"
 jobs=$(nproc)
@@ -56,7 +57,7 @@ EOF
 
 case "${1:-}" in
 play)
-    scripts/setup.sh
+    scripts/setup.sh build
     build Release build/release -DTORVANE_TESTS=OFF
     build/release/torvane-data show
     cd show
@@ -72,13 +73,13 @@ play)
     exec ../build/release/torvane
     ;;
 test)
-    scripts/setup.sh
+    scripts/setup.sh build test
     build Debug build/debug
     cd build/debug
     ctest --output-on-failure -j "$jobs"
     ;;
 windows)
-    scripts/setup.sh
+    scripts/setup.sh build windows
     build Release build/release -DTORVANE_TESTS=OFF
     prefix=$(scripts/windows-deps.sh | tail -n 1)
     build Release build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \

@@ -12,10 +12,10 @@
 #include <functional>
 #include <vector>
 
-#include "app/window.h"
 #include "effects/particle_system.h"
 #include "effects/shadows.h"
 #include "platform/clock.h"
+#include "render/display.h"
 #include "scene/drawing.h"
 #include "scene/material.h"
 #include "scene/mesh_drawing.h"

@@ -7,8 +7,6 @@
 # input is left in build/fuzz/findings/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# Absolute paths throughout: each target works inside a folder of its own.
-root=$(pwd)
 seconds=${1:-60}
 shift || true
 readers=("$@")
@@ -20,11 +18,11 @@ CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DTORVANE_FUZZ=ON >/dev/n
 cmake --build build/fuzz -j "$(nproc)"
 mkdir -p build/fuzz/findings
 for reader in "${readers[@]}"; do
-    corpus=$root/tests/fuzz/$reader
-    scratch=$root/build/fuzz/scratch/$reader
+    corpus=tests/fuzz/$reader
+    scratch=build/fuzz/scratch/$reader
     rm -rf "$scratch" && mkdir -p "$scratch"
     options=(-max_total_time="$seconds" -max_len=65536 -timeout=10 -rss_limit_mb=2048
-             -artifact_prefix="$root/build/fuzz/findings/$reader-" -print_final_stats=1)
+             -artifact_prefix="build/fuzz/findings/$reader-" -print_final_stats=1)
     [ -f "$corpus.dict" ] && options+=(-dict="$corpus.dict")
     echo "== $reader: $seconds s"
     log=build/fuzz/$reader.log

@@ -4,9 +4,8 @@
 #include "production/show.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    fuzzing::WriteInput("input.vcp", data, size);
     production::show.cameraPath.clear();
-    production::LoadCameraPath("input.vcp");
+    production::LoadCameraPath(fuzzing::WriteInput("input.vcp", data, size));
     scene::Camera camera;
     const int64_t end = static_cast<int64_t>(production::show.cameraPath.size() + 2) * 10000;
     for (int64_t t = -10000; t <= end; t += 2500) {

@@ -7,8 +7,7 @@
 #include "fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    fuzzing::WriteInput("Torvane.cfg", data, size);
-    console::LoadConfig("Torvane.cfg");
+    console::LoadConfig(fuzzing::WriteInput("Torvane.cfg", data, size));
     std::string text(reinterpret_cast<const char*>(data), size);
     for (size_t start = 0; start <= text.size();) {
         size_t end = text.find('\n', start);

@@ -3,8 +3,7 @@
 #include "render/font.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    fuzzing::WriteInput("input.wt", data, size);
     render::Font font;
-    font.LoadWidths("input.wt");
+    font.LoadWidths(fuzzing::WriteInput("input.wt", data, size));
     return 0;
 }

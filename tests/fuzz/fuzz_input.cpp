@@ -1,8 +1,6 @@
-// The fuzz targets' private folder: made once per process and entered, so the readers'
-// relative names land in it.
+// The fuzz targets' private folder: made once per process; the readers get absolute
+// names in it.
 #include "fuzz_input.h"
-
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -19,36 +17,44 @@ void RemoveFolder() {
     std::filesystem::remove_all(folder);
 }
 
-void EnterFolder() {
-    static bool entered = false;
-    if (entered) {
+void MakeFolder() {
+    static bool made = false;
+    if (made) {
         return;
     }
-    if (!mkdtemp(folder) || chdir(folder) != 0) {
+    if (!mkdtemp(folder)) {
         std::perror("torvane fuzz folder");
         std::abort();
     }
     std::atexit(RemoveFolder);
-    entered = true;
+    made = true;
 }
 
 }  // namespace
 
-void WriteFixed(const std::string& name, const std::string& text) {
-    EnterFolder();
-    FILE* file = std::fopen(name.c_str(), "wb");
+std::string InFolder(const std::string& name) {
+    MakeFolder();
+    return std::string(folder) + "/" + name;
+}
+
+std::string WriteFixed(const std::string& name, const std::string& text) {
+    const std::string path = InFolder(name);
+    FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) {
         std::abort();
     }
     std::fwrite(text.data(), 1, text.size(), file);
     std::fclose(file);
+    return path;
 }
 
-void WriteInput(const std::string& name, const uint8_t* data, size_t size) {
-    WriteFixed(name, std::string(reinterpret_cast<const char*>(data), size));
+std::string WriteInput(const std::string& name, const uint8_t* data, size_t size) {
+    const std::string path =
+        WriteFixed(name, std::string(reinterpret_cast<const char*>(data), size));
     // A fresh console without a log file: lines still go through the log's code, but a
     // run of millions of inputs neither keeps them nor waits on the disk for them.
     console::console = console::Console();
+    return path;
 }
 
 }  // namespace fuzzing

@@ -7,11 +7,15 @@
 
 namespace fuzzing {
 
-// Writes `size` bytes to `name` in the folder (the working directory from the first call
-// on) and starts a fresh console.
-void WriteInput(const std::string& name, const uint8_t* data, size_t size);
-// Writes fixed text to `name` beside the input.
-void WriteFixed(const std::string& name, const std::string& text);
+// The absolute path of `name` in the private folder, made on the first call and removed
+// at exit. The working directory stays as it is: libFuzzer resolves the corpus paths of
+// its command line against it throughout the run.
+std::string InFolder(const std::string& name);
+// Writes `size` bytes to `name` in the folder, starts a fresh console, and returns the
+// file's path.
+std::string WriteInput(const std::string& name, const uint8_t* data, size_t size);
+// Writes fixed text to `name` beside the input and returns the file's path.
+std::string WriteFixed(const std::string& name, const std::string& text);
 
 }  // namespace fuzzing
 

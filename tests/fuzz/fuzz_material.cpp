@@ -8,6 +8,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzzing::WriteInput("input.m3m", data, size);
     scene::drawing.MaterialTable.clear();
     scene::MaterialRemap remap;
-    scene::ReadMaterialFile("input", remap);
+    scene::ReadMaterialFile(fuzzing::InFolder("input"), remap);
     return 0;
 }

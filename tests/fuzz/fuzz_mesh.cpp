@@ -7,7 +7,7 @@
 #include "scene/scene.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    fuzzing::WriteInput("input.m3f", data, size);
+    const std::string input = fuzzing::WriteInput("input.m3f", data, size);
     scene::drawing.MaterialTable.assign(2, scene::Material());
     scene::MaterialRemap remap;
     remap.Create(2);
@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     remap.Set(1, 1);
     for (bool withMaterials : {true, false}) {
         scene::WordReader in;
-        in.Open("input.m3f");
+        in.Open(input);
         scene::Scene scene;
         scene::ReadMeshFile(in, {}, withMaterials ? remap : scene::MaterialRemap(), scene);
     }

@@ -3,8 +3,7 @@
 #include "render/tga.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    fuzzing::WriteInput("input.tga", data, size);
     render::TgaImage image;
-    render::ReadTga("input.tga", image);
+    render::ReadTga(fuzzing::WriteInput("input.tga", data, size), image);
     return 0;
 }
