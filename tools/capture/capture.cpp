@@ -15,6 +15,7 @@
 #include "console/settings.h"
 #include "platform/audio.h"
 #include "platform/clock.h"
+#include "platform/random.h"
 #include "platform/window.h"
 #include "render/display.h"
 #include "render/frame_stats.h"
@@ -149,6 +150,7 @@ int RunCapture(const CaptureOptions& options) {
     platform::VirtualClock clock;
     platform::UseClock(&clock);
     platform::UseManualAudio(true);
+    platform::UseFixedRandomSeed(options.seed);
     console::settings.display_Width = options.width;
     console::settings.display_Height = options.height;
     app::StartUp();
