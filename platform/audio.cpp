@@ -20,16 +20,17 @@ constexpr uint32_t kMinimumRate = 8000;
 constexpr uint32_t kMaximumRate = 192000;
 constexpr Uint16 kDeviceBufferFrames = 2048;
 
+AudioState& audio = host.audio;
 // Guards the channels and the scratch buffer against the device's mixing thread.
 std::mutex mixLock;
 
 bool Fail(AudioError error) {
-    host.audio.lastError = error;
+    audio.lastError = error;
     return false;
 }
 
 bool Succeed() {
-    host.audio.lastError = kAudioOk;
+    audio.lastError = kAudioOk;
     return true;
 }
 
@@ -51,8 +52,8 @@ bool OpenDevice(uint32_t rate) {
     wanted.callback = DeviceCallback;
     SDL_AudioSpec obtained;
     // No changes allowed: SDL converts to whatever the hardware wants.
-    host.audio.device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
-    if (host.audio.device == 0) {
+    audio.device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
+    if (audio.device == 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
@@ -90,7 +91,7 @@ using Decoder = std::unique_ptr<AudioSource> (*)(const std::vector<uint8_t>&, ui
 
 uint32_t Load(SourceKind kind, Decoder decode, bool fromMemory, const void* file, uint32_t offset,
               uint32_t length) {
-    if (!host.audio.initialised) {
+    if (!audio.initialised) {
         Fail(kAudioErrorNotInitialised);
         return 0;
     }
@@ -98,24 +99,24 @@ uint32_t Load(SourceKind kind, Decoder decode, bool fromMemory, const void* file
     if (!TakeBytes(fromMemory, file, offset, length, bytes)) {
         return 0;
     }
-    std::unique_ptr<AudioSource> source = decode(bytes, host.audio.rate);
+    std::unique_ptr<AudioSource> source = decode(bytes, audio.rate);
     if (!source) {
         Fail(kAudioErrorFormat);
         return 0;
     }
     std::lock_guard<std::mutex> lock(mixLock);
-    uint32_t handle = host.audio.nextHandle++;
-    host.audio.channels.push_back(AudioChannel{handle, kind, std::move(source)});
+    uint32_t handle = audio.nextHandle++;
+    audio.channels.push_back(AudioChannel{handle, kind, std::move(source)});
     Succeed();
     return handle;
 }
 
 bool Play(SourceKind kind, uint32_t handle) {
-    if (!host.audio.initialised) {
+    if (!audio.initialised) {
         return Fail(kAudioErrorNotInitialised);
     }
     std::lock_guard<std::mutex> lock(mixLock);
-    for (AudioChannel& channel : host.audio.channels) {
+    for (AudioChannel& channel : audio.channels) {
         if (channel.handle == handle && channel.kind == kind) {
             channel.playing = true;
             return Succeed();
@@ -131,26 +132,26 @@ uint32_t BASS_GetVersion() {
 }
 
 bool BASS_Init(int device, uint32_t frequency, uint32_t, void*) {
-    if (host.audio.initialised) {
+    if (audio.initialised) {
         return Fail(kAudioErrorAlready);
     }
     if (device != kAudioDefaultDevice || frequency < kMinimumRate || frequency > kMaximumRate) {
         return Fail(kAudioErrorParameter);
     }
-    if (!host.audio.manual && !OpenDevice(frequency)) {
+    if (!audio.manual && !OpenDevice(frequency)) {
         return Fail(kAudioErrorNoDevice);
     }
-    host.audio.rate = frequency;
-    host.audio.initialised = true;
+    audio.rate = frequency;
+    audio.initialised = true;
     return Succeed();
 }
 
 bool BASS_Start() {
-    if (!host.audio.initialised) {
+    if (!audio.initialised) {
         return Fail(kAudioErrorNotInitialised);
     }
-    if (host.audio.device != 0) {
-        SDL_PauseAudioDevice(host.audio.device, 0);
+    if (audio.device != 0) {
+        SDL_PauseAudioDevice(audio.device, 0);
     }
     return Succeed();
 }
@@ -174,42 +175,42 @@ bool BASS_MusicPlay(uint32_t music) {
 }
 
 int BASS_ErrorGetCode() {
-    return host.audio.lastError;
+    return audio.lastError;
 }
 
 bool BASS_Free() {
-    if (!host.audio.initialised) {
+    if (!audio.initialised) {
         return Fail(kAudioErrorNotInitialised);
     }
     // Closing waits for the mixing thread, so it happens outside the lock that thread takes.
-    if (host.audio.device != 0) {
-        SDL_CloseAudioDevice(host.audio.device);
+    if (audio.device != 0) {
+        SDL_CloseAudioDevice(audio.device);
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        host.audio.device = 0;
+        audio.device = 0;
     }
     std::lock_guard<std::mutex> lock(mixLock);
-    host.audio.channels.clear();
-    host.audio.initialised = false;
+    audio.channels.clear();
+    audio.initialised = false;
     return Succeed();
 }
 
 void UseManualAudio(bool manual) {
-    host.audio.manual = manual;
+    audio.manual = manual;
 }
 
 void MixAudio(float* out, size_t frames) {
     size_t values = frames * kAudioChannels;
     std::fill(out, out + values, 0.0f);
     std::lock_guard<std::mutex> lock(mixLock);
-    host.audio.scratch.resize(values);
-    for (AudioChannel& channel : host.audio.channels) {
+    audio.scratch.resize(values);
+    for (AudioChannel& channel : audio.channels) {
         if (!channel.playing) {
             continue;
         }
-        size_t got = channel.source->Read(host.audio.scratch.data(), frames);
+        size_t got = channel.source->Read(audio.scratch.data(), frames);
         channel.playing = got == frames;
         for (size_t i = 0; i < got * kAudioChannels; ++i) {
-            out[i] += host.audio.scratch[i];
+            out[i] += audio.scratch[i];
         }
     }
     for (size_t i = 0; i < values; ++i) {

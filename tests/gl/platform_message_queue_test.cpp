@@ -62,9 +62,11 @@ TEST_F(MessageQueueGl, MinimisingStopsFramesWhicheverEventComesFirst) {
 // German, French); the backquote elsewhere is not it.
 TEST_F(MessageQueueGl, TheConsoleKeyGoesByItsPlace) {
     const std::tuple<SDL_Scancode, SDL_Keycode, int> keys[] = {
-        {SDL_SCANCODE_GRAVE, SDLK_BACKQUOTE, VK_OEM_3}, {SDL_SCANCODE_GRAVE, 0x451, VK_OEM_3},  // ё
-        {SDL_SCANCODE_GRAVE, SDLK_CARET, VK_OEM_3},     {SDL_SCANCODE_GRAVE, 0xB2, VK_OEM_3},  // ²
-        {SDL_SCANCODE_BACKSLASH, SDLK_BACKQUOTE, 0},
+        {SDL_SCANCODE_GRAVE, SDLK_BACKQUOTE, VK_OEM_3},  // US
+        {SDL_SCANCODE_GRAVE, 0x451, VK_OEM_3},           // Russian: ё
+        {SDL_SCANCODE_GRAVE, SDLK_CARET, VK_OEM_3},      // German
+        {SDL_SCANCODE_GRAVE, 0xB2, VK_OEM_3},            // French: ²
+        {SDL_SCANCODE_BACKSLASH, SDLK_BACKQUOTE, 0},     // a layout with ` elsewhere
     };
     for (const auto& [scancode, keycode, expected] : keys) {
         SDL_Event event = {};
