@@ -59,7 +59,7 @@ TEST_F(RecordThenPlay, FlownKeysPlayBackAlongTheFlight) {
 // A recording run starts Campath1.vcp anew; the path that was there is kept, byte for
 // byte, under the first free numbered name, and the log says where.
 TEST_F(RecordThenPlay, RecordingKeepsTheEarlierPath) {
-    const std::string earlier(346 * production::kCameraRecordSize, '\x41');
+    const std::string earlier(3 * production::kCameraRecordSize, 'k');
     folder.Write("Campath1.vcp", earlier);
     folder.Write("Campath1.vcp.1", "kept by an earlier run");
     UseVirtualClock();
