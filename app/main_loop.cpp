@@ -1,24 +1,23 @@
 // Start-up, frame loop and shutdown.
 #include "app/main_loop.h"
 
-#include <cstdio>
-
 #include "app/free_flight.h"
 #include "app/window.h"
 #include "console/config.h"
 #include "console/console_screen.h"
 #include "console/log.h"
 #include "console/settings.h"
-#include "platform/audio.h"
 #include "platform/messages.h"
 #include "platform/pass_loop.h"
 #include "production/camera_path.h"
+#include "production/camera_record.h"
 #include "production/captions.h"
 #include "production/frame_composition.h"
 #include "production/overlay.h"
 #include "production/production.h"
 #include "production/schedule.h"
 #include "production/show.h"
+#include "production/soundtrack.h"
 #include "render/console_drawing.h"
 #include "render/display.h"
 #include "render/frame_stats.h"
@@ -66,27 +65,6 @@ void StartUp(const std::function<void()>& afterConfig) {
     console::console.height = 0.0f;
 }
 
-namespace {
-
-// Voice and music start together on the first frame of part 1. A failed music start
-// releases the audio; the release at shutdown is then harmless.
-void StartAudioWithPartOne() {
-    using namespace platform;
-    if (production::show.partIndex != 1 || production::show.audioState != 1) {
-        return;
-    }
-    production::show.audioState = 2;
-    if (!BASS_StreamPlay(production::show.voiceStream, false, 0)) {
-        console::Print("Can't play voice file. " + console::IntToString(BASS_ErrorGetCode()));
-    }
-    if (!BASS_MusicPlay(production::show.musicModule)) {
-        console::Print("Can't play music the file");
-        BASS_Free();
-    }
-}
-
-}  // namespace
-
 bool Frame() {
     if (KeyDown(platform::VK_ESCAPE)) {
         console::Print("<Esc> pressed, ok guys, goto exit!");
@@ -104,7 +82,7 @@ bool Frame() {
     production::DrawFrame();
     render::display.frameStats.triangleTotal += render::display.frameStats.trianglesThisFrame;
     run.cameraTimer.Update();
-    StartAudioWithPartOne();
+    production::StartAudioWithPartOne();
     if (console::cameraMode == 2) {
         production::PlayCameraPath(run.cameraTimer.elapsed, production::show.camera);
     }
@@ -140,15 +118,10 @@ bool LoopPass() {
 }
 
 void ShutDown() {
-    if (console::cameraMode == 1 && production::show.cameraRecordFile) {
-        std::fclose(production::show.cameraRecordFile);
-        production::show.cameraRecordFile = nullptr;
-    }
+    production::CloseCameraRecord();
     float seconds = static_cast<float>(TimeStamp() - run.startStamp) / 10000.0f;
     console::Print("Work time: " + console::FloatToString(seconds) + " seconds");
-    if (production::show.audioState != 0) {
-        platform::BASS_Free();
-    }
+    production::ReleaseAudio();
     render::KillWindow();
     console::Print("Torvane shut down...");
 }

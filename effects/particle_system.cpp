@@ -5,6 +5,7 @@
 #include "effects/particle_modifiers.h"
 #include "effects/random01.h"
 #include "platform/clock.h"
+#include "platform/random.h"
 #include "scene/drawing.h"
 #include "scene/material.h"
 #include "scene/mesh.h"
@@ -54,6 +55,7 @@ bool ParticleSystem::Init(const Vector& sizeBase, const Vector& sizeRandom, cons
         return false;
     }
     ReportMaterial(material);
+    platform::SeedRandomFromTime();
     this->sizeBase = sizeBase;
     this->sizeRandom = sizeRandom;
     this->colorBase = colorBase;

@@ -42,7 +42,8 @@ constexpr int32_t kMaxModifiers = 256;
 class ParticleSystem {
 public:
     // Grows the pool by `count` particles and (re)initialises all of them, their deaths
-    // staggered over `life`. Refuses a count below 1. Clears the modifiers.
+    // staggered over `life`. Refuses a count below 1. Clears the modifiers. Seeds the
+    // random source from the time first, so each run's fires differ.
     bool Init(const scene::Vector& sizeBase, const scene::Vector& sizeRandom,
               const scene::Vector& colorBase, const scene::Vector& colorRandom,
               const scene::Vector& velocityBase, const scene::Vector& velocitySpread, int32_t life,

@@ -1,4 +1,4 @@
-// The audio layer's state: output device, loaded streams and modules, the mixer, error code.
+// The audio layer: output device, loaded streams and modules, the mixer, error code.
 #include "platform/audio.h"
 
 #include <SDL.h>
@@ -11,6 +11,7 @@
 #include "platform/audio_module.h"
 #include "platform/audio_mp3.h"
 #include "platform/files.h"
+#include "platform/host.h"
 
 namespace platform {
 namespace {
@@ -19,37 +20,17 @@ constexpr uint32_t kMinimumRate = 8000;
 constexpr uint32_t kMaximumRate = 192000;
 constexpr Uint16 kDeviceBufferFrames = 2048;
 
-enum class SourceKind { kStream, kMusic };
-
-struct Channel {
-    uint32_t handle;
-    SourceKind kind;
-    std::unique_ptr<AudioSource> source;
-    bool playing = false;
-};
-
-struct AudioState {
-    bool initialised = false;
-    bool manual = false;
-    uint32_t rate = 0;
-    SDL_AudioDeviceID device = 0;
-    std::vector<Channel> channels;
-    uint32_t nextHandle = 1;
-    std::vector<float> scratch;
-};
-
-AudioState state;
-int lastError = kAudioOk;
-// Guards `state.channels` and `state.scratch` against the device's mixing thread.
+AudioState& audio = host.audio;
+// Guards the channels and the scratch buffer against the device's mixing thread.
 std::mutex mixLock;
 
 bool Fail(AudioError error) {
-    lastError = error;
+    audio.lastError = error;
     return false;
 }
 
 bool Succeed() {
-    lastError = kAudioOk;
+    audio.lastError = kAudioOk;
     return true;
 }
 
@@ -71,8 +52,8 @@ bool OpenDevice(uint32_t rate) {
     wanted.callback = DeviceCallback;
     SDL_AudioSpec obtained;
     // No changes allowed: SDL converts to whatever the hardware wants.
-    state.device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
-    if (state.device == 0) {
+    audio.device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
+    if (audio.device == 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
@@ -110,7 +91,7 @@ using Decoder = std::unique_ptr<AudioSource> (*)(const std::vector<uint8_t>&, ui
 
 uint32_t Load(SourceKind kind, Decoder decode, bool fromMemory, const void* file, uint32_t offset,
               uint32_t length) {
-    if (!state.initialised) {
+    if (!audio.initialised) {
         Fail(kAudioErrorNotInitialised);
         return 0;
     }
@@ -118,24 +99,24 @@ uint32_t Load(SourceKind kind, Decoder decode, bool fromMemory, const void* file
     if (!TakeBytes(fromMemory, file, offset, length, bytes)) {
         return 0;
     }
-    std::unique_ptr<AudioSource> source = decode(bytes, state.rate);
+    std::unique_ptr<AudioSource> source = decode(bytes, audio.rate);
     if (!source) {
         Fail(kAudioErrorFormat);
         return 0;
     }
     std::lock_guard<std::mutex> lock(mixLock);
-    uint32_t handle = state.nextHandle++;
-    state.channels.push_back(Channel{handle, kind, std::move(source)});
+    uint32_t handle = audio.nextHandle++;
+    audio.channels.push_back(AudioChannel{handle, kind, std::move(source)});
     Succeed();
     return handle;
 }
 
 bool Play(SourceKind kind, uint32_t handle) {
-    if (!state.initialised) {
+    if (!audio.initialised) {
         return Fail(kAudioErrorNotInitialised);
     }
     std::lock_guard<std::mutex> lock(mixLock);
-    for (Channel& channel : state.channels) {
+    for (AudioChannel& channel : audio.channels) {
         if (channel.handle == handle && channel.kind == kind) {
             channel.playing = true;
             return Succeed();
@@ -151,26 +132,26 @@ uint32_t BASS_GetVersion() {
 }
 
 bool BASS_Init(int device, uint32_t frequency, uint32_t, void*) {
-    if (state.initialised) {
+    if (audio.initialised) {
         return Fail(kAudioErrorAlready);
     }
     if (device != kAudioDefaultDevice || frequency < kMinimumRate || frequency > kMaximumRate) {
         return Fail(kAudioErrorParameter);
     }
-    if (!state.manual && !OpenDevice(frequency)) {
+    if (!audio.manual && !OpenDevice(frequency)) {
         return Fail(kAudioErrorNoDevice);
     }
-    state.rate = frequency;
-    state.initialised = true;
+    audio.rate = frequency;
+    audio.initialised = true;
     return Succeed();
 }
 
 bool BASS_Start() {
-    if (!state.initialised) {
+    if (!audio.initialised) {
         return Fail(kAudioErrorNotInitialised);
     }
-    if (state.device != 0) {
-        SDL_PauseAudioDevice(state.device, 0);
+    if (audio.device != 0) {
+        SDL_PauseAudioDevice(audio.device, 0);
     }
     return Succeed();
 }
@@ -194,42 +175,42 @@ bool BASS_MusicPlay(uint32_t music) {
 }
 
 int BASS_ErrorGetCode() {
-    return lastError;
+    return audio.lastError;
 }
 
 bool BASS_Free() {
-    if (!state.initialised) {
+    if (!audio.initialised) {
         return Fail(kAudioErrorNotInitialised);
     }
     // Closing waits for the mixing thread, so it happens outside the lock that thread takes.
-    if (state.device != 0) {
-        SDL_CloseAudioDevice(state.device);
+    if (audio.device != 0) {
+        SDL_CloseAudioDevice(audio.device);
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        state.device = 0;
+        audio.device = 0;
     }
     std::lock_guard<std::mutex> lock(mixLock);
-    state.channels.clear();
-    state.initialised = false;
+    audio.channels.clear();
+    audio.initialised = false;
     return Succeed();
 }
 
 void UseManualAudio(bool manual) {
-    state.manual = manual;
+    audio.manual = manual;
 }
 
 void MixAudio(float* out, size_t frames) {
     size_t values = frames * kAudioChannels;
     std::fill(out, out + values, 0.0f);
     std::lock_guard<std::mutex> lock(mixLock);
-    state.scratch.resize(values);
-    for (Channel& channel : state.channels) {
+    audio.scratch.resize(values);
+    for (AudioChannel& channel : audio.channels) {
         if (!channel.playing) {
             continue;
         }
-        size_t got = channel.source->Read(state.scratch.data(), frames);
+        size_t got = channel.source->Read(audio.scratch.data(), frames);
         channel.playing = got == frames;
         for (size_t i = 0; i < got * kAudioChannels; ++i) {
-            out[i] += state.scratch[i];
+            out[i] += audio.scratch[i];
         }
     }
     for (size_t i = 0; i < values; ++i) {

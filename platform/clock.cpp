@@ -3,6 +3,8 @@
 
 #include <SDL.h>
 
+#include "platform/host.h"
+
 namespace platform {
 namespace {
 
@@ -25,16 +27,14 @@ ClockSource* RealSource() {
     return &real;
 }
 
-ClockSource* current = nullptr;
-
 ClockSource* Source() {
-    return current ? current : RealSource();
+    return host.clock ? host.clock : RealSource();
 }
 
 }  // namespace
 
 void UseClock(ClockSource* source) {
-    current = source;
+    host.clock = source;
 }
 
 int64_t QueryPerformanceCounter() {

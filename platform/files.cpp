@@ -1,4 +1,5 @@
-// Case-insensitive resolution of engine file names on a case-sensitive file system.
+// Case-insensitive resolution of engine file names on a case-sensitive file system, and
+// the few file operations the engine needs beyond reading and writing.
 #include "platform/files.h"
 
 #include <dirent.h>
@@ -87,6 +88,18 @@ bool ReadFile(const std::string& name, std::vector<uint8_t>& bytes) {
     bool ok = !std::ferror(file);
     std::fclose(file);
     return ok;
+}
+
+int64_t FileSize(const std::string& name) {
+    struct stat info;
+    if (stat(ResolvePath(name).c_str(), &info) != 0) {
+        return -1;
+    }
+    return static_cast<int64_t>(info.st_size);
+}
+
+bool RenameFile(const std::string& from, const std::string& to) {
+    return std::rename(ResolvePath(from).c_str(), ResolvePath(to).c_str()) == 0;
 }
 
 }  // namespace platform

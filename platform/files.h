@@ -20,4 +20,9 @@ FILE* OpenFile(const std::string& name, const char* mode);
 // Reads a whole file; false when it cannot be opened or read.
 bool ReadFile(const std::string& name, std::vector<uint8_t>& bytes);
 
+// The size in bytes of what the resolved name holds; -1 when nothing is there.
+int64_t FileSize(const std::string& name);
+// Renames `from` to `to` (both resolved); false when the host refuses.
+bool RenameFile(const std::string& from, const std::string& to);
+
 }  // namespace platform

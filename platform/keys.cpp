@@ -1,11 +1,15 @@
-// SDL key codes to the engine's virtual keys.
+// SDL keys to the engine's virtual keys.
 #include <SDL.h>
 
 #include "platform/messages.h"
 
 namespace platform {
 
-int VirtualKeyFromSdl(int key) {
+int VirtualKeyFromSdl(int key, int scancode) {
+    // The console key is the one left of 1, whatever character the layout puts there.
+    if (scancode == SDL_SCANCODE_GRAVE) {
+        return VK_OEM_3;
+    }
     if (key >= SDLK_a && key <= SDLK_z) {
         return 'A' + (key - SDLK_a);
     }
@@ -56,8 +60,6 @@ int VirtualKeyFromSdl(int key) {
             return VK_INSERT;
         case SDLK_DELETE:
             return VK_DELETE;
-        case SDLK_BACKQUOTE:
-            return VK_OEM_3;
         default:
             return 0;
     }

@@ -2,40 +2,34 @@
 #include <SDL.h>
 
 #include <csignal>
-#include <deque>
 
 #include "platform/code_page_1251.h"
+#include "platform/host.h"
 #include "platform/messages.h"
 
 namespace platform {
 namespace {
 
-std::deque<Message> queue;
-volatile std::sig_atomic_t closeSignalled = 0;
-bool closeSignalPosted = false;
+QueueState& queue = host.queue;
 
 void OnCloseSignal(int) {
-    closeSignalled = 1;
+    queue.closeSignalled = 1;
 }
 
-// SDL on X11 may report the focus loss after the minimise, so every activation change
-// carries the minimised state that the minimise and restore events left behind.
-bool windowMinimised = false;
-
 void PostActivation(bool active) {
-    PostMessage(WM_ACTIVATE, MakeLParam(active ? WA_ACTIVE : WA_INACTIVE, windowMinimised ? 1 : 0),
-                0);
+    PostMessage(WM_ACTIVATE,
+                MakeLParam(active ? WA_ACTIVE : WA_INACTIVE, queue.windowMinimised ? 1 : 0), 0);
 }
 
 void TranslateWindowEvent(const SDL_WindowEvent& event) {
     switch (event.event) {
         case SDL_WINDOWEVENT_MINIMIZED:
-            windowMinimised = true;
+            queue.windowMinimised = true;
             PostActivation(false);
             break;
         case SDL_WINDOWEVENT_RESTORED:
         case SDL_WINDOWEVENT_MAXIMIZED:
-            windowMinimised = false;
+            queue.windowMinimised = false;
             PostActivation(true);
             break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
@@ -56,7 +50,7 @@ void TranslateWindowEvent(const SDL_WindowEvent& event) {
 }
 
 void TranslateKey(const SDL_KeyboardEvent& event) {
-    int key = VirtualKeyFromSdl(event.keysym.sym);
+    int key = VirtualKeyFromSdl(event.keysym.sym, event.keysym.scancode);
     if (key != 0) {
         PostMessage(event.type == SDL_KEYDOWN ? WM_KEYDOWN : WM_KEYUP, key, 0);
     }
@@ -97,8 +91,8 @@ void TranslateEvent(const SDL_Event& event) {
 }
 
 void GatherEvents() {
-    if (closeSignalled && !closeSignalPosted) {
-        closeSignalPosted = true;
+    if (queue.closeSignalled && !queue.closeSignalPosted) {
+        queue.closeSignalPosted = true;
         PostMessage(WM_CLOSE, 0, 0);
     }
     if (SDL_WasInit(SDL_INIT_VIDEO) == 0) {
@@ -113,19 +107,19 @@ void GatherEvents() {
 }  // namespace
 
 bool PeekMessage(Message& message) {
-    if (queue.empty()) {
+    if (queue.messages.empty()) {
         GatherEvents();
     }
-    if (queue.empty()) {
+    if (queue.messages.empty()) {
         return false;
     }
-    message = queue.front();
-    queue.pop_front();
+    message = queue.messages.front();
+    queue.messages.pop_front();
     return true;
 }
 
 void PostMessage(uint32_t message, uint64_t wParam, int64_t lParam) {
-    queue.push_back(Message{message, wParam, lParam});
+    queue.messages.push_back(Message{message, wParam, lParam});
 }
 
 void PostQuitMessage(int exitCode) {
@@ -133,7 +127,10 @@ void PostQuitMessage(int exitCode) {
 }
 
 void ClearMessages() {
-    queue.clear();
+    queue.messages.clear();
+    if (SDL_WasInit(SDL_INIT_EVENTS) != 0) {
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    }
 }
 
 void InstallCloseSignals() {

@@ -43,7 +43,7 @@ enum VirtualKey : int {
     VK_INSERT = 0x2D,
     VK_DELETE = 0x2E,
     VK_F1 = 0x70,
-    VK_OEM_3 = 0xC0,  // the key left of 1 on a US keyboard: the console key
+    VK_OEM_3 = 0xC0,  // the key left of 1 on any layout: the console key
 };
 
 struct Message {
@@ -68,13 +68,15 @@ constexpr int HighWord(uint64_t value) {
 bool PeekMessage(Message& message);
 void PostMessage(uint32_t message, uint64_t wParam, int64_t lParam);
 void PostQuitMessage(int exitCode);
-// Drops every waiting message (tests start from an empty queue).
+// Drops every waiting message and SDL's pending events.
 void ClearMessages();
 
 // SIGINT and SIGTERM post WM_CLOSE, so a signal ends a run like closing the window.
 void InstallCloseSignals();
 
-// The virtual key of an SDL key, or 0 for keys the engine has no code for.
-int VirtualKeyFromSdl(int sdlKeycode);
+// The virtual key of an SDL key, or 0 for keys the engine has no code for. Most keys
+// go by the character of the layout (the key code); the console key, VK_OEM_3, by its place
+// left of 1 (the scan code).
+int VirtualKeyFromSdl(int sdlKeycode, int sdlScancode);
 
 }  // namespace platform

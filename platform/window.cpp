@@ -3,16 +3,12 @@
 
 #include <SDL.h>
 
+#include "platform/host.h"
+
 namespace platform {
 namespace {
 
-SDL_Window* window = nullptr;
-SDL_GLContext context = nullptr;
-bool videoStarted = false;
-bool fullscreenMode = false;
-SDL_DisplayMode desktopMode{};
-SDL_DisplayMode fullscreenDisplayMode{};
-bool offscreen = false;
+VideoState& video = host.video;
 
 void SetPixelFormat(int depth, bool withAlpha) {
     int channel = depth > 16 ? 8 : 5;
@@ -28,33 +24,33 @@ void SetPixelFormat(int depth, bool withAlpha) {
 }  // namespace
 
 void UseOffscreenVideo() {
-    offscreen = true;
+    video.offscreen = true;
 #ifndef _WIN32
     SDL_setenv("SDL_VIDEODRIVER", "offscreen", 1);
 #endif
 }
 
 bool OffscreenVideo() {
-    return offscreen;
+    return video.offscreen;
 }
 
 bool StartVideo() {
-    if (!videoStarted) {
-        videoStarted = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+    if (!video.started) {
+        video.started = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
     }
-    return videoStarted;
+    return video.started;
 }
 
 void StopVideo() {
-    if (videoStarted) {
+    if (video.started) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
-        videoStarted = false;
+        video.started = false;
     }
 }
 
 void SaveDisplayMode() {
     if (StartVideo()) {
-        SDL_GetDesktopDisplayMode(0, &desktopMode);
+        SDL_GetDesktopDisplayMode(0, &video.desktopMode);
     }
 }
 
@@ -71,15 +67,15 @@ bool ChangeDisplayMode(int width, int height, int depth) {
         return false;
     }
     (void)depth;  // SDL picks the pixel format of the mode; the context asks for the depth
-    fullscreenDisplayMode = closest;
+    video.fullscreenMode = closest;
     return true;
 }
 
 void RestoreDisplayMode() {
-    if (window && fullscreenMode) {
-        SDL_SetWindowFullscreen(window, 0);
+    if (video.window && video.fullscreen) {
+        SDL_SetWindowFullscreen(video.window, 0);
     }
-    fullscreenMode = false;
+    video.fullscreen = false;
 }
 
 bool CreateWindow(const std::string& title, int width, int height, int depth, bool fullscreen) {
@@ -90,74 +86,74 @@ bool CreateWindow(const std::string& title, int width, int height, int depth, bo
     // Some visuals lack destination alpha; a context without it still serves.
     for (bool withAlpha : {true, false}) {
         SetPixelFormat(depth, withAlpha);
-        window = SDL_CreateWindow(title.c_str(), 0, 0, width, height, flags);
-        if (window) {
+        video.window = SDL_CreateWindow(title.c_str(), 0, 0, width, height, flags);
+        if (video.window) {
             break;
         }
     }
-    if (!window) {
+    if (!video.window) {
         return false;
     }
-    fullscreenMode = fullscreen;
+    video.fullscreen = fullscreen;
     if (fullscreen) {
-        SDL_SetWindowDisplayMode(window, &fullscreenDisplayMode);
+        SDL_SetWindowDisplayMode(video.window, &video.fullscreenMode);
     }
     return true;
 }
 
 bool CreateContext() {
-    context = SDL_GL_CreateContext(window);
-    return context != nullptr;
+    video.context = SDL_GL_CreateContext(video.window);
+    return video.context != nullptr;
 }
 
 bool MakeContextCurrent() {
-    return SDL_GL_MakeCurrent(window, context) == 0;
+    return SDL_GL_MakeCurrent(video.window, video.context) == 0;
 }
 
 bool ReleaseContext() {
-    if (!context) {
+    if (!video.context) {
         return true;
     }
-    SDL_GL_MakeCurrent(window, nullptr);
-    SDL_GL_DeleteContext(context);
-    context = nullptr;
+    SDL_GL_MakeCurrent(video.window, nullptr);
+    SDL_GL_DeleteContext(video.context);
+    video.context = nullptr;
     return true;
 }
 
 bool DestroyWindow() {
-    if (window) {
-        SDL_DestroyWindow(window);
-        window = nullptr;
+    if (video.window) {
+        SDL_DestroyWindow(video.window);
+        video.window = nullptr;
     }
     return true;
 }
 
 bool HasWindow() {
-    return window != nullptr;
+    return video.window != nullptr;
 }
 bool HasContext() {
-    return context != nullptr;
+    return video.context != nullptr;
 }
 
 void ShowWindow() {
-    if (offscreen) {
+    if (video.offscreen) {
         return;
     }
-    SDL_ShowWindow(window);
-    SDL_RaiseWindow(window);
+    SDL_ShowWindow(video.window);
+    SDL_RaiseWindow(video.window);
     SDL_StartTextInput();
 }
 
 void SwapWindow() {
-    if (window) {
-        SDL_GL_SwapWindow(window);
+    if (video.window) {
+        SDL_GL_SwapWindow(video.window);
     }
 }
 
 void GetClientSize(int& width, int& height) {
     width = height = 0;
-    if (window) {
-        SDL_GL_GetDrawableSize(window, &width, &height);
+    if (video.window) {
+        SDL_GL_GetDrawableSize(video.window, &width, &height);
     }
 }
 
@@ -166,7 +162,7 @@ void ShowCursor(bool show) {
 }
 
 bool HasInputFocus() {
-    return window && (SDL_GetWindowFlags(window) & SDL_WINDOW_INPUT_FOCUS);
+    return video.window && (SDL_GetWindowFlags(video.window) & SDL_WINDOW_INPUT_FOCUS);
 }
 
 // SDL cannot move the cursor into a window that lacks the input focus.
@@ -174,7 +170,7 @@ bool WarpCursor(int clientX, int clientY) {
     if (!HasInputFocus()) {
         return false;
     }
-    SDL_WarpMouseInWindow(window, clientX, clientY);
+    SDL_WarpMouseInWindow(video.window, clientX, clientY);
     return true;
 }
 

@@ -6,8 +6,8 @@
 #include "console/settings.h"
 #include "effects/glow.h"
 #include "platform/audio.h"
-#include "platform/files.h"
 #include "production/camera_path.h"
+#include "production/camera_record.h"
 #include "production/content.h"
 #include "render/gl.h"
 #include "scene/drawing.h"
@@ -128,7 +128,7 @@ void LoadSceneFiles() {
 
 void OpenCameraPath() {
     if (console::cameraMode == 1) {
-        show.cameraRecordFile = platform::OpenFile("Campath1.vcp", "wb");
+        OpenCameraRecord();
     } else {
         LoadCameraPath("Campath1.vcp");
     }

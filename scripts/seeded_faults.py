@@ -23,7 +23,7 @@ FAULTS = [
      "if (console.viewLine - kPageLines > 0) {"),
     ("platform/message_queue.cpp", "windowMinimised = true;", "windowMinimised = false;"),
     ("platform/code_page_1251.cpp", "return 0x0410 + (byte - 0xC0);", "return 0x0410 + (byte - 0xBF);"),
-    ("platform/random.cpp", "state = state * 214013u + 2531011u;", "state = state * 214013u + 2531013u;"),
+    ("platform/random.cpp", "value = value * 214013u + 2531011u;", "value = value * 214013u + 2531013u;"),
     ("app/window.cpp", "if (window.cursorCentred && platform::HasInputFocus()) {", "if (true) {"),
     ("platform/jpeg.cpp", "info.out_color_space = JCS_RGB;", "info.out_color_space = JCS_YCbCr;"),
     ("render/tga.cpp", "size_t run = (packet & 0x7Fu) + 1;", "size_t run = (packet & 0x7Fu);"),

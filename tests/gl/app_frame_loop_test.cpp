@@ -17,7 +17,6 @@ using namespace platform;
 class FrameLoop : public testing_support::ProcessTest {
 protected:
     void SetUp() override {
-        ClearMessages();
         UseVirtualClock();
         folder.Write("Torvane.cfg", "display_Width 800\ndisplay_Height 600\n");
         app::StartUp();

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/window.h"
@@ -55,6 +56,28 @@ TEST_F(MessageQueueGl, MinimisingStopsFramesWhicheverEventComesFirst) {
     PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
     Dispatch();
     EXPECT_TRUE(app::window.windowActive) << "a window left for another keeps drawing";
+}
+
+// The console key is the one left of 1 whatever the layout makes it type (US, Russian,
+// German, French); the backquote elsewhere is not it.
+TEST_F(MessageQueueGl, TheConsoleKeyGoesByItsPlace) {
+    const std::tuple<SDL_Scancode, SDL_Keycode, int> keys[] = {
+        {SDL_SCANCODE_GRAVE, SDLK_BACKQUOTE, VK_OEM_3},  // US
+        {SDL_SCANCODE_GRAVE, 0x451, VK_OEM_3},           // Russian: ё
+        {SDL_SCANCODE_GRAVE, SDLK_CARET, VK_OEM_3},      // German
+        {SDL_SCANCODE_GRAVE, 0xB2, VK_OEM_3},            // French: ²
+        {SDL_SCANCODE_BACKSLASH, SDLK_BACKQUOTE, 0},     // a layout with ` elsewhere
+    };
+    for (const auto& [scancode, keycode, expected] : keys) {
+        SDL_Event event = {};
+        event.type = SDL_KEYDOWN;
+        event.key.keysym.scancode = scancode;
+        event.key.keysym.sym = keycode;
+        SDL_PushEvent(&event);
+        Dispatch();
+        EXPECT_EQ(app::input.lastKey, expected) << "key code " << keycode;
+        app::input.lastKey = 0;
+    }
 }
 
 // The console's font holds Windows-1251: typed Cyrillic arrives as its bytes, and what

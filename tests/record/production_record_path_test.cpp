@@ -1,5 +1,5 @@
 // The recording variant: a synthetic flight on the virtual clock writes one camera key a
-// second, and the keys play back along the same flight.
+// second, and the keys play back along the same flight; the path it replaces is kept.
 #include <gtest/gtest.h>
 
 #include "app/main_loop.h"
@@ -54,6 +54,25 @@ TEST_F(RecordThenPlay, FlownKeysPlayBackAlongTheFlight) {
     scene::Camera replay;
     production::PlayCameraPath(0, replay);
     EXPECT_FLOAT_EQ(replay.position.z, production::show.cameraPath[0].z);
+}
+
+// A recording run starts Campath1.vcp anew; the path that was there is kept, byte for
+// byte, under the first free numbered name, and the log says where.
+TEST_F(RecordThenPlay, RecordingKeepsTheEarlierPath) {
+    const std::string earlier(3 * production::kCameraRecordSize, 'k');
+    folder.Write("Campath1.vcp", earlier);
+    folder.Write("Campath1.vcp.1", "kept by an earlier run");
+    UseVirtualClock();
+    app::StartUp();
+    for (int frame = 0; frame < 30; ++frame) {
+        clock.Advance(500);
+        ASSERT_TRUE(app::LoopPass());
+    }
+    app::ShutDown();
+    EXPECT_EQ(folder.Read("Campath1.vcp.2"), earlier);
+    EXPECT_EQ(folder.Read("Campath1.vcp.1"), "kept by an earlier run");
+    EXPECT_EQ(folder.Read("Campath1.vcp").size(), production::kCameraRecordSize);
+    EXPECT_NE(Log().find("Camera path Campath1.vcp kept as Campath1.vcp.2"), std::string::npos);
 }
 
 }  // namespace

@@ -1,42 +1,28 @@
 // Resetting every layer's process-wide state between tests.
 #include "support/process_test.h"
 
-#include <cstdio>
-
-#include "app/main_loop.h"
-#include "app/window.h"
+#include "app/reset.h"
 #include "console/log.h"
-#include "console/settings.h"
-#include "effects/glow.h"
+#include "console/reset.h"
+#include "effects/reset.h"
 #include "platform/random.h"
-#include "production/show.h"
-#include "render/display.h"
-#include "render/glh/glh_extensions.h"
-#include "render/renderer.h"
-#include "render/tga.h"
-#include "scene/drawing.h"
+#include "platform/reset.h"
+#include "production/reset.h"
+#include "render/reset.h"
+#include "scene/reset.h"
 
 namespace testing_support {
 
 void ResetProcessState() {
-    platform::UseClock(nullptr);
-    platform::SeedRandom(1);
-    console::console = console::Console{};
-    console::settings = console::Settings{};
-    render::renderer.Reset();
-    render::display = render::Display{};
-    render::tgaImage = render::TgaImage{};
-    glh::entryPoints = glh::EntryPoints{};
-    scene::drawing = scene::Drawing{};
-    effects::glowMaker = effects::GlowMaker{};
-    if (production::show.cameraRecordFile) {
-        std::fclose(production::show.cameraRecordFile);
-    }
-    production::show = production::Show{};
-    app::run = app::Run{};
-    app::window = app::Window{};
-    app::input = app::Input{};
-    app::ConnectLayers();
+    platform::Reset();
+    // Tests repeat: the particle systems' seeding from the time is held off.
+    platform::UseFixedRandomSeed(1);
+    console::Reset();
+    render::Reset();
+    scene::Reset();
+    effects::Reset();
+    production::Reset();
+    app::Reset();
 }
 
 ProcessTest::ProcessTest() {

@@ -1,6 +1,7 @@
-// The one fixture for tests that touch process state: every layer's state object back
-// to its start, the log started in a fresh temporary working folder, the real clock and
-// the random source's first seed; the same reset again afterwards.
+// The one fixture for tests that touch process state: every layer reset to its start (no
+// window, audio channel or queued message left), the log started in a fresh temporary
+// working folder, the real clock and the random source fixed at seed 1; the same reset
+// again afterwards.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,8 +13,7 @@
 
 namespace testing_support {
 
-// Every layer's process-wide state as at program start, the lower layers' hooks handed
-// down as the program does.
+// Each layer's Reset, bottom to top, and the random source fixed at seed 1.
 void ResetProcessState();
 
 class ProcessTest : public ::testing::Test {

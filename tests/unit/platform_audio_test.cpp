@@ -1,5 +1,6 @@
 // The audio layer with real files: an MP3 made by lame and IT modules from the module writer,
-// decoded by libmpg123 and libopenmpt, heard through the hand-pulled mix or SDL's dummy driver.
+// decoded by libmpg123 and libopenmpt, heard through the hand-pulled mix or SDL's dummy driver;
+// and nothing of it left for the next test.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include <iterator>
 
 #include "platform/audio.h"
+#include "platform/messages.h"
 #include "support/process_test.h"
 #include "support/show_audio.h"
 
@@ -24,10 +26,6 @@ protected:
     void SetUp() override {
         UseManualAudio(true);
         testing_support::WriteShowAudio(folder);
-    }
-    void TearDown() override {
-        BASS_Free();
-        UseManualAudio(false);
     }
     // The loading sequence of the show, stopping at the first failure.
     void LoadShowAudio() {
@@ -99,6 +97,23 @@ TEST_F(AudioTest, RefusedCallsGiveTheirErrorCode) {
         EXPECT_EQ(BASS_ErrorGetCode(), cases[i].second) << "call " << i;
     }
     EXPECT_TRUE(Silent(PullMix(0.1)));
+}
+
+// What one test leaves playing or queued is gone for the next: the fixture's reset
+// releases the output with its channels and empties the message queue.
+TEST_F(AudioTest, NoChannelOrQueuedMessageOutlivesTheReset) {
+    LoadShowAudio();
+    ASSERT_TRUE(BASS_MusicPlay(music));
+    PostMessage(WM_CLOSE, 0, 0);
+    ResetProcessState();
+    Message message;
+    EXPECT_FALSE(PeekMessage(message));
+    EXPECT_FALSE(BASS_MusicPlay(music));
+    EXPECT_EQ(BASS_ErrorGetCode(), kAudioErrorNotInitialised);
+    UseManualAudio(true);
+    ASSERT_TRUE(BASS_Init(kAudioDefaultDevice, kRate, 4, nullptr));
+    EXPECT_TRUE(Silent(PullMix(0.2)));
+    EXPECT_FALSE(BASS_MusicPlay(music));
 }
 
 // With no usable driver initialisation fails with its code and nothing else is attempted.

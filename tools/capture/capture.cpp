@@ -15,6 +15,7 @@
 #include "console/settings.h"
 #include "platform/audio.h"
 #include "platform/clock.h"
+#include "platform/random.h"
 #include "platform/window.h"
 #include "production/schedule.h"
 #include "render/display.h"
@@ -165,6 +166,7 @@ CaptureReport RunCapture(const CaptureOptions& options) {
     platform::VirtualClock clock;
     platform::UseClock(&clock);
     platform::UseManualAudio(true);
+    platform::UseFixedRandomSeed(options.seed);
     // The command line's size wins over the one Torvane.cfg may give.
     app::StartUp([&options] {
         console::settings.display_Width = options.width;

@@ -3,6 +3,7 @@
 // range's soundtrack streamed to a WAV file.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,8 @@ struct CaptureOptions {
     // When set, the kept frames are also laid out side by side in this PNG file.
     std::string contactSheet;
     bool help = false;
+    // The random source's seed for the whole run, so the fires repeat from run to run.
+    uint32_t seed = 1;
 };
 
 // The usage text that --help prints.

@@ -1,4 +1,5 @@
 // The capture tool's command line.
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
@@ -25,12 +26,21 @@ const char* kUsage =
     "                 OUTDIR/show.mp4 instead of writing PNG files\n"
     "  --sheet FILE   also lay the kept frames out, half size, in one PNG\n"
     "  --silent       leave the sound unmixed: no soundtrack.wav, a video without audio\n"
+    "  --seed N       the particles' random seed (default 1); the same seed gives the same\n"
+    "                 frames\n"
     "  --help         show this text\n";
 
 bool ParseNonNegative(const std::string& text, double& value) {
     char* end = nullptr;
     value = std::strtod(text.c_str(), &end);
     return !text.empty() && *end == '\0' && value >= 0;
+}
+
+bool ParseSeed(const std::string& text, uint32_t& seed) {
+    char* end = nullptr;
+    unsigned long long value = std::strtoull(text.c_str(), &end, 10);
+    seed = static_cast<uint32_t>(value);
+    return !text.empty() && text[0] != '-' && *end == '\0' && value <= UINT32_MAX;
 }
 
 bool ParseTimes(const std::string& text, std::vector<double>& times) {
@@ -69,6 +79,9 @@ bool ParseArgument(int argc, char** argv, int& i, CaptureOptions& options) {
     }
     if (argument == "--at" && hasValue) {
         return ParseTimes(argv[++i], options.times);
+    }
+    if (argument == "--seed" && hasValue) {
+        return ParseSeed(argv[++i], options.seed);
     }
     if (argument == "--sheet" && hasValue) {
         options.contactSheet = argv[++i];
