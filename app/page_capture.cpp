@@ -14,6 +14,7 @@
 #include "platform/messages.h"
 #include "platform/page.h"
 #include "platform/pass_loop.h"
+#include "platform/random.h"
 #include "render/display.h"
 #include "render/gl.h"
 
@@ -101,6 +102,7 @@ int RunPageCapture(const PageCapture& options) {
     capture = &captureRun;
     platform::UseClock(&captureRun.clock);
     platform::UseManualAudio(true);
+    platform::UseFixedRandomSeed(1);  // the capture tool's default: the same particles
     platform::InstallCloseSignals();
     StartUp([&options] {  // the page's size wins over the configuration file's
         console::settings.display_Width = options.width;
