@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -185,6 +186,20 @@ void Play(const Step& step) {
 
 }  // namespace
 
+const GLubyte* GetString(GLenum name) {
+    const GLubyte* text = glGetString(name);
+    if (name != GL_EXTENSIONS || !text) {
+        return text;
+    }
+    static std::string extensions;
+    extensions = reinterpret_cast<const char*>(text);
+    const std::string dropped = "GL_ARB_multitexture ";
+    if (size_t at = extensions.find(dropped); at != std::string::npos) {
+        extensions.erase(at, dropped.size());
+    }
+    return reinterpret_cast<const GLubyte*>(extensions.c_str());
+}
+
 GLuint GenLists(GLsizei range) {
     GLuint first = state.nextList;
     state.nextList += static_cast<GLuint>(range);
@@ -360,6 +375,69 @@ void ColorMaterial(GLenum face, GLenum mode) {
 
 // WebGL fills every triangle; wire frames are a desktop debugging aid.
 void PolygonMode(GLenum, GLenum) {}
+
+void LookAt(GLdouble eyeX, GLdouble eyeY, GLdouble eyeZ, GLdouble centerX, GLdouble centerY,
+            GLdouble centerZ, GLdouble upX, GLdouble upY, GLdouble upZ) {
+    double forward[3] = {centerX - eyeX, centerY - eyeY, centerZ - eyeZ};
+    double up[3] = {upX, upY, upZ};
+    auto normalize = [](double* v) {
+        double length = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+        for (int i = 0; i < 3 && length > 0.0; ++i) {
+            v[i] /= length;
+        }
+    };
+    auto cross = [](const double* a, const double* b, double* out) {
+        out[0] = a[1] * b[2] - a[2] * b[1];
+        out[1] = a[2] * b[0] - a[0] * b[2];
+        out[2] = a[0] * b[1] - a[1] * b[0];
+    };
+    normalize(forward);
+    double side[3], trueUp[3];
+    cross(forward, up, side);
+    normalize(side);
+    cross(side, forward, trueUp);
+    const GLfloat m[16] = {GLfloat(side[0]),
+                           GLfloat(trueUp[0]),
+                           GLfloat(-forward[0]),
+                           0,
+                           GLfloat(side[1]),
+                           GLfloat(trueUp[1]),
+                           GLfloat(-forward[1]),
+                           0,
+                           GLfloat(side[2]),
+                           GLfloat(trueUp[2]),
+                           GLfloat(-forward[2]),
+                           0,
+                           0,
+                           0,
+                           0,
+                           1};
+    glMultMatrixf(m);
+    glTranslatef(GLfloat(-eyeX), GLfloat(-eyeY), GLfloat(-eyeZ));
+}
+
+void Perspective(GLdouble fieldOfViewY, GLdouble aspect, GLdouble zNear, GLdouble zFar) {
+    const double kDegreesToRadians = 3.14159265358979323846 / 180.0;
+    const double cotangent = 1.0 / std::tan(fieldOfViewY * kDegreesToRadians / 2.0);
+    const double depth = zFar - zNear;
+    const GLfloat m[16] = {GLfloat(cotangent / aspect),
+                           0,
+                           0,
+                           0,
+                           0,
+                           GLfloat(cotangent),
+                           0,
+                           0,
+                           0,
+                           0,
+                           GLfloat(-(zFar + zNear) / depth),
+                           -1,
+                           0,
+                           0,
+                           GLfloat(-2.0 * zNear * zFar / depth),
+                           0};
+    glMultMatrixf(m);
+}
 
 GLint Build2DMipmaps(GLenum target, GLint, GLsizei width, GLsizei height, GLenum format,
                      GLenum type, const void* pixels) {

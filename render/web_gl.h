@@ -8,6 +8,10 @@
 
 namespace render::webgl {
 
+// The emulation's extension string less GL_ARB_multitexture: its second texture unit
+// loses the first unit's texture, so the engine draws with one unit, as on such drivers.
+const GLubyte* GetString(GLenum name);
+
 GLuint GenLists(GLsizei range);
 void NewList(GLuint list, GLenum mode);
 void EndList();
@@ -33,6 +37,10 @@ void Materialfv(GLenum face, GLenum name, const GLfloat* values);
 void Lightfv(GLenum light, GLenum name, const GLfloat* values);
 void PolygonMode(GLenum face, GLenum mode);
 void ColorMaterial(GLenum face, GLenum mode);
+// GLU's viewing transforms multiply the current matrix; the emulation's replace it.
+void LookAt(GLdouble eyeX, GLdouble eyeY, GLdouble eyeZ, GLdouble centerX, GLdouble centerY,
+            GLdouble centerZ, GLdouble upX, GLdouble upY, GLdouble upZ);
+void Perspective(GLdouble fieldOfViewY, GLdouble aspect, GLdouble zNear, GLdouble zFar);
 GLint Build2DMipmaps(GLenum target, GLint components, GLsizei width, GLsizei height, GLenum format,
                      GLenum type, const void* pixels);
 
@@ -41,6 +49,7 @@ GLint Build2DMipmaps(GLenum target, GLint components, GLsizei width, GLsizei hei
 // The engine's calls go to the stand-ins; render/web_gl.cpp itself makes the real ones.
 #ifndef RENDER_WEB_GL_REAL_CALLS
 // clang-format off
+#define glGetString render::webgl::GetString
 #define glGenLists render::webgl::GenLists
 #define glNewList render::webgl::NewList
 #define glEndList render::webgl::EndList
@@ -76,5 +85,7 @@ GLint Build2DMipmaps(GLenum target, GLint components, GLsizei width, GLsizei hei
 #define glPolygonMode render::webgl::PolygonMode
 #define glColorMaterial render::webgl::ColorMaterial
 #define gluBuild2DMipmaps render::webgl::Build2DMipmaps
+#define gluLookAt render::webgl::LookAt
+#define gluPerspective render::webgl::Perspective
 // clang-format on
 #endif
