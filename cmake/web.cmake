@@ -11,6 +11,10 @@ list(APPEND CMAKE_FIND_ROOT_PATH ${TORVANE_WEB_PREFIX})
 set(ENV{PKG_CONFIG_LIBDIR} ${TORVANE_WEB_PREFIX}/lib/pkgconfig)
 set(ENV{PKG_CONFIG_PATH} "")
 
+# -O2 for the compiler and for emcc's link-time optimizers (the link gets these flags too).
+set(CMAKE_C_FLAGS_RELEASE "-O2 -DNDEBUG")
+set(CMAKE_CXX_FLAGS_RELEASE "-O2 -DNDEBUG")
+
 # OpenGL and GLU are part of emscripten's runtime (fixed-function GL emulated over WebGL).
 add_library(OpenGL::GL INTERFACE IMPORTED)
 target_link_options(OpenGL::GL INTERFACE -sLEGACY_GL_EMULATION=1)
