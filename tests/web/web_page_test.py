@@ -51,13 +51,24 @@ def skip_reason(page):
                              ("chromedriver", "chromium-driver")]:
         if not shutil.which(program):
             return f"{program} is missing (apt-get install {package})"
-    try:
-        import selenium  # noqa: F401
-    except ImportError:
+    if not import_selenium():
         return "selenium is missing (apt-get install python3-selenium)"
     if not os.path.isfile(os.path.join(page, "torvane.wasm")):
         return f"no built page in {page} (./torvane.sh web)"
     return None
+
+
+def import_selenium():
+    """Whether selenium imports; Debian's package is found also from another Python 3."""
+    try:
+        import selenium  # noqa: F401
+    except ImportError:
+        sys.path.append("/usr/lib/python3/dist-packages")
+        try:
+            import selenium  # noqa: F401,F811
+        except ImportError:
+            return False
+    return True
 
 
 def problem_markers(source):
@@ -74,9 +85,13 @@ def start_up(log):
     return [re.sub(r"\d+\.\d+", "#", line) for line in lines[:end] if not DRIVER_LINE.match(line)]
 
 
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
 def serve(folder):
-    handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=folder)
-    handler.log_message = lambda *args: None
+    handler = functools.partial(QuietHandler, directory=folder)
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server, f"http://127.0.0.1:{server.server_address[1]}/"
