@@ -150,7 +150,13 @@ int32_t WordToInt(std::string_view word) {
 float WordToFloat(std::string_view word) {
     double value = 0.0;
     const char* end = word.data() + word.size();
+#ifdef __EMSCRIPTEN__
+    // Emscripten's C++ library has no floating-point from_chars: the C library reads all.
+    const char* stop = word.data();
+    std::errc error = std::errc::invalid_argument;
+#else
     auto [stop, error] = std::from_chars(word.data(), end, value);
+#endif
     if (stop != end || error != std::errc()) {
         // Signs, hexadecimal and trailing characters: the C library's own reading.
         value = std::strtod(std::string(word).c_str(), nullptr);

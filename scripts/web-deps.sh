@@ -26,7 +26,9 @@ cross_cmake=(-G "Unix Makefiles" -DCMAKE_TOOLCHAIN_FILE="$toolchain"
     -DCMAKE_FIND_ROOT_PATH="$prefix" -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_INSTALL_PREFIX="$prefix"
     -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF)
 configure_wrapper=emconfigure
-autotools=(--prefix="$prefix" --disable-shared --enable-static
+# A host naming a foreign system (autoconf knows no emscripten) keeps configure from
+# running what it compiles.
+autotools=(--host=wasm32-unknown-linux --prefix="$prefix" --disable-shared --enable-static
     CFLAGS=-O2 CXXFLAGS=-O2 CPPFLAGS=-I"$prefix/include" LDFLAGS=-L"$prefix/lib")
 
 build_zlib() {
@@ -44,10 +46,9 @@ build_libjpeg-turbo() {
 build_libsdl2() {
     cmake_build -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL_TESTS=OFF -DSDL_PTHREADS=OFF
 }
-# The decoder library alone: no player, output modules or network.
+# The decoder without output modules or network.
 build_mpg123() {
-    autotools_build --with-cpu=generic_fpu --disable-components --enable-libmpg123 \
-        --disable-modules --with-audio=dummy --disable-network
+    autotools_build --with-cpu=generic_fpu --disable-modules --with-audio=dummy --disable-network
 }
 # Tracker modules only; the reader reports its errors by C++ exceptions, which the engine's
 # link keeps catchable (-fexceptions).
