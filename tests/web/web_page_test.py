@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """The browser build in headless Chromium (SwiftShader's WebGL), beside the Linux programs.
 
-The page dist/torvane-web is served on a free local port. It plays PLAY_SECONDS with sound
+The page dist/torvane-web is served on a free local port. Without its data file it must
+say so. It plays PLAY_SECONDS with sound
 allowed to start by itself: its log (#log) must begin with the start-up lines of a Linux
 run of the same stretch (timings and the lines naming the graphics driver aside) and hold no problem line (the patterns of
 tests/support/log_lines.cpp), so the sound of part 1 starts without a "Can't" line. Then
@@ -203,6 +204,7 @@ def main():
     with tempfile.TemporaryDirectory() as profile:
         driver = open_browser(profile)
         try:
+            failures += check_missing_data(driver, page)
             failures += check_play(driver, url, build, content, problem_markers(source))
             failures += check_capture(driver, url, build, content)
         finally:
@@ -211,6 +213,22 @@ def main():
     for failure in failures:
         print("FAILED:", failure)
     return 1 if failures else 0
+
+
+def check_missing_data(driver, page):
+    """The page without its data file says so instead of showing a blank canvas."""
+    with tempfile.TemporaryDirectory() as folder:
+        for name in ("index.html", "torvane.js", "torvane.wasm"):
+            os.symlink(os.path.join(page, name), os.path.join(folder, name))
+        server, url = serve(folder)
+        try:
+            driver.get(url)
+            wait_for(driver, "window.torvaneState === 'failed'", 60)
+            status = driver.execute_script("return document.getElementById('status').textContent")
+        finally:
+            server.shutdown()
+    print(f"without torvane.data the page says: {status}")
+    return [] if "torvane.data" in status else [f"a missing data file is not reported: {status}"]
 
 
 def check_play(driver, url, build, content, markers):
