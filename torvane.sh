@@ -75,10 +75,10 @@ setup_web() {
 # The show's data for the page, written again only when torvane-data has changed, so that
 # an unchanged show does not relink the program.
 web_content() {  # web_content FOLDER
-    if [ ! -f "$1/.made" ] || [ build/release/torvane-data -nt "$1/.made" ]; then
+    if [ ! -f "$1.made" ] || [ build/release/torvane-data -nt "$1.made" ]; then
         rm -rf "$1"
         build/release/torvane-data "$1" >/dev/null
-        touch "$1/.made"
+        touch "$1.made"
     fi
 }
 
