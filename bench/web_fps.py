@@ -21,14 +21,15 @@ def browser_fps(page_test, url):
         driver = page_test.open_browser(profile)
         try:
             driver.get(url)
-            if not page_test.wait_for(driver, "window.torvaneState === 'running'", 120):
-                return "did not start: " + str(driver.execute_script("return window.torvaneError"))
+            page_test.wait_for(driver, "!['loading', 'ready'].includes(window.torvaneState)", 120)
             started = time.monotonic()
             time.sleep(SECONDS)
-            stats = driver.execute_script("return window.torvaneStats")
+            stats, error = driver.execute_script("return [window.torvaneStats, window.torvaneError]")
             elapsed = time.monotonic() - started
         finally:
             driver.quit()
+    if error:
+        return f"did not play: {error}"
     kind = "frames drawn" if stats["frames"] else "animation frames (no frames reported)"
     count = stats["frames"] or stats["animationFrames"]
     return f"{count / elapsed:.1f} fps ({count} {kind})"

@@ -15,6 +15,7 @@ Exits with 77 (skipped) where emscripten, Chromium, its driver, selenium or the 
 is missing.
 """
 import base64
+import difflib
 import functools
 import http.server
 import os
@@ -242,8 +243,8 @@ def check_play(driver, url, build, content, markers):
     failures = [f"the page failed: {error}"] if state == "failed" else []
     expected, made = start_up(linux_log(build, content)), start_up(log)
     if made != expected:
-        failures.append("start-up lines differ from Linux's:\n  linux: " + "\n  linux: ".join(expected)
-                        + "\n  page:  " + "\n  page:  ".join(made))
+        difference = difflib.unified_diff(expected, made, "linux", "page", lineterm="", n=2)
+        failures.append("start-up lines differ from Linux's:\n" + "\n".join(difference))
     problems = [line for line in log.split("\n") if any(marker in line for marker in markers)]
     if problems:
         failures.append(f"problem lines: {problems}")
@@ -261,6 +262,8 @@ def check_capture(driver, url, build, content):
     frames, error = driver.execute_script("return [window.torvaneFrames, window.torvaneError || ''];")
     print(f"capture: {len(frames)} of {len(asked)} frames in {time.monotonic() - started:.0f} s {error}")
     failures = [f"the capture failed: {error}"] if error else []
+    if not frames:
+        return failures + ["no frame was captured"]
     for time_asked, expected in zip(asked, linux_frames(build, content)):
         if time_asked not in frames:
             failures.append(f"no frame at {time_asked} s")
