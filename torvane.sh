@@ -5,6 +5,8 @@
 #   ./torvane.sh test   installs what is needed, builds with sanitizers and runs every test
 #   ./torvane.sh windows  installs what is needed, cross-builds the Windows programs and
 #                       packs dist/torvane-windows.zip
+#   ./torvane.sh web    installs what is needed, builds the browser version into dist/torvane-web;
+#                       ./torvane.sh web serve  serves it on a local port
 set -euo pipefail
 cd "$(dirname "$0")"
 jobs=$(nproc)
@@ -55,6 +57,33 @@ EOF
     echo "dist/torvane-windows.zip: $(du -h dist/torvane-windows.zip | cut -f1)"
 }
 
+# The show's data for the page, written again only when torvane-data has changed, so that
+# an unchanged show does not relink the program.
+web_content() {  # web_content FOLDER
+    if [ ! -f "$1.made" ] || [ build/release/torvane-data -nt "$1.made" ]; then
+        rm -rf "$1"
+        build/release/torvane-data "$1" >/dev/null
+        touch "$1.made"
+    fi
+}
+
+# The page's folder: index.html, torvane.js, torvane.wasm, torvane.data.
+package_web() {  # package_web BUILD
+    local folder=dist/torvane-web
+    rm -rf "$folder"
+    mkdir -p "$folder"
+    cp web/index.html "$1/torvane.js" "$1/torvane.wasm" "$1/torvane.data" "$folder/"
+    echo "$folder: $(du -sh "$folder" | cut -f1) ($(cd "$folder" && ls | tr '\n' ' '))"
+}
+
+serve_web() {
+    local folder=dist/torvane-web port
+    [ -f "$folder/torvane.wasm" ] || { echo "No $folder yet: run $0 web first." >&2; exit 1; }
+    port=${TORVANE_WEB_PORT:-$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')}
+    echo "The show is at http://127.0.0.1:$port/ (Ctrl+C stops the server)"
+    exec python3 -m http.server --bind 127.0.0.1 --directory "$folder" "$port"
+}
+
 case "${1:-}" in
 play)
     scripts/setup.sh build
@@ -86,8 +115,23 @@ windows)
         -DTORVANE_WINDOWS_PREFIX="$prefix"
     package_windows build/windows "$prefix"
     ;;
+web)
+    if [ "${2:-}" = serve ]; then
+        serve_web
+    fi
+    scripts/setup.sh build web
+    # emcc's optimizer needs acorn, which Debian installs for its own Node.js only.
+    export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
+    build Release build/release -DTORVANE_TESTS=OFF
+    prefix=$(scripts/web-deps.sh | tail -n 1)
+    web_content build/web-show
+    toolchain=$(dirname "$(readlink -f "$(command -v emcc)")")/cmake/Modules/Platform/Emscripten.cmake
+    build Release build/web -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DTORVANE_WEB_PREFIX="$prefix" \
+        -DTORVANE_WEB_CONTENT="$PWD/build/web-show"
+    package_web build/web
+    ;;
 *)
-    echo "usage: $0 play|test|windows" >&2
+    echo "usage: $0 play|test|windows|web [serve]" >&2
     exit 2
     ;;
 esac

@@ -6,12 +6,8 @@ set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
 set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
 set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
 
-if(NOT TORVANE_WINDOWS_PREFIX)
-    set(TORVANE_WINDOWS_PREFIX $ENV{TORVANE_WINDOWS_PREFIX})
-endif()
-if(NOT IS_DIRECTORY "${TORVANE_WINDOWS_PREFIX}")
-    message(FATAL_ERROR "Set TORVANE_WINDOWS_PREFIX to the folder scripts/windows-deps.sh prints")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/dependency_prefix.cmake)
+torvane_dependency_prefix(TORVANE_WINDOWS_PREFIX scripts/windows-deps.sh)
 # Try-compile projects get the prefix too.
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES TORVANE_WINDOWS_PREFIX)
 
