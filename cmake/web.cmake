@@ -25,7 +25,9 @@ add_library(OpenGL::GLU INTERFACE IMPORTED)
 # animation frames. libopenmpt reports a module it cannot read by an exception it catches.
 set(torvane_web_link_options
     -sALLOW_MEMORY_GROWTH=1 -sINVOKE_RUN=0 -sEXIT_RUNTIME=0 -sFORCE_FILESYSTEM=1
-    "-sEXPORTED_RUNTIME_METHODS=callMain,UTF8ToString,HEAPU8" -fexceptions)
+    "-sEXPORTED_RUNTIME_METHODS=callMain,UTF8ToString,HEAPU8" -fexceptions
+    "SHELL:--js-library ${CMAKE_CURRENT_LIST_DIR}/web_sdl_audio.js"
+    -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=torvane_sdl_audio)
 
 function(torvane_add_web_program)
     add_executable(torvane app/main_web.cpp)
