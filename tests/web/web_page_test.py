@@ -38,8 +38,10 @@ CAPTURE_TIMEOUT = 1800  # seconds: SwiftShader draws every frame of 320 s of sho
 CHANNEL_TOLERANCE = 24
 DIFFERING_SHARE = 0.005
 START_LOOP = "Start main game loop..."
-# Lines that name the graphics driver (Mesa's or the browser's), not the engine's doing.
-DRIVER_LINE = re.compile(r"OpenGL (Version|Renderer|Vendor): |GL_\S+ GL_")
+# Lines that name the graphics driver (Mesa's or the browser's) and what it offers, not the
+# engine's doing: the version lines, the extension list, each extension used or missing.
+DRIVER_LINE = re.compile(r"OpenGL (Version|Renderer|Vendor): |[A-Z]+_\S+ [A-Z]+_|Using [A-Z]+_\S+$|"
+                         r"[A-Z]+_\S+ not supported!$")
 CHROMIUM_FLAGS = [
     "--headless=new", "--no-sandbox", "--enable-unsafe-swiftshader", "--use-angle=swiftshader",
     "--disable-background-networking", "--disable-component-update", "--disable-sync",
@@ -194,7 +196,7 @@ def differing_share(a, b):
 
 
 def main():
-    build, source, content = sys.argv[1:4]
+    build, source, content = map(os.path.abspath, sys.argv[1:4])
     page = os.path.join(source, "dist/torvane-web")
     reason = skip_reason(page)
     if reason:
