@@ -358,9 +358,19 @@ void Materialfv(GLenum face, GLenum name, const GLfloat* values) {
     }
 }
 
-// Likewise a light has only its colours and position there.
+// Likewise a light has only its colours and position there, and the emulation keeps the
+// position as given, where OpenGL moves it into eye space by the model-view matrix.
 void Lightfv(GLenum light, GLenum name, const GLfloat* values) {
-    if (name == GL_AMBIENT || name == GL_DIFFUSE || name == GL_SPECULAR || name == GL_POSITION) {
+    if (name == GL_POSITION) {
+        GLfloat m[16];
+        glGetFloatv(GL_MODELVIEW_MATRIX, m);
+        GLfloat eye[4];
+        for (int row = 0; row < 4; ++row) {
+            eye[row] = m[row] * values[0] + m[4 + row] * values[1] + m[8 + row] * values[2] +
+                       m[12 + row] * values[3];
+        }
+        glLightfv(light, name, eye);
+    } else if (name == GL_AMBIENT || name == GL_DIFFUSE || name == GL_SPECULAR) {
         glLightfv(light, name, values);
     }
 }
