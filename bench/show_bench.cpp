@@ -83,11 +83,12 @@ int main(int argc, char** argv) {
     platform::VirtualClock clock;
     platform::UseClock(&clock);
     platform::UseManualAudio(true);
-    console::settings.display_Width = std::atoi(argv[2]);
-    console::settings.display_Height = std::atoi(argv[3]);
 
     Clock::time_point start = Clock::now();
-    app::StartUp();
+    app::StartUp([argv] {  // the size asked for wins over the folder's Torvane.cfg
+        console::settings.display_Width = std::atoi(argv[2]);
+        console::settings.display_Height = std::atoi(argv[3]);
+    });
     std::printf("%sx%s: start-up with production load %.2f s\n", argv[2], argv[3],
                 SecondsSince(start));
     std::printf("  empty clear-and-swap loop: %.0f fps\n", EmptyLoopFps());

@@ -23,9 +23,10 @@ int main(int argc, char** argv) {
     setenv("SDL_VIDEODRIVER", "offscreen", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     const double seconds = std::atof(argv[2]);
-    console::settings.display_Width = std::atoi(argv[3]);
-    console::settings.display_Height = std::atoi(argv[4]);
-    app::StartUp();
+    app::StartUp([argv] {  // the size asked for wins over the folder's Torvane.cfg
+        console::settings.display_Width = std::atoi(argv[3]);
+        console::settings.display_Height = std::atoi(argv[4]);
+    });
     using Clock = std::chrono::steady_clock;
     const Clock::time_point start = Clock::now();
     double elapsed = 0.0;
