@@ -15,11 +15,6 @@ set(ENV{PKG_CONFIG_PATH} "")
 set(CMAKE_C_FLAGS_RELEASE "-O2 -DNDEBUG")
 set(CMAKE_CXX_FLAGS_RELEASE "-O2 -DNDEBUG")
 
-# OpenGL and GLU are part of emscripten's runtime (fixed-function GL emulated over WebGL).
-add_library(OpenGL::GL INTERFACE IMPORTED)
-target_link_options(OpenGL::GL INTERFACE -sLEGACY_GL_EMULATION=1)
-add_library(OpenGL::GLU INTERFACE IMPORTED)
-
 # The page starts the program (Module.callMain) once the data is loaded and the show may
 # start; the runtime stays up after main returns, as the frames run from the page's
 # animation frames. libopenmpt reports a module it cannot read by an exception it catches.

@@ -86,6 +86,9 @@ void KillWindow() {
     if (platform::HasContext() && !platform::ReleaseContext()) {
         ReportShutdownError("Release Rendering Context Failed.");
     }
+#ifdef TORVANE_GLES
+    gles::ForgetContext();
+#endif
     if (platform::HasWindow() && !platform::DestroyWindow()) {
         ReportShutdownError("Could Not Release hWnd.");
     }

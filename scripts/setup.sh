@@ -7,7 +7,7 @@ set -euo pipefail
 declare -A sets
 # Compilers, libraries, and the tools torvane-data makes the content with.
 sets[build]="build-essential cmake ninja-build pkg-config
-    libsdl2-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri libegl-mesa0
+    libsdl2-dev libgl-dev libglu1-mesa-dev libgles-dev libgl1-mesa-dri libegl-mesa0
     libjpeg62-turbo-dev libpng-dev libfreetype-dev fonts-dejavu-core
     libopenmpt-dev libmpg123-dev libassimp-dev assimp-utils
     espeak-ng lame ffmpeg"

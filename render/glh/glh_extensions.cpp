@@ -234,7 +234,11 @@ void Take(Proc& slot, const char* name) {
 // Stops at the first entry point that the driver does not give.
 bool LoadExtension(const Extension& extension) {
     for (const char* entryPoint : extension.entryPoints) {
+#ifdef TORVANE_GLES
+        void* address = render::gles::ProcAddress(entryPoint);
+#else
         void* address = platform::GetProcAddress(entryPoint);
+#endif
         if (!address) {
             return false;
         }

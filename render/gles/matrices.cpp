@@ -1,0 +1,156 @@
+// The matrix stacks and the transforms the engine builds its views with, GLU's included.
+#include <cmath>
+
+#include "render/gles/gles.h"
+#include "render/gles/state.h"
+
+namespace render::gles {
+
+namespace {
+
+// The deepest the engine pushes; a push beyond it is refused as OpenGL refuses it.
+constexpr size_t kStackDepth = 32;
+
+void MultiplyCurrent(const Matrix& m) {
+    Matrix& top = CurrentStack().back();
+    top = Multiply(top, m);
+}
+
+Matrix FromDoubles(const double (&m)[16]) {
+    Matrix result{};
+    for (int i = 0; i < 16; ++i) {
+        result[i] = static_cast<GLfloat>(m[i]);
+    }
+    return result;
+}
+
+void Normalize(double (&v)[3]) {
+    double length = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+    if (length > 0.0) {
+        for (double& c : v) {
+            c /= length;
+        }
+    }
+}
+
+void Cross(const double (&a)[3], const double (&b)[3], double (&out)[3]) {
+    out[0] = a[1] * b[2] - a[2] * b[1];
+    out[1] = a[2] * b[0] - a[0] * b[2];
+    out[2] = a[0] * b[1] - a[1] * b[0];
+}
+
+}  // namespace
+
+void MatrixMode(GLenum mode) {
+    Current().matrixMode = mode;
+}
+
+void LoadIdentity() {
+    CurrentStack().back() = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+}
+
+void PushMatrix() {
+    std::vector<Matrix>& stack = CurrentStack();
+    if (stack.size() < kStackDepth) {
+        stack.push_back(stack.back());
+    }
+}
+
+void PopMatrix() {
+    std::vector<Matrix>& stack = CurrentStack();
+    if (stack.size() > 1) {
+        stack.pop_back();
+    }
+}
+
+void Translatef(GLfloat x, GLfloat y, GLfloat z) {
+    if (Recording()) {
+        Record([x, y, z] { Translatef(x, y, z); });
+        return;
+    }
+    Matrix& m = CurrentStack().back();
+    for (int row = 0; row < 4; ++row) {
+        m[12 + row] += m[row] * x + m[4 + row] * y + m[8 + row] * z;
+    }
+}
+
+void Scalef(GLfloat x, GLfloat y, GLfloat z) {
+    Matrix& m = CurrentStack().back();
+    for (int row = 0; row < 4; ++row) {
+        m[row] *= x;
+        m[4 + row] *= y;
+        m[8 + row] *= z;
+    }
+}
+
+void MultMatrixf(const GLfloat* matrix) {
+    Matrix m{};
+    std::copy(matrix, matrix + 16, m.begin());
+    MultiplyCurrent(m);
+}
+
+void Ortho(GLdouble left, GLdouble right, GLdouble bottom, GLdouble top, GLdouble zNear,
+           GLdouble zFar) {
+    const double m[16] = {2 / (right - left),
+                          0,
+                          0,
+                          0,
+                          0,
+                          2 / (top - bottom),
+                          0,
+                          0,
+                          0,
+                          0,
+                          -2 / (zFar - zNear),
+                          0,
+                          -(right + left) / (right - left),
+                          -(top + bottom) / (top - bottom),
+                          -(zFar + zNear) / (zFar - zNear),
+                          1};
+    MultiplyCurrent(FromDoubles(m));
+}
+
+void Perspective(GLdouble fieldOfViewY, GLdouble aspect, GLdouble zNear, GLdouble zFar) {
+    const double halfAngle = fieldOfViewY / 2 * M_PI / 180;
+    const double depth = zFar - zNear;
+    const double sine = std::sin(halfAngle);
+    if (depth == 0 || sine == 0 || aspect == 0) {
+        return;
+    }
+    const double cotangent = std::cos(halfAngle) / sine;
+    const double m[16] = {cotangent / aspect,
+                          0,
+                          0,
+                          0,
+                          0,
+                          cotangent,
+                          0,
+                          0,
+                          0,
+                          0,
+                          -(zFar + zNear) / depth,
+                          -1,
+                          0,
+                          0,
+                          -2 * zNear * zFar / depth,
+                          0};
+    MultiplyCurrent(FromDoubles(m));
+}
+
+void LookAt(GLdouble eyeX, GLdouble eyeY, GLdouble eyeZ, GLdouble centerX, GLdouble centerY,
+            GLdouble centerZ, GLdouble upX, GLdouble upY, GLdouble upZ) {
+    double forward[3] = {centerX - eyeX, centerY - eyeY, centerZ - eyeZ};
+    double up[3] = {upX, upY, upZ};
+    Normalize(forward);
+    double side[3];
+    Cross(forward, up, side);
+    Normalize(side);
+    Cross(side, forward, up);
+    const double m[16] = {side[0], up[0], -forward[0], 0, side[1], up[1], -forward[1], 0,
+                          side[2], up[2], -forward[2], 0, 0,       0,     0,           1};
+    MultiplyCurrent(FromDoubles(m));
+    Translatef(static_cast<GLfloat>(-eyeX), static_cast<GLfloat>(-eyeY),
+               static_cast<GLfloat>(-eyeZ));
+}
+
+}  // namespace render::gles
