@@ -37,12 +37,6 @@ CAPTURE_ARGUMENTS = ["--size", "160x120", "--fps", "25"]
 CAPTURE_TIMEOUT = 1800  # seconds: SwiftShader draws every frame of 320 s of show
 CHANNEL_TOLERANCE = 24
 DIFFERING_SHARE = 0.005
-# Frames the browser's GL layer does not yet draw as Mesa does: the emulation lights every
-# light as a directional one (the show's lights are points), and the glow flares and the key
-# room's mirror come out wrong. Each may differ no more than it does now (measured, plus a
-# margin for the fires' and fountain's particles); the others keep the golden frames' bound.
-KNOWN_GAPS = {"20": 0.45, "45": 0.15, "70": 0.85, "88.5": 0.03, "100": 0.52, "121.5": 0.04,
-              "150": 0.65, "320": 0.55}
 START_LOOP = "Start main game loop..."
 # Lines that name the graphics driver (Mesa's or the browser's) and what it offers, not the
 # engine's doing: the version lines, the extension list, each extension used or missing.
@@ -282,7 +276,7 @@ def check_capture(driver, url, build, content):
         made = read_png(base64.b64decode(frames[time_asked].split(",", 1)[1]))
         share = differing_share(made, expected)
         print(f"frame at {time_asked:>5} s: {100 * share:6.2f} % of pixels differ")
-        if share > KNOWN_GAPS.get(time_asked, DIFFERING_SHARE):
+        if share > DIFFERING_SHARE:
             failures.append(f"frame at {time_asked} s: {100 * share:.2f} % of pixels differ")
     return failures
 
