@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "render/gles/draw.h"
 #include "render/gles/gles.h"
 #include "render/gles/state.h"
 
@@ -59,6 +60,7 @@ void Switch(GLenum capability, bool on) {
     if (bool* kept = KeptSwitch(capability)) {
         *kept = on;
     } else if (PassesOn(capability)) {
+        FlushBatch();
         on ? glEnable(capability) : glDisable(capability);
     }
 }

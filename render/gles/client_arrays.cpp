@@ -113,6 +113,7 @@ void DrawArrays(GLenum mode, GLint first, GLsizei count) {
     if (first < 0 || count <= 0 || !Current().vertexArray.enabled) {
         return;
     }
+    FlushBatch();  // before the stream buffer takes these vertices
     const auto from = static_cast<GLuint>(first);
     const VertexArrays arrays = UploadRange(from, from + static_cast<GLuint>(count) - 1);
     DrawFromBuffer(mode, Current().streamVertices, arrays, count);
@@ -122,6 +123,7 @@ void DrawElements(GLenum mode, GLsizei count, GLenum type, const GLvoid* indices
     if (count <= 0 || !Current().vertexArray.enabled) {
         return;
     }
+    FlushBatch();  // before the stream buffer takes these vertices
     std::vector<GLuint> order(static_cast<size_t>(count));
     for (size_t i = 0; i < order.size(); ++i) {
         order[i] = type == GL_UNSIGNED_INT     ? static_cast<const GLuint*>(indices)[i]

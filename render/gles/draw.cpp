@@ -103,13 +103,19 @@ GLuint StreamVertices(const void* data, size_t bytes) {
 
 void DrawFromBuffer(GLenum mode, GLuint buffer, const VertexArrays& arrays, GLsizei count,
                     const std::vector<GLuint>* indices) {
+    FlushBatch();
+    DrawWithState(CurrentDrawState(), mode, buffer, arrays, count, indices);
+}
+
+void DrawWithState(const DrawState& state, GLenum mode, GLuint buffer, const VertexArrays& arrays,
+                   GLsizei count, const std::vector<GLuint>* indices) {
     if (count <= 0 || (indices && indices->empty())) {
         return;
     }
-    UseProgramForState();
+    UseProgram(state);
     glBindBuffer(GL_ARRAY_BUFFER, buffer);
     SetArrays(arrays);
-    if (Current().polygonMode == GL_LINE && FillsTriangles(mode)) {
+    if (state.polygonMode == GL_LINE && FillsTriangles(mode)) {
         const std::vector<GLuint> edges = EdgeIndices(mode, count, indices);
         if (!edges.empty()) {
             DrawIndexed(GL_LINES, edges);

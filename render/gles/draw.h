@@ -20,17 +20,39 @@ struct AttributeArray {
 };
 using VertexArrays = std::array<AttributeArray, kAttributeCount>;
 
+// Everything a draw's shader depends on: its features, the polygon mode and the values
+// of its uniforms (programs.cpp).
+struct DrawState {
+    uint32_t features = 0;
+    GLenum polygonMode = GL_FILL;
+    std::array<GLfloat, 80> values{};
+    bool operator==(const DrawState& other) const {
+        return features == other.features && polygonMode == other.polygonMode &&
+               values == other.values;
+    }
+};
 // The arrays of immediate-mode vertices: position, and the carried attributes.
 VertexArrays ImmediateArrays(unsigned carried);
 
 // Fills the layer's stream buffer with `bytes` and returns it.
 GLuint StreamVertices(const void* data, size_t bytes);
 
-// Draws `count` vertices from `buffer`, or the `indices` into them where given.
+// Draws `count` vertices from `buffer`, or the `indices` into them where given, with the
+// state of the moment once the batch is drawn.
 void DrawFromBuffer(GLenum mode, GLuint buffer, const VertexArrays& arrays, GLsizei count,
                     const std::vector<GLuint>* indices = nullptr);
+// The same with a state kept from earlier: the batch's.
+void DrawWithState(const DrawState& state, GLenum mode, GLuint buffer, const VertexArrays& arrays,
+                   GLsizei count, const std::vector<GLuint>* indices = nullptr);
 
-// Binds the shader for the current state with its uniforms set (programs.cpp).
-void UseProgramForState();
+DrawState CurrentDrawState();
+// Binds the shader for `state` with its uniforms set.
+void UseProgram(const DrawState& state);
+
+// Immediate-mode triangles are gathered while nothing else changes and drawn as one batch
+// (batch.cpp): everything that changes what ES 2 draws, or draws, flushes them first.
+void AddToBatch(const std::vector<ImmediateVertex>& triangles);
+void FlushBatch();
+void DropBatch();
 
 }  // namespace render::gles

@@ -1,5 +1,5 @@
 // The engine's OpenGL calls, sent to the layer over OpenGL ES 2 where the build draws with
-// it. Calls ES 2 has as they are (blending, depth, stencil, clearing, reading) go straight on.
+// it. Calls ES 2 has as they are (texture names, pixel storage, clear colour) go straight on.
 #pragma once
 
 #include "render/gles/gles.h"
@@ -25,6 +25,17 @@
 #define glTexEnvi render::gles::TexEnvi
 #define glTexGeni render::gles::TexGeni
 #define glGetFloatv render::gles::GetFloatv
+#define glBlendFunc render::gles::BlendFunc
+#define glDepthFunc render::gles::DepthFunc
+#define glDepthMask render::gles::DepthMask
+#define glStencilFunc render::gles::StencilFunc
+#define glStencilOp render::gles::StencilOp
+#define glColorMask render::gles::ColorMask
+#define glFrontFace render::gles::FrontFace
+#define glViewport render::gles::Viewport
+#define glClear render::gles::Clear
+#define glFlush render::gles::Flush
+#define glReadPixels render::gles::ReadPixels
 #define glMatrixMode render::gles::MatrixMode
 #define glLoadIdentity render::gles::LoadIdentity
 #define glPushMatrix render::gles::PushMatrix

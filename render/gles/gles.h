@@ -37,6 +37,20 @@ void TexEnvi(GLenum target, GLenum name, GLint value);
 void TexGeni(GLenum coordinate, GLenum name, GLint value);
 void GetFloatv(GLenum name, GLfloat* values);
 
+// ES 2 state and the frame (framebuffer_state.cpp).
+void BlendFunc(GLenum source, GLenum destination);
+void DepthFunc(GLenum function);
+void DepthMask(GLboolean flag);
+void StencilFunc(GLenum function, GLint reference, GLuint mask);
+void StencilOp(GLenum fail, GLenum depthFail, GLenum pass);
+void ColorMask(GLboolean red, GLboolean green, GLboolean blue, GLboolean alpha);
+void FrontFace(GLenum mode);
+void Viewport(GLint x, GLint y, GLsizei width, GLsizei height);
+void Clear(GLbitfield mask);
+void Flush();
+void ReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format, GLenum type,
+                void* pixels);
+
 // Matrices.
 void MatrixMode(GLenum mode);
 void LoadIdentity();

@@ -77,6 +77,11 @@ void End() {
         RecordDraw(mode, std::move(vertices), primitive.carried);
         return;
     }
+    if (mode == GL_TRIANGLES) {
+        AddToBatch(vertices);
+        return;
+    }
+    FlushBatch();  // before the stream buffer takes these vertices
     const GLuint buffer =
         StreamVertices(vertices.data(), vertices.size() * sizeof(ImmediateVertex));
     DrawFromBuffer(mode, buffer, ImmediateArrays(kCarriesNormal | kCarriesColor | kCarriesTexCoord),

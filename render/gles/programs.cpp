@@ -1,5 +1,6 @@
 // The shader for the state of the moment: found by its features, built the first time they
 // are met, its uniforms sent only when they changed since its last draw.
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <unordered_map>
@@ -14,33 +15,23 @@ namespace render::gles {
 
 namespace {
 
-enum UniformName {
-    kModelViewProjection,
-    kModelView,
-    kNormalMatrix,
-    kLightPosition,
-    kLightAmbient,
-    kLightDiffuse,
-    kLightSpecular,
-    kAttenuation,
-    kSceneAmbient,
-    kMaterialAmbient,
-    kMaterialDiffuse,
-    kMaterialSpecular,
-    kMaterialEmission,
-    kShininess,
-    kFogColor,
-    kFog,
-    kAlphaReference,
-    kUniformCount
+// The uniforms whose values a DrawState holds, in its order. The shaders have no
+// projection: the model-view-projection and normal matrices are made from the first two.
+struct UniformSlot {
+    const char* name;
+    int count;
 };
 
-const char* const kUniformNames[kUniformCount] = {
-    "uModelViewProjection", "uModelView",       "uNormalMatrix",    "uLightPosition",
-    "uLightAmbient",        "uLightDiffuse",    "uLightSpecular",   "uAttenuation",
-    "uSceneAmbient",        "uMaterialAmbient", "uMaterialDiffuse", "uMaterialSpecular",
-    "uMaterialEmission",    "uShininess",       "uFogColor",        "uFog",
-    "uAlphaReference"};
+const UniformSlot kSlots[] = {
+    {"uModelView", 16},      {"uProjection", 16},      {"uLightPosition", 4},
+    {"uLightAmbient", 4},    {"uLightDiffuse", 4},     {"uLightSpecular", 4},
+    {"uAttenuation", 3},     {"uSceneAmbient", 4},     {"uMaterialAmbient", 4},
+    {"uMaterialDiffuse", 4}, {"uMaterialSpecular", 4}, {"uMaterialEmission", 4},
+    {"uShininess", 1},       {"uFogColor", 4},         {"uFog", 3},
+    {"uAlphaReference", 1},
+};
+constexpr int kSlotCount = sizeof(kSlots) / sizeof(kSlots[0]);
+enum Derived { kModelViewProjection = kSlotCount, kNormalMatrix, kUniformCount };
 
 const char* const kAttributeNames[kAttributeCount] = {"aPosition", "aNormal", "aColor",
                                                       "aTexCoord0", "aTexCoord1"};
@@ -140,9 +131,12 @@ Program Build(uint32_t features) {
     glDeleteShader(vertex);
     glDeleteShader(fragment);
     glUseProgram(program.name);
-    for (int i = 0; i < kUniformCount; ++i) {
-        program.uniforms[i].location = glGetUniformLocation(program.name, kUniformNames[i]);
+    for (int i = 0; i < kSlotCount; ++i) {
+        program.uniforms[i].location = glGetUniformLocation(program.name, kSlots[i].name);
     }
+    program.uniforms[kModelViewProjection].location =
+        glGetUniformLocation(program.name, "uModelViewProjection");
+    program.uniforms[kNormalMatrix].location = glGetUniformLocation(program.name, "uNormalMatrix");
     glUniform1i(glGetUniformLocation(program.name, "uTexture0"), 0);
     glUniform1i(glGetUniformLocation(program.name, "uTexture1"), 1);
     return program;
@@ -190,43 +184,62 @@ std::array<GLfloat, 9> NormalMatrix(const Matrix& m) {
     return result;
 }
 
-void SendState(Program& program, const State& state) {
-    const Matrix& modelView = state.modelView.back();
-    const Matrix modelViewProjection = Multiply(state.projection.back(), modelView);
-    Uniform* u = program.uniforms;
-    Send(u[kModelViewProjection], modelViewProjection.data(), 16);
-    Send(u[kModelView], modelView.data(), 16);
-    if (u[kNormalMatrix].location >= 0) {
-        Send(u[kNormalMatrix], NormalMatrix(modelView).data(), 9);
+Matrix MatrixAt(const DrawState& state, int offset) {
+    Matrix m{};
+    std::copy_n(state.values.begin() + offset, 16, m.begin());
+    return m;
+}
+
+void SendState(Program& program, const DrawState& state) {
+    int offset = 0;
+    for (int i = 0; i < kSlotCount; ++i) {
+        Send(program.uniforms[i], state.values.data() + offset,
+             static_cast<size_t>(kSlots[i].count));
+        offset += kSlots[i].count;
     }
-    const Lighting& lighting = state.lighting;
-    const Light& light = lighting.light;
-    Send(u[kLightPosition], light.eyePosition.data(), 4);
-    Send(u[kLightAmbient], light.ambient.data(), 4);
-    Send(u[kLightDiffuse], light.diffuse.data(), 4);
-    Send(u[kLightSpecular], light.specular.data(), 4);
-    Send(u[kAttenuation], light.attenuation.data(), 3);
-    Send(u[kSceneAmbient], lighting.sceneAmbient.data(), 4);
-    Send(u[kMaterialAmbient], lighting.material.ambient.data(), 4);
-    Send(u[kMaterialDiffuse], lighting.material.diffuse.data(), 4);
-    Send(u[kMaterialSpecular], lighting.material.specular.data(), 4);
-    Send(u[kMaterialEmission], lighting.material.emission.data(), 4);
-    Send(u[kShininess], &lighting.material.shininess, 1);
-    const GLfloat fog[3] = {state.fog.density, state.fog.start, state.fog.end};
-    Send(u[kFogColor], state.fog.color.data(), 4);
-    Send(u[kFog], fog, 3);
-    Send(u[kAlphaReference], &state.alphaReference, 1);
+    const Matrix modelView = MatrixAt(state, 0);
+    const Matrix modelViewProjection = Multiply(MatrixAt(state, 16), modelView);
+    Send(program.uniforms[kModelViewProjection], modelViewProjection.data(), 16);
+    if (program.uniforms[kNormalMatrix].location >= 0) {
+        Send(program.uniforms[kNormalMatrix], NormalMatrix(modelView).data(), 9);
+    }
 }
 
 }  // namespace
 
-void UseProgramForState() {
+DrawState CurrentDrawState() {
     const State& state = Current();
+    const Light& light = state.lighting.light;
+    const Material& material = state.lighting.material;
+    DrawState drawState;
+    drawState.features = FeaturesOf(state);
+    drawState.polygonMode = state.polygonMode;
+    auto at = drawState.values.begin();
+    auto add = [&at](const GLfloat* values, int count) { at = std::copy_n(values, count, at); };
+    add(state.modelView.back().data(), 16);
+    add(state.projection.back().data(), 16);
+    for (const Vector4* values :
+         {&light.eyePosition, &light.ambient, &light.diffuse, &light.specular}) {
+        add(values->data(), 4);
+    }
+    add(light.attenuation.data(), 3);
+    for (const Vector4* values : {&state.lighting.sceneAmbient, &material.ambient,
+                                  &material.diffuse, &material.specular, &material.emission}) {
+        add(values->data(), 4);
+    }
+    add(&material.shininess, 1);
+    add(state.fog.color.data(), 4);
+    const GLfloat fog[3] = {state.fog.density, state.fog.start, state.fog.end};
+    add(fog, 3);
+    add(&state.alphaReference, 1);
+    return drawState;
+}
+
+void UseProgram(const DrawState& drawState) {
     Programs& programs = ThePrograms();
-    const uint32_t features = FeaturesOf(state);
-    auto found = programs.built.find(features);
+    auto found = programs.built.find(drawState.features);
     if (found == programs.built.end()) {
-        found = programs.built.emplace(features, Build(features)).first;
+        found = programs.built.emplace(drawState.features, Build(drawState.features)).first;
         programs.inUse = found->second.name;
     }
     Program& program = found->second;
@@ -234,7 +247,7 @@ void UseProgramForState() {
         glUseProgram(program.name);
         programs.inUse = program.name;
     }
-    SendState(program, state);
+    SendState(program, drawState);
 }
 
 void ForgetPrograms() {

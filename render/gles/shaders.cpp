@@ -1,7 +1,8 @@
 // The fixed-function pipeline as OpenGL 1.1 defines it, for one light: lighting per vertex
 // (emission, scene and light ambient, diffuse, specular with an optional local viewer and
-// separate specular colour, attenuation of a positional light), sphere-map coordinates,
-// modulating textures, fog by eye-space depth and the alpha test per fragment.
+// separate specular colour, attenuation of a positional light), sphere-map coordinates and
+// the fog factor by eye-space depth per vertex, as OpenGL allows; modulating textures, fog
+// and the alpha test per fragment.
 #include "render/gles/shaders.h"
 
 #include <GL/gl.h>
@@ -30,11 +31,12 @@ uniform vec4 uMaterialDiffuse;
 uniform vec4 uMaterialSpecular;
 uniform vec4 uMaterialEmission;
 uniform float uShininess;
+uniform vec3 uFog;
 varying vec4 vColor;
 varying vec4 vSecondary;
 varying vec2 vTexCoord0;
 varying vec2 vTexCoord1;
-varying float vFogDepth;
+varying float vFog;
 
 vec3 EyeNormal() {
     vec3 n = uNormalMatrix * aNormal;
@@ -124,7 +126,21 @@ void main() {
 #ifdef SPHERE_MAP_1T
     vTexCoord1.y = sphere.y;
 #endif
-    vFogDepth = abs(eye.z);
+#ifdef FOG
+    float depth = abs(eye.z);
+#endif
+#ifdef FOG_LINEAR
+    vFog = (uFog.z - depth) / (uFog.z - uFog.y);
+#endif
+#ifdef FOG_EXP
+    vFog = exp(-uFog.x * depth);
+#endif
+#ifdef FOG_EXP2
+    vFog = exp(-(uFog.x * depth) * (uFog.x * depth));
+#endif
+#ifdef FOG
+    vFog = clamp(vFog, 0.0, 1.0);
+#endif
 }
 )";
 
@@ -132,13 +148,12 @@ const char* const kFragmentShader = R"(
 uniform sampler2D uTexture0;
 uniform sampler2D uTexture1;
 uniform vec4 uFogColor;
-uniform vec3 uFog;
 uniform float uAlphaReference;
 varying vec4 vColor;
 varying vec4 vSecondary;
 varying vec2 vTexCoord0;
 varying vec2 vTexCoord1;
-varying float vFogDepth;
+varying float vFog;
 
 void main() {
     vec4 color = vColor;
@@ -151,17 +166,8 @@ void main() {
 #ifdef SEPARATE_SPECULAR
     color.rgb = min(color.rgb + vSecondary.rgb, 1.0);
 #endif
-#ifdef FOG_LINEAR
-    float fog = (uFog.z - vFogDepth) / (uFog.z - uFog.y);
-#endif
-#ifdef FOG_EXP
-    float fog = exp(-uFog.x * vFogDepth);
-#endif
-#ifdef FOG_EXP2
-    float fog = exp(-(uFog.x * vFogDepth) * (uFog.x * vFogDepth));
-#endif
 #ifdef FOG
-    color.rgb = mix(uFogColor.rgb, color.rgb, clamp(fog, 0.0, 1.0));
+    color.rgb = mix(uFogColor.rgb, color.rgb, vFog);
 #endif
 #ifdef ALPHA_TEST
     if (!(ALPHA_TEST)) {

@@ -1,6 +1,7 @@
 // The layer's state and the matrix arithmetic its parts share.
 #include "render/gles/state.h"
 
+#include "render/gles/draw.h"
 #include "render/gles/gles.h"
 
 namespace render::gles {
@@ -23,6 +24,7 @@ State& Current() {
 }
 
 void ForgetContext() {
+    DropBatch();
     ForgetLists();
     ForgetPrograms();
     Current() = MakeState();

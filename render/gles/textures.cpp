@@ -1,6 +1,7 @@
 // Texture units and images. ES 2 takes images only in the format they are given in and
 // has no plain clamp; the layer also notes which textures are complete, as a unit whose
 // texture is not draws as if it were off.
+#include "render/gles/draw.h"
 #include "render/gles/gles.h"
 #include "render/gles/state.h"
 
@@ -51,12 +52,14 @@ void ActiveTexture(GLenum unit) {
 void ClientActiveTexture(GLenum) {}
 
 void BindTexture(GLenum target, GLuint texture) {
+    FlushBatch();
     State& state = Current();
     state.units[static_cast<size_t>(state.activeUnit)].bound = texture;
     glBindTexture(target, texture);
 }
 
 void TexParameteri(GLenum target, GLenum name, GLint value) {
+    FlushBatch();
     NoteParameter(name, value);
     glTexParameteri(target, name, EsParameter(name, value));
 }
@@ -67,6 +70,7 @@ void TexParameterf(GLenum target, GLenum name, GLfloat value) {
 
 void TexImage2D(GLenum target, GLint level, GLint, GLsizei width, GLsizei height, GLint border,
                 GLenum format, GLenum type, const void* pixels) {
+    FlushBatch();
     glTexImage2D(target, level, static_cast<GLint>(format), width, height, border, format, type,
                  pixels);
     if (level == 0) {

@@ -158,6 +158,27 @@ const Drawing kDrawings[] = {
      10,
      50,
      {0, 0, 255}},
+    {"a draw is not undone by a colour mask set after it",
+     [] {
+         glColor3f(1, 0, 0);
+         Square(1, 0);
+         glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
+         glColor3f(0, 1, 0);
+         Square(1, 0);
+     },
+     32,
+     32,
+     {255, 0, 0}},
+    {"each draw keeps the matrix of its moment",
+     [] {
+         glColor3f(0, 0, 1);
+         Square(0.25f, 0);
+         glTranslatef(10, 0, 0);
+         Square(0.25f, 0);
+     },
+     32,
+     32,
+     {0, 0, 255}},
     {"a texture without its image leaves the unit off",
      [] {
          GLuint texture = 0;
