@@ -80,8 +80,10 @@ void Disable(GLenum capability) {
     Switch(capability, false);
 }
 
+// Hints oblige no driver: ES 2 corrects for perspective always and smooths no line or point.
 void Hint(GLenum, GLenum) {}
 
+// The engine shades smoothly, the only shading the shaders do.
 void ShadeModel(GLenum) {}
 
 void PolygonMode(GLenum, GLenum mode) {
