@@ -39,8 +39,7 @@ void FlushBatch() {
     }
     const GLuint buffer =
         StreamVertices(batch.triangles.data(), batch.triangles.size() * sizeof(ImmediateVertex));
-    DrawWithState(batch.state, GL_TRIANGLES, buffer,
-                  ImmediateArrays(kCarriesNormal | kCarriesColor | kCarriesTexCoord),
+    DrawWithState(batch.state, GL_TRIANGLES, buffer, ImmediateArrays(kCarriesAll),
                   static_cast<GLsizei>(batch.triangles.size()));
     batch.triangles.clear();
 }

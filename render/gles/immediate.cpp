@@ -84,7 +84,7 @@ void End() {
     FlushBatch();  // before the stream buffer takes these vertices
     const GLuint buffer =
         StreamVertices(vertices.data(), vertices.size() * sizeof(ImmediateVertex));
-    DrawFromBuffer(mode, buffer, ImmediateArrays(kCarriesNormal | kCarriesColor | kCarriesTexCoord),
+    DrawFromBuffer(mode, buffer, ImmediateArrays(kCarriesAll),
                    static_cast<GLsizei>(vertices.size()));
 }
 

@@ -130,6 +130,13 @@ Program Build(uint32_t features) {
     glLinkProgram(program.name);
     glDeleteShader(vertex);
     glDeleteShader(fragment);
+    GLint linked = GL_FALSE;
+    glGetProgramiv(program.name, GL_LINK_STATUS, &linked);
+    if (!linked) {
+        char message[1024] = "";
+        glGetProgramInfoLog(program.name, sizeof(message), nullptr, message);
+        console::Print(std::string("Can't link the drawing shader: ") + message);
+    }
     glUseProgram(program.name);
     for (int i = 0; i < kSlotCount; ++i) {
         program.uniforms[i].location = glGetUniformLocation(program.name, kSlots[i].name);

@@ -91,7 +91,12 @@ struct ImmediateVertex {
 
 // Which attributes a display list's vertices carry; the rest come from the current values
 // when the list is called.
-enum Carried : unsigned { kCarriesNormal = 1, kCarriesColor = 2, kCarriesTexCoord = 4 };
+enum Carried : unsigned {
+    kCarriesNormal = 1,
+    kCarriesColor = 2,
+    kCarriesTexCoord = 4,
+    kCarriesAll = 7,  // immediate mode's vertices
+};
 
 struct State {
     GLenum matrixMode = GL_MODELVIEW;
