@@ -50,6 +50,7 @@ int64_t WindowProc(const platform::Message& message) {
         case WM_KEYDOWN:
             input.lastKey = static_cast<int>(message.wParam & 0xFF);
             input.keyDown[message.wParam & 0xFF] = 1;
+            input.pressUnseen[message.wParam & 0xFF] = 1;
             return 0;
         case WM_KEYUP:
             input.keyDown[message.wParam & 0xFF] = 0;
@@ -69,7 +70,10 @@ int64_t WindowProc(const platform::Message& message) {
 }
 
 bool KeyDown(int virtualKey) {
-    return input.keyDown[virtualKey & 0xFF] != 0;
+    const int key = virtualKey & 0xFF;
+    const bool down = input.keyDown[key] != 0 || input.pressUnseen[key] != 0;
+    input.pressUnseen[key] = 0;
+    return down;
 }
 
 void BeginInputStep() {

@@ -18,10 +18,11 @@ struct Window {
     bool cursorCentred = false;
 };
 
-// The keys held, the last key and character of the message queue, those taken by the
-// current input step, and the mouse position.
+// The keys held, the presses no frame has looked at yet, the last key and character of the
+// message queue, those taken by the current input step, and the mouse position.
 struct Input {
     uint8_t keyDown[256] = {};
+    uint8_t pressUnseen[256] = {};
     int lastKey = 0;
     uint8_t lastChar = 0;
     int pressedKey = 0;
@@ -35,6 +36,8 @@ extern Input input;
 
 int64_t WindowProc(const platform::Message& message);
 
+// Whether the key is held, or was pressed since this was last asked: a tap that went down
+// and up between two frames still counts once, as a frame reads each key once.
 bool KeyDown(int virtualKey);
 void BeginInputStep();
 bool KeyPressed(int virtualKey);

@@ -1,6 +1,8 @@
 // The window procedure's key, character, mouse and activity state.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "app/window.h"
 #include "platform/messages.h"
 
@@ -19,7 +21,7 @@ TEST(WindowProcedure, KeysAndTheInputStep) {
     Send(WM_KEYDOWN, VK_OEM_3);
     EXPECT_EQ(app::input.lastKey, VK_OEM_3);
     Send(WM_KEYUP, 'W');
-    EXPECT_FALSE(app::KeyDown('W'));
+    EXPECT_TRUE(app::KeyDown(VK_OEM_3));
     EXPECT_TRUE(app::KeyDown(VK_OEM_3));
     Send(WM_CHAR, 0x161);
     app::BeginInputStep();
@@ -30,6 +32,34 @@ TEST(WindowProcedure, KeysAndTheInputStep) {
     app::BeginInputStep();
     EXPECT_FALSE(app::KeyPressed(VK_OEM_3));
     Send(WM_KEYUP, VK_OEM_3);
+}
+
+// A press counts until a frame has asked for the key, however short: a tap between two
+// frames is seen once, a held key on every frame, and a key seen up stays up.
+TEST(WindowProcedure, EveryPressIsSeenOnce) {
+    struct Step {
+        std::vector<uint32_t> messages;
+        std::vector<bool> seen;  // KeyDown on successive frames
+    };
+    const std::vector<Step> steps = {
+        {{WM_KEYDOWN, WM_KEYUP}, {true, false}},
+        {{WM_KEYDOWN}, {true, true}},
+        {{WM_KEYUP}, {false}},
+        {{WM_KEYDOWN, WM_KEYUP, WM_KEYDOWN, WM_KEYUP}, {true, false}},
+    };
+    for (int key : {int(VK_ESCAPE), int('W')}) {
+        for (const Step& step : steps) {
+            for (uint32_t message : step.messages) {
+                Send(message, uint64_t(key));
+            }
+            std::vector<bool> seen;
+            for (size_t frame = 0; frame < step.seen.size(); ++frame) {
+                seen.push_back(app::KeyDown(key));
+            }
+            EXPECT_EQ(seen, step.seen)
+                << "key " << key << ", " << step.messages.size() << " messages";
+        }
+    }
 }
 
 // Mouse words are unsigned; only minimising stops frames (closing is the frame loop's).
