@@ -35,6 +35,11 @@ void ConnectLayers() {
 }
 
 void StartUp(const std::function<void()>& afterConfig) {
+    OpenWithLoadingScreen(afterConfig);
+    LoadShow();
+}
+
+void OpenWithLoadingScreen(const std::function<void()>& afterConfig) {
     ConnectLayers();
     console::StartLog("Torvan.log");
     console::LoadConfig("Torvane.cfg");
@@ -46,6 +51,9 @@ void StartUp(const std::function<void()>& afterConfig) {
     render::BuildUnitQuad();
     production::BuildCaptions();
     production::ShowLoadingScreen();
+}
+
+void LoadShow() {
     render::LoadConsoleBackground();
     render::display.ConsoleFont.SetUp("Data\\textures\\font\\AntiAlias\\LC_B");
     console::console.slideSpeed = 400.0f;

@@ -29,6 +29,10 @@ void ConnectLayers();
 // `afterConfig` runs once Torvane.cfg has been read, before the window opens: a tool's
 // command line overrides the file with it.
 void StartUp(const std::function<void()>& afterConfig = nullptr);
+// StartUp's two halves: up to the loading screen, and the rest. A browser paints the
+// loading screen only once control has gone back to it, so the page runs them apart.
+void OpenWithLoadingScreen(const std::function<void()>& afterConfig = nullptr);
+void LoadShow();
 // Takes and dispatches one message, or makes one frame when none waits and the
 // window is active. False once the loop is to end.
 bool LoopPass();

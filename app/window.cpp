@@ -1,6 +1,9 @@
 // The window procedure and the key, mouse and activity state it keeps.
 #include "app/window.h"
 
+#include <string>
+
+#include "console/log.h"
 #include "platform/window.h"
 #include "render/display.h"
 
@@ -25,6 +28,13 @@ void CentreCursor() {
     PutCursorAt(width / 2, height / 2);
 }
 
+// The window's new size (fullscreen entered or left, the frame dragged, maximised) goes to
+// the viewport and projection and to the log.
+void Resize(int width, int height) {
+    render::ResizeScene(width, height);
+    console::Print("Window size: " + std::to_string(width) + "x" + std::to_string(height));
+}
+
 }  // namespace
 
 int64_t WindowProc(const platform::Message& message) {
@@ -44,8 +54,8 @@ int64_t WindowProc(const platform::Message& message) {
             PostQuitMessage(0);
             return 0;
         case WM_SIZE:
-            render::ResizeScene(LowWord(static_cast<uint64_t>(message.lParam)),
-                                HighWord(static_cast<uint64_t>(message.lParam)));
+            Resize(LowWord(static_cast<uint64_t>(message.lParam)),
+                   HighWord(static_cast<uint64_t>(message.lParam)));
             return 0;
         case WM_KEYDOWN:
             input.lastKey = static_cast<int>(message.wParam & 0xFF);

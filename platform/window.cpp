@@ -4,6 +4,7 @@
 #include <SDL.h>
 
 #include "platform/host.h"
+#include "platform/page.h"
 
 namespace platform {
 namespace {
@@ -25,6 +26,18 @@ void SetPixelFormat(int depth, bool withAlpha) {
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 0);
 #endif
+}
+
+// SDL places the client area at the point given; the window's frame, its title bar with
+// the close button included, belongs at the top left of the screen. The frame's size is
+// known once the window is shown.
+void PlaceFrameAtOrigin() {
+    int top = 0;
+    int left = 0;
+    if (!video.fullscreen &&
+        SDL_GetWindowBordersSize(video.window, &top, &left, nullptr, nullptr) == 0) {
+        SDL_SetWindowPosition(video.window, left, top);
+    }
 }
 
 }  // namespace
@@ -61,9 +74,15 @@ void SaveDisplayMode() {
 }
 
 bool ChangeDisplayMode(int width, int height, int depth) {
+    (void)depth;  // SDL picks the pixel format of the mode; the context asks for the depth
     if (!StartVideo()) {
         return false;
     }
+#ifdef __EMSCRIPTEN__
+    // A page may enter fullscreen only when the user acts; it does so at the first click.
+    (void)width, (void)height;
+    return true;
+#else
     SDL_DisplayMode wanted{};
     wanted.w = width;
     wanted.h = height;
@@ -72,9 +91,9 @@ bool ChangeDisplayMode(int width, int height, int depth) {
         closest.h != height) {
         return false;
     }
-    (void)depth;  // SDL picks the pixel format of the mode; the context asks for the depth
     video.fullscreenMode = closest;
     return true;
+#endif
 }
 
 void RestoreDisplayMode() {
@@ -86,9 +105,16 @@ void RestoreDisplayMode() {
 
 bool CreateWindow(const std::string& title, int width, int height, int depth, bool fullscreen) {
     Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
+#ifdef __EMSCRIPTEN__
+    // The canvas is the window; the page sizes it (torvane_resize_canvas), fullscreen too.
     if (fullscreen) {
-        flags |= SDL_WINDOW_FULLSCREEN;
+        AskForFullscreen();
+        fullscreen = false;
     }
+#else
+    // A window with a frame can be resized and maximised; the engine follows its size.
+    flags |= fullscreen ? SDL_WINDOW_FULLSCREEN : SDL_WINDOW_RESIZABLE;
+#endif
     // Some visuals lack destination alpha; a context without it still serves.
     for (bool withAlpha : {true, false}) {
         SetPixelFormat(depth, withAlpha);
@@ -128,6 +154,7 @@ bool ReleaseContext() {
 
 bool DestroyWindow() {
     if (video.window) {
+        KeepLastPicture();
         SDL_DestroyWindow(video.window);
         video.window = nullptr;
     }
@@ -146,6 +173,7 @@ void ShowWindow() {
         return;
     }
     SDL_ShowWindow(video.window);
+    PlaceFrameAtOrigin();
     SDL_RaiseWindow(video.window);
     SDL_StartTextInput();
 }

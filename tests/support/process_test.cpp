@@ -3,26 +3,14 @@
 
 #include "app/reset.h"
 #include "console/log.h"
-#include "console/reset.h"
-#include "effects/reset.h"
 #include "platform/random.h"
-#include "platform/reset.h"
-#include "production/reset.h"
-#include "render/reset.h"
-#include "scene/reset.h"
 
 namespace testing_support {
 
 void ResetProcessState() {
-    platform::Reset();
+    app::ResetProgram();
     // Tests repeat: the particle systems' seeding from the time is held off.
     platform::UseFixedRandomSeed(1);
-    console::Reset();
-    render::Reset();
-    scene::Reset();
-    effects::Reset();
-    production::Reset();
-    app::Reset();
 }
 
 ProcessTest::ProcessTest() {
