@@ -70,6 +70,7 @@ FAULTS = [
     ("render/vertex_buffer.cpp", "vertexBufferUnits /= 2;", "vertexBufferUnits /= 4;"),
     ("app/window.cpp", "input.keyDown[key] != 0 || input.pressUnseen[key] != 0;",
      "input.keyDown[key] != 0;"),
+    ("app/window.cpp", "    render::ResizeScene(width, height);", "    render::ResizeScene(640, 480);"),
 ]
 
 # The fast tiers run for every fault; the slow ones only for faults the fast ones miss.

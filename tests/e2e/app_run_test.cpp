@@ -62,6 +62,45 @@ TEST_P(ProgramRun, ConfiguredSizeReachesTheWindow) {
                         "Set video mode: 800x600x32 fullscreen=0", "Torvane shut down..."});
 }
 
+// The window manager's resize reaches the engine (the log says the size) and the show is
+// drawn over the whole new client area, not only over the 640 × 480 it started with.
+TEST(WindowUnderX, ResizedWindowDrawsAtItsNewSize) {
+    testing_support::VirtualDisplay display;
+    if (!display.ready()) {
+        GTEST_SKIP() << "Xvfb is not installed";
+    }
+    testing_support::TempFolder folder;
+    ASSERT_TRUE(testing_support::CopyDefaultContent(folder.path()));
+    RunningProgram program({ProgramPath("torvane")}, folder.path(),
+                           {display.environment(), "SDL_VIDEODRIVER=x11", "SDL_AUDIODRIVER=dummy"});
+    const std::string log = folder.path() + "/Torvan.log";
+    ASSERT_TRUE(WaitForText(log, "Start main game loop...", 120));
+    const std::vector<std::string> x = {display.environment()};
+    ASSERT_EQ(testing_support::RunCommand({"/usr/bin/xdotool", "search", "--sync", "--onlyvisible",
+                                           "--name", "Torvane 1.0", "windowsize", "960", "360"},
+                                          x),
+              0);
+    ASSERT_TRUE(WaitForText(log, "Window size: 960x360", 30));
+    // The screen's grey levels over the new client area, taken until a frame covers it.
+    const std::string screen = display.environment().substr(8) + ".0+0,0";
+    auto litBeyond640 = [&] {
+        testing_support::RunCommand(
+            {"/usr/bin/ffmpeg", "-v", "error", "-y", "-f", "x11grab", "-video_size", "960x360",
+             "-i", screen, "-frames:v", "1", "-f", "rawvideo", "-pix_fmt", "gray", "screen.gray"},
+            x);
+        const std::string pixels = folder.Read("screen.gray");
+        size_t lit = 0;
+        for (size_t at = 0; at < pixels.size(); ++at) {
+            lit += at % 960 >= 640 && static_cast<uint8_t>(pixels[at]) > 16 ? 1 : 0;
+        }
+        return lit > 320 * 360 / 20;
+    };
+    EXPECT_TRUE(testing_support::WaitUntil(litBeyond640, 60))
+        << "the show is drawn only over the first 640 columns";
+    program.Signal(SIGTERM);
+    EXPECT_EQ(program.Wait(60), 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(BothVariants, ProgramRun, ::testing::Values("torvane", "torvane-record"),
                          [](const auto& info) {
                              return std::string(info.param) == "torvane" ? "Playback" : "Recording";
