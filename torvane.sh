@@ -6,7 +6,8 @@
 #   ./torvane.sh windows  installs what is needed, cross-builds the Windows programs and
 #                       packs dist/torvane-windows.zip
 #   ./torvane.sh web    installs what is needed, builds the browser version into dist/torvane-web;
-#                       ./torvane.sh web serve  serves it on a local port
+#                       ./torvane.sh web --show FOLDER  packs that show folder instead of the
+#                       default show; ./torvane.sh web serve  serves it on a local port
 set -euo pipefail
 cd "$(dirname "$0")"
 jobs=$(nproc)
@@ -67,6 +68,23 @@ web_content() {  # web_content FOLDER
     fi
 }
 
+# A show folder the user made (their models, camera path, music), checked as a show needs
+# it before anything is built; its absolute path.
+show_folder() {  # show_folder FOLDER
+    local missing=()
+    if [ -z "$1" ] || [ ! -d "$1" ]; then
+        echo "--show needs a show folder; '$1' is not a folder." >&2
+        return 2
+    fi
+    [ -d "$1/Data" ] || missing+=("Data/")
+    [ -f "$1/Campath1.vcp" ] || missing+=("Campath1.vcp")
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "$1 is not a show folder: it has no ${missing[0]}${missing[1]:+ nor ${missing[1]}} (build/release/torvane-data FOLDER writes one to start from)." >&2
+        return 1
+    fi
+    readlink -f "$1"
+}
+
 # The page's folder: index.html, torvane.js, torvane.wasm, torvane.data.
 package_web() {  # package_web BUILD
     local folder=dist/torvane-web
@@ -119,19 +137,29 @@ web)
     if [ "${2:-}" = serve ]; then
         serve_web
     fi
+    content=""
+    if [ "${2:-}" = --show ]; then
+        content=$(show_folder "${3:-}")
+    elif [ -n "${2:-}" ]; then
+        echo "usage: $0 web [--show FOLDER | serve]" >&2
+        exit 2
+    fi
     scripts/setup.sh build web
     # emcc's optimizer needs acorn, which Debian installs for its own Node.js only.
     export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
     build Release build/release -DTORVANE_TESTS=OFF
     prefix=$(scripts/web-deps.sh | tail -n 1)
-    web_content build/web-show
+    if [ -z "$content" ]; then
+        web_content build/web-show
+        content=$PWD/build/web-show
+    fi
     toolchain=$(dirname "$(readlink -f "$(command -v emcc)")")/cmake/Modules/Platform/Emscripten.cmake
     build Release build/web -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DTORVANE_WEB_PREFIX="$prefix" \
-        -DTORVANE_WEB_CONTENT="$PWD/build/web-show"
+        -DTORVANE_WEB_CONTENT="$content"
     package_web build/web
     ;;
 *)
-    echo "usage: $0 play|test|windows|web [serve]" >&2
+    echo "usage: $0 play|test|windows|web [--show FOLDER | serve]" >&2
     exit 2
     ;;
 esac
