@@ -58,8 +58,7 @@ EOF
     echo "dist/torvane-windows.zip: $(du -h dist/torvane-windows.zip | cut -f1)"
 }
 
-# The show's data for the page, written again only when torvane-data has changed, so that
-# an unchanged show does not relink the program.
+# The default show's data for the page, written again only when torvane-data has changed.
 web_content() {  # web_content FOLDER
     if [ ! -f "$1.made" ] || [ build/release/torvane-data -nt "$1.made" ]; then
         rm -rf "$1"
@@ -85,12 +84,19 @@ show_folder() {  # show_folder FOLDER
     readlink -f "$1"
 }
 
-# The page's folder: index.html, torvane.js, torvane.wasm, torvane.data.
-package_web() {  # package_web BUILD
-    local folder=dist/torvane-web
+# The page's folder (dist/torvane-web, or TORVANE_WEB_DIST): index.html, the program
+# (torvane.js, torvane.wasm) and the show folder packed as torvane.data with its loader
+# torvane.data.js. Made beside it and moved into place once complete.
+package_web() {  # package_web BUILD SHOW_FOLDER
+    local folder=${TORVANE_WEB_DIST:-dist/torvane-web} emroot
+    emroot=$(dirname "$(readlink -f "$(command -v emcc)")")
+    rm -rf "$folder.partial"
+    mkdir -p "$folder.partial"
+    cp web/index.html "$1/torvane.js" "$1/torvane.wasm" "$folder.partial/"
+    (cd "$folder.partial" && python3 "$emroot/tools/file_packager.py" torvane.data \
+        --preload "$2@/" --exclude Torvan.log --js-output=torvane.data.js >/dev/null)
     rm -rf "$folder"
-    mkdir -p "$folder"
-    cp web/index.html "$1/torvane.js" "$1/torvane.wasm" "$1/torvane.data" "$folder/"
+    mv "$folder.partial" "$folder"
     echo "$folder: $(du -sh "$folder" | cut -f1) ($(cd "$folder" && ls | tr '\n' ' '))"
 }
 
@@ -154,9 +160,8 @@ web)
         content=$PWD/build/web-show
     fi
     toolchain=$(dirname "$(readlink -f "$(command -v emcc)")")/cmake/Modules/Platform/Emscripten.cmake
-    build Release build/web -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DTORVANE_WEB_PREFIX="$prefix" \
-        -DTORVANE_WEB_CONTENT="$content"
-    package_web build/web
+    build Release build/web -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DTORVANE_WEB_PREFIX="$prefix"
+    package_web build/web "$content"
     ;;
 *)
     echo "usage: $0 play|test|windows|web [--show FOLDER | serve]" >&2

@@ -1,12 +1,11 @@
-# The browser build (emcmake cmake ... -DTORVANE_WEB_PREFIX=... -DTORVANE_WEB_CONTENT=...):
-# the engine from the same sources against the static libraries scripts/web-deps.sh builds
-# with emscripten, and one program, torvane.js + torvane.wasm, whose show folder is packed
-# beside it as torvane.data and appears as the working folder `/`.
+# The browser build (emcmake cmake ... -DTORVANE_WEB_PREFIX=...): the engine from the same
+# sources against the static libraries scripts/web-deps.sh builds with emscripten, and one
+# program, torvane.js + torvane.wasm. The show it plays is packed apart (torvane.sh's
+# pack_show: torvane.data and its loader torvane.data.js), so that any show folder makes a
+# page without linking again; the page loads it before the program, and the folder appears
+# as the working folder `/`.
 include(${CMAKE_CURRENT_LIST_DIR}/dependency_prefix.cmake)
 torvane_dependency_prefix(TORVANE_WEB_PREFIX scripts/web-deps.sh)
-if(NOT IS_DIRECTORY "${TORVANE_WEB_CONTENT}/Data")
-    message(FATAL_ERROR "Set TORVANE_WEB_CONTENT to a show folder made by torvane-data")
-endif()
 list(APPEND CMAKE_FIND_ROOT_PATH ${TORVANE_WEB_PREFIX})
 set(ENV{PKG_CONFIG_LIBDIR} ${TORVANE_WEB_PREFIX}/lib/pkgconfig)
 set(ENV{PKG_CONFIG_PATH} "")
@@ -16,8 +15,9 @@ set(CMAKE_C_FLAGS_RELEASE "-O2 -DNDEBUG")
 set(CMAKE_CXX_FLAGS_RELEASE "-O2 -DNDEBUG")
 
 # The page starts the program (Module.callMain) once the data is loaded and the show may
-# start; the runtime stays up after main returns, as the frames run from the page's
-# animation frames. libopenmpt reports a module it cannot read by an exception it catches.
+# start, and again for "Play again"; the runtime stays up after main returns, as the frames
+# run from the page's animation frames. libopenmpt reports a module it cannot read by an
+# exception it catches.
 set(torvane_web_link_options
     -sALLOW_MEMORY_GROWTH=1 -sINVOKE_RUN=0 -sEXIT_RUNTIME=0 -sFORCE_FILESYSTEM=1
     "-sEXPORTED_RUNTIME_METHODS=callMain,UTF8ToString,HEAPU8" -fexceptions
@@ -27,8 +27,6 @@ set(torvane_web_link_options
 function(torvane_add_web_program)
     add_executable(torvane app/main_web.cpp)
     target_link_libraries(torvane PRIVATE torvane_engine)
-    file(GLOB_RECURSE content CONFIGURE_DEPENDS ${TORVANE_WEB_CONTENT}/*)
-    target_link_options(torvane PRIVATE ${torvane_web_link_options}
-        "SHELL:--preload-file ${TORVANE_WEB_CONTENT}@/")
-    set_target_properties(torvane PROPERTIES SUFFIX .js LINK_DEPENDS "${content}")
+    target_link_options(torvane PRIVATE ${torvane_web_link_options})
+    set_target_properties(torvane PROPERTIES SUFFIX .js)
 endfunction()

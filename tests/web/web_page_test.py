@@ -10,6 +10,12 @@ the page captures CAPTURE_TIMES, each frame compared with torvane-capture's on L
 golden frames are: a pixel differs when a channel is off by more than CHANNEL_TOLERANCE, a
 frame fails when more than DIFFERING_SHARE of its pixels differ.
 
+The page as a player, each in its own check: the loading screen is painted before the show
+loads; the F key enters fullscreen through the window's resize and leaves it again; a Esc
+tapped between two frames ends the show, the picture keeps its size and "Play again" starts
+anew; lost graphics are said; a page hidden before part 1 starts its music where the clock
+has got to; a show folder packed with `torvane.sh web --show` plays its own camera path.
+
 usage: web_page_test.py BUILD_DIR SOURCE_DIR CONTENT_DIR
 Exits with 77 (skipped) where emscripten, Chromium, its driver, selenium or the built page
 is missing.
@@ -47,7 +53,7 @@ DRIVER_LINE = re.compile(r"OpenGL (Version|Renderer|Vendor): |[A-Z]+_\S+ [A-Z]+_
 LINUX_ENV = dict(os.environ, SDL_VIDEODRIVER="offscreen", SDL_AUDIODRIVER="dummy",
                  ASAN_OPTIONS="detect_leaks=0")
 CHROMIUM_FLAGS = [
-    "--headless=new", "--no-sandbox", "--enable-unsafe-swiftshader", "--use-angle=swiftshader",
+    "--headless=new", "--window-size=1280,720", "--no-sandbox", "--enable-unsafe-swiftshader", "--use-angle=swiftshader",
     "--disable-background-networking", "--disable-component-update", "--disable-sync",
     "--no-first-run", "--autoplay-policy=no-user-gesture-required",
     "--disable-background-timer-throttling", "--disable-renderer-backgrounding",
@@ -212,6 +218,10 @@ def main():
         try:
             failures += check_missing_data(driver, page)
             failures += check_play(driver, url, build, content, problem_markers(source))
+            for check in (check_loading_screen, check_fullscreen, check_quick_esc_and_play_again,
+                          check_context_loss, check_in_step):
+                failures += check(driver, url)
+            failures += check_show_folder(driver, source, build, content)
             failures += check_capture(driver, url, build, content)
         finally:
             driver.quit()
@@ -224,7 +234,7 @@ def main():
 def check_missing_data(driver, page):
     """The page without its data file says so instead of showing a blank canvas."""
     with tempfile.TemporaryDirectory() as folder:
-        for name in ("index.html", "torvane.js", "torvane.wasm"):
+        for name in ("index.html", "torvane.data.js", "torvane.js", "torvane.wasm"):
             os.symlink(os.path.join(page, name), os.path.join(folder, name))
         server, url = serve(folder)
         try:
@@ -254,6 +264,202 @@ def check_play(driver, url, build, content, markers):
     if problems:
         failures.append(f"problem lines: {problems}")
     return failures
+
+
+def page_log(driver):
+    return driver.execute_script("return document.getElementById('log').textContent")
+
+
+def start_show(driver, url):
+    """Opens the page (sound may start by itself, so it starts at once); whether the show's
+    main loop started within two minutes."""
+    driver.get(url)
+    return wait_for(driver, "window.torvaneStats.mainLoopAt > 0 || window.torvaneState === 'failed'",
+                    120) and driver.execute_script("return window.torvaneState") == "running"
+
+
+def canvas_picture(driver):
+    """(width, height, RGBA) of the canvas as the browser shows it."""
+    from selenium.webdriver.common.by import By
+    return read_png(driver.find_element(By.ID, "canvas").screenshot_as_png)
+
+
+def lit_share(picture, columns=None):
+    """The share of pixels brighter than near black, over `columns` (a range) or all."""
+    width, height, pixels = picture
+    columns = columns or range(width)
+    lit = sum(1 for y in range(0, height, 2) for x in columns[::2]
+              if max(pixels[(y * width + x) * 4:(y * width + x) * 4 + 3]) > 24)
+    return lit / (len(columns[::2]) * len(range(0, height, 2)))
+
+
+def check_loading_screen(driver, url):
+    """Start-up held once the loading screen is painted: the canvas shows it before the log
+    reaches the main loop; the times from the start to both."""
+    hold = driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                  {"source": "window.torvaneHoldLoading = true;"})
+    try:
+        driver.get(url)
+        if not wait_for(driver, "window.torvaneStats.loadingPaintedAt > 0", 120):
+            return ["the loading screen was never painted"]
+        picture, log = canvas_picture(driver), page_log(driver)
+        driver.execute_script("window.torvaneHoldLoading = false;")
+        wait_for(driver, "window.torvaneStats.mainLoopAt > 0", 120)
+    finally:
+        driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", hold)
+    stats = driver.execute_script("return window.torvaneStats")
+    lit = lit_share(picture)
+    print(f"loading screen: {100 * lit:.0f} % of the canvas lit, painted "
+          f"{stats['loadingPaintedAt'] - stats['startedAt']:.0f} ms after the start")
+    failures = [] if 0.02 < lit < 0.98 else [f"the loading screen is not on the canvas ({lit:.2f} lit)"]
+    if START_LOOP in log:
+        failures.append("the loading screen was painted only after the show had loaded")
+    return failures
+
+
+def check_fullscreen(driver, url):
+    """F enters fullscreen: the canvas takes the window's size through the engine's resize
+    (its log line) and the picture covers it; F again gives back 640 x 480."""
+    from selenium.webdriver.common.action_chains import ActionChains
+    if not start_show(driver, url):
+        return ["fullscreen: the show did not start"]
+    ActionChains(driver).send_keys("f").perform()
+    entered = wait_for(driver, "document.fullscreenElement !== null", 10)
+    width, height = driver.execute_script("return [window.innerWidth, window.innerHeight]")
+    resized = wait_for(driver, f"document.getElementById('log').textContent.includes('Window size: {width}x{height}')", 20)
+    size = driver.execute_script("const c = document.getElementById('canvas'); return [c.width, c.height]")
+    time.sleep(2)  # frames drawn at the new size
+    picture = canvas_picture(driver)
+    beyond = lit_share(picture, range(min(640, picture[0] - 1), picture[0]))
+    ActionChains(driver).send_keys("f").perform()
+    left = wait_for(driver, "document.fullscreenElement === null && document.getElementById('log')"
+                    ".textContent.includes('Window size: 640x480')", 20)
+    after = driver.execute_script("const c = document.getElementById('canvas'); return [c.width, c.height]")
+    print(f"fullscreen: window {width}x{height}, canvas {size}, {100 * beyond:.0f} % lit beyond "
+          f"column 640; after leaving {after}")
+    failures = [] if entered else ["F did not enter fullscreen"]
+    if size != [width, height] or not resized:
+        failures.append(f"fullscreen canvas {size} for a window of {width}x{height} (resize logged: {resized})")
+    if beyond < 0.02:
+        failures.append("the fullscreen picture does not reach beyond the first 640 columns")
+    if not left or after != [640, 480]:
+        failures.append(f"leaving fullscreen gave a canvas of {after}")
+    return failures
+
+
+def check_quick_esc_and_play_again(driver, url):
+    """Esc pressed and released while no frame runs ends the show; the picture keeps its
+    size; "Play again" gives a second full start-up that reaches the main loop."""
+    from selenium.webdriver.common.action_chains import ActionChains
+    from selenium.webdriver.common.by import By
+    from selenium.webdriver.common.keys import Keys
+    if not start_show(driver, url):
+        return ["quick Esc: the show did not start"]
+    first = start_up(page_log(driver))
+    driver.execute_script("Module.pauseMainLoop();")
+    ActionChains(driver).key_down(Keys.ESCAPE).key_up(Keys.ESCAPE).perform()
+    driver.execute_script("Module.resumeMainLoop();")
+    if not wait_for(driver, "window.torvaneState === 'ended'", 20):
+        return ["a quick Esc did not end the show"]
+    stage = driver.execute_script("const r = document.getElementById('stage').getBoundingClientRect();"
+                                  " return [r.width, r.height]")
+    failures = [] if stage == [640, 480] else [f"after Esc the picture is {stage}, not 640x480"]
+    still = lit_share(read_png(driver.find_element(By.ID, "still").screenshot_as_png))
+    if still < 0.02:
+        failures.append("the last picture is not kept")
+    driver.find_element(By.ID, "play-again").click()
+    if not wait_for(driver, "window.torvaneStats.runs === 2 && window.torvaneStats.mainLoopAt > 0", 120):
+        return failures + ["Play again did not reach the main loop"]
+    second = start_up(page_log(driver))
+    print(f"quick Esc: the stage {stage}, last picture {100 * still:.0f} % lit; "
+          f"Play again: {len(second)} start-up lines")
+    if second != first:
+        failures.append("Play again's start-up differs from the first:\n" +
+                        "\n".join(difflib.unified_diff(first, second, "first", "again", lineterm="", n=1)))
+    return failures
+
+
+def check_context_loss(driver, url):
+    """Graphics lost through WEBGL_lose_context are said on the page, and Start again plays anew."""
+    from selenium.webdriver.common.by import By
+    if not start_show(driver, url):
+        return ["context loss: the show did not start"]
+    driver.execute_script("document.getElementById('canvas').getContext('webgl')"
+                          ".getExtension('WEBGL_lose_context').loseContext();")
+    said = wait_for(driver, "document.getElementById('status').textContent.includes('graphics stopped')", 20)
+    if not said:
+        return ["a lost context is not said on the page"]
+    driver.find_element(By.ID, "play-again").click()
+    again = wait_for(driver, "window.torvaneStats.runs === 2 && window.torvaneStats.mainLoopAt > 0", 120)
+    print(f"context loss: said; started again: {again}")
+    return [] if again else ["Start again after a lost context did not reach the main loop"]
+
+
+PART_ONE = 11.0  # seconds of the show at which the music and voice start
+
+
+def check_in_step(driver, url):
+    """The page hidden (frozen) from before part 1 until well after it: the music starts at
+    the position the show's clock has reached since part 1 began, read from the audio layer."""
+    if not start_show(driver, url):
+        return ["in step: the show did not start"]
+    if not driver.execute_script("return typeof Module._torvane_music_seconds === 'function'"):
+        print("in step: skipped, the program does not tell its music's position")
+        return []
+    if driver.execute_script("return window.torvaneShowTime") > PART_ONE - 3:
+        return ["in step: start-up took so long that part 1 had begun"]
+    driver.execute_cdp_cmd("Page.setWebLifecycleState", {"state": "frozen"})
+    time.sleep(PART_ONE + 5)
+    driver.execute_cdp_cmd("Page.setWebLifecycleState", {"state": "active"})
+    wait_for(driver, f"window.torvaneShowTime > {PART_ONE + 6}", 30)
+    music, show = driver.execute_script("return [Module._torvane_music_seconds(), window.torvaneShowTime]")
+    print(f"in step: music at {music:.2f} s at show time {show:.2f} s (part 1 from {PART_ONE} s)")
+    return [] if abs(music - (show - PART_ONE)) < 1.0 else [
+        f"the music is at {music:.2f} s where the show's clock says {show - PART_ONE:.2f} s"]
+
+
+def moved_path(build, content, folder):
+    """A copy of the show whose camera path is shifted sideways by 300 units."""
+    shutil.copytree(content, folder, dirs_exist_ok=True)
+    campath = os.path.join(build, "torvane-campath")
+    csv = subprocess.run([campath, "dump", "Campath1.vcp"], cwd=folder, check=True,
+                         capture_output=True, text=True).stdout.splitlines()
+    rows = [csv[0]] + [",".join([f[0], str(float(f[1]) + 300)] + f[2:])
+                       for f in (line.split(",") for line in csv[1:])]
+    with open(os.path.join(folder, "path.csv"), "w") as file:
+        file.write("\n".join(rows) + "\n")
+    subprocess.run([campath, "build", "path.csv", "Campath1.vcp"], cwd=folder, check=True,
+                   stdout=subprocess.DEVNULL)
+
+
+def check_show_folder(driver, source, build, content):
+    """`torvane.sh web --show` with a folder whose camera path is moved: its page's frame at
+    5 s differs from the default page's; a folder without Data/ is refused first."""
+    with tempfile.TemporaryDirectory() as work:
+        refused = subprocess.run([os.path.join(source, "torvane.sh"), "web", "--show", work],
+                                 capture_output=True, text=True)
+        failures = [] if refused.returncode == 1 and "Data/" in refused.stderr else [
+            f"a folder without Data/ was not refused: {refused.returncode} {refused.stderr}"]
+        show, page = os.path.join(work, "show"), os.path.join(work, "page")
+        moved_path(build, content, show)
+        packed = subprocess.run([os.path.join(source, "torvane.sh"), "web", "--show", show],
+                                env=dict(os.environ, TORVANE_WEB_DIST=page), capture_output=True, text=True)
+        if packed.returncode != 0:
+            return failures + [f"torvane.sh web --show failed: {packed.stderr[-2000:]}"]
+        frames = []
+        for folder in (os.path.join(source, "dist/torvane-web"), page):
+            server, url = serve(folder)
+            try:
+                driver.get(f"{url}?at=5&size=160x120")
+                wait_for(driver, "'5' in window.torvaneFrames || window.torvaneState === 'failed'", 300)
+                frames.append(driver.execute_script("return window.torvaneFrames['5'] || ''"))
+            finally:
+                server.shutdown()
+    if not all(frames):
+        return failures + ["a page captured no frame at 5 s"]
+    share = differing_share(*(read_png(base64.b64decode(f.split(",", 1)[1])) for f in frames))
+    print(f"show folder: the moved path's frame at 5 s differs in {100 * share:.1f} % of pixels")
+    return failures + ([] if share > 0.05 else ["the page built with --show plays the default path"])
 
 
 def check_capture(driver, url, build, content):
