@@ -1,6 +1,6 @@
 // The page's side is JavaScript: Module.onLogLine, onCaptureFrame, onLoadingScreenPainted,
 // onShowTime, onFullscreenWanted and onWindowClosing. The page changes the canvas's size
-// through torvane_resize_canvas and closes the window through torvane_close_window.
+// through torvane_resize_canvas.
 #include "platform/page.h"
 
 #ifdef __EMSCRIPTEN__
@@ -62,11 +62,6 @@ void KeepLastPicture() {
 extern "C" EMSCRIPTEN_KEEPALIVE void torvane_resize_canvas(int width, int height) {
     emscripten_set_canvas_element_size("#canvas", width, height);
     platform::PostMessage(platform::WM_SIZE, 0, platform::MakeLParam(width, height));
-}
-
-// The page ends the run as closing a window does (its graphics were lost).
-extern "C" EMSCRIPTEN_KEEPALIVE void torvane_close_window() {
-    platform::PostMessage(platform::WM_CLOSE, 0, 0);
 }
 
 #else

@@ -52,8 +52,9 @@ DRIVER_LINE = re.compile(r"OpenGL (Version|Renderer|Vendor): |[A-Z]+_\S+ [A-Z]+_
 # build's leak report would only name the driver (as for the other end-to-end tests).
 LINUX_ENV = dict(os.environ, SDL_VIDEODRIVER="offscreen", SDL_AUDIODRIVER="dummy",
                  ASAN_OPTIONS="detect_leaks=0")
+# Headless Chromium's fullscreen window is its screen less 56 rows: 1280 x 720 here.
 CHROMIUM_FLAGS = [
-    "--headless=new", "--window-size=1280,720", "--no-sandbox", "--enable-unsafe-swiftshader", "--use-angle=swiftshader",
+    "--headless=new", "--window-size=1280,720", "--screen-info={1280x776}", "--no-sandbox", "--enable-unsafe-swiftshader", "--use-angle=swiftshader",
     "--disable-background-networking", "--disable-component-update", "--disable-sync",
     "--no-first-run", "--autoplay-policy=no-user-gesture-required",
     "--disable-background-timer-throttling", "--disable-renderer-backgrounding",
@@ -380,7 +381,7 @@ def check_quick_esc_and_play_again(driver, url):
 
 
 def check_context_loss(driver, url):
-    """Graphics lost through WEBGL_lose_context are said on the page, and Start again plays anew."""
+    """Graphics lost through WEBGL_lose_context are said on the page; Start again plays anew."""
     from selenium.webdriver.common.by import By
     if not start_show(driver, url):
         return ["context loss: the show did not start"]
@@ -390,7 +391,7 @@ def check_context_loss(driver, url):
     if not said:
         return ["a lost context is not said on the page"]
     driver.find_element(By.ID, "play-again").click()
-    again = wait_for(driver, "window.torvaneStats.runs === 2 && window.torvaneStats.mainLoopAt > 0", 120)
+    again = wait_for(driver, "window.torvaneState === 'running' && window.torvaneStats.mainLoopAt > 0", 120)
     print(f"context loss: said; started again: {again}")
     return [] if again else ["Start again after a lost context did not reach the main loop"]
 
