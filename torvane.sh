@@ -94,7 +94,8 @@ package_web() {  # package_web BUILD SHOW_FOLDER
     mkdir -p "$folder.partial"
     cp web/index.html "$1/torvane.js" "$1/torvane.wasm" "$folder.partial/"
     (cd "$folder.partial" && python3 "$emroot/tools/file_packager.py" torvane.data \
-        --preload "$2@/" --exclude Torvan.log --js-output=torvane.data.js >/dev/null)
+        --preload "$2@/" --exclude Torvan.log --js-output=torvane.data.js 2>&1 >/dev/null |
+        grep -v -- '-sFORCE_FILESYSTEM' >&2 || true)
     rm -rf "$folder"
     mv "$folder.partial" "$folder"
     echo "$folder: $(du -sh "$folder" | cut -f1) ($(cd "$folder" && ls | tr '\n' ' '))"
