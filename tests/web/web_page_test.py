@@ -11,7 +11,7 @@ golden frames are: a pixel differs when a channel is off by more than CHANNEL_TO
 frame fails when more than DIFFERING_SHARE of its pixels differ.
 
 The page as a player, each in its own check: the loading screen is painted before the show
-loads; the F key enters fullscreen through the window's resize and leaves it again; a Esc
+loads; the F key enters fullscreen through the window's resize and leaves it again; an Esc
 tapped between two frames ends the show, the picture keeps its size and "Play again" starts
 anew; lost graphics are said; a page hidden before part 1 starts its music where the clock
 has got to; a show folder packed with `torvane.sh web --show` plays its own camera path.
