@@ -79,10 +79,17 @@ bool Frame() {
     production::show.mainScene.UpdateAnimation(dt);
     console::UpdateConsole(dt);
     production::AdvanceCaptions(dt);
-    production::DrawFrame();
+    production::AdvanceFrame();
+    if (run.frameMode == FrameMode::kDrawn) {
+        production::DrawFrame();
+    } else {
+        production::KeepViewTest();
+    }
     render::display.frameStats.triangleTotal += render::display.frameStats.trianglesThisFrame;
     run.cameraTimer.Update();
-    production::StartAudioWithPartOne();
+    if (run.frameMode != FrameMode::kCatchingUp) {
+        production::StartAudioWithPartOne(run.scheduleTimer.Update());
+    }
     if (console::cameraMode == 2) {
         production::PlayCameraPath(run.cameraTimer.elapsed, production::show.camera);
     }

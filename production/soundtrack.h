@@ -1,11 +1,15 @@
 // The show's voice and music once loaded: started together with part 1, released at the end.
 #pragma once
 
+#include <cstdint>
+
 namespace production {
 
-// Starts voice and music on the first frame of part 1, once. A failed music start
-// releases the audio; the release at the end is then harmless.
-void StartAudioWithPartOne();
+// Starts voice and music on the first frame of part 1, once, `now` being the schedule's
+// clock in ticks. When that frame comes late (a start time, a hidden or minimised window)
+// they start where the clock has got to since part 1 began, so they stay in step with the
+// pictures. A failed music start releases the audio; the release at the end is then harmless.
+void StartAudioWithPartOne(int64_t now);
 // Releases the audio output when loading got as far as opening it.
 void ReleaseAudio();
 
