@@ -4,6 +4,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -210,7 +211,7 @@ bool SeekAudio(uint32_t handle, double seconds) {
     if (!channel) {
         return Fail(kAudioErrorHandle);
     }
-    const auto target = static_cast<uint64_t>(std::max(0.0, seconds) * audio.rate);
+    const auto target = static_cast<uint64_t>(std::llround(std::max(0.0, seconds) * audio.rate));
     if (target < channel->position) {
         return Fail(kAudioErrorParameter);
     }

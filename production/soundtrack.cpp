@@ -13,24 +13,21 @@ namespace {
 // second, so that frames at eight a second or more start the sound from its beginning.
 constexpr int64_t kLateStart = 2500;
 
-// Where voice and music start so that they are where an unbroken show would have them.
-double StartPosition(int64_t now) {
-    const int64_t late = now - PartEnd(0);
-    return late > kLateStart ? static_cast<double>(late) / 10000.0 : 0.0;
+bool AudioDue() {
+    return show.partIndex >= 1 && show.audioState == 1;
 }
 
-}  // namespace
+void MoveAudioTo(int64_t now) {
+    const double seconds = static_cast<double>(now - show.audioOrigin) / 10000.0;
+    platform::SeekAudio(show.voiceStream, seconds);
+    platform::SeekAudio(show.musicModule, seconds);
+}
 
-void StartAudioWithPartOne(int64_t now) {
+void PlayAudio(int64_t now) {
     using namespace platform;
-    if (show.partIndex < 1 || show.audioState != 1) {
-        return;
-    }
     show.audioState = 2;
-    const double position = StartPosition(now);
-    if (position > 0.0) {
-        SeekAudio(show.voiceStream, position);
-        SeekAudio(show.musicModule, position);
+    if (now > show.audioOrigin) {
+        MoveAudioTo(now);
     }
     if (!BASS_StreamPlay(show.voiceStream, false, 0)) {
         console::Print("Can't play voice file. " + console::IntToString(BASS_ErrorGetCode()));
@@ -38,6 +35,33 @@ void StartAudioWithPartOne(int64_t now) {
     if (!BASS_MusicPlay(show.musicModule)) {
         console::Print("Can't play music the file");
         BASS_Free();
+    }
+}
+
+}  // namespace
+
+void StartAudioWithPartOne(int64_t now) {
+    if (!AudioDue()) {
+        return;
+    }
+    const bool late = now - PartEnd(0) > kLateStart;
+    show.audioOrigin = late ? PartEnd(0) : now;
+    PlayAudio(now);
+}
+
+void NoteAudioStart(int64_t now) {
+    if (AudioDue() && show.audioOrigin < 0) {
+        show.audioOrigin = now;
+    }
+}
+
+void BringAudioTo(int64_t now) {
+    if (show.audioOrigin < 0) {
+        StartAudioWithPartOne(now);
+    } else if (show.audioState == 1) {
+        PlayAudio(now);
+    } else if (show.audioState == 2) {
+        MoveAudioTo(now);
     }
 }
 
