@@ -2,6 +2,8 @@
 #include "app/main_loop.h"
 
 #include "app/free_flight.h"
+#include "app/show_commands.h"
+#include "app/start_time.h"
 #include "app/window.h"
 #include "console/config.h"
 #include "console/console_screen.h"
@@ -36,6 +38,7 @@ void ConnectLayers() {
 
 void StartUp(const std::function<void()>& afterConfig) {
     ConnectLayers();
+    AddShowCommands();
     console::StartLog("Torvan.log");
     console::LoadConfig("Torvane.cfg");
     if (afterConfig) {
@@ -87,7 +90,9 @@ bool Frame() {
     }
     render::display.frameStats.triangleTotal += render::display.frameStats.trianglesThisFrame;
     run.cameraTimer.Update();
-    if (run.frameMode != FrameMode::kCatchingUp) {
+    if (run.frameMode == FrameMode::kCatchingUp) {
+        production::NoteAudioStart(run.scheduleTimer.Update());
+    } else {
         production::StartAudioWithPartOne(run.scheduleTimer.Update());
     }
     if (console::cameraMode == 2) {
@@ -119,6 +124,7 @@ bool LoopPass() {
         return true;
     }
     if (window.windowActive) {
+        RunAskedCommands();
         return Frame() && run.quitRequested == 0;
     }
     return true;
@@ -149,6 +155,9 @@ bool PassesUntilFrame() {
 int RunProgram() {
     platform::InstallCloseSignals();
     StartUp();
+    if (std::optional<double> start = StartTimeAsked()) {
+        CatchUp(*start);
+    }
     platform::RunPasses(PassesUntilFrame, ShutDown);
     return run.exitCode;
 }
