@@ -104,7 +104,8 @@ int PlayShow(const CaptureOptions& options, platform::VirtualClock& clock, Frame
     while (app::run.quitRequested == 0) {
         uint64_t before = render::display.frameStats.frameCount;
         double now = static_cast<double>(app::run.scheduleTimer.Update()) / app::kTicksPerSecond;
-        const bool keep = now >= options.from && now < options.to && choice.Wants(now);
+        bool inRange = now >= options.from && now < options.to;
+        const bool keep = inRange && choice.Wants(now);
         // A frame nobody reads moves the show on without being drawn.
         app::run.frameMode = keep ? app::FrameMode::kDrawn : app::FrameMode::kUndrawn;
         if (!app::LoopPass()) {
@@ -113,7 +114,6 @@ int PlayShow(const CaptureOptions& options, platform::VirtualClock& clock, Frame
         if (render::display.frameStats.frameCount == before) {
             continue;  // a window message was handled instead of a frame
         }
-        bool inRange = now >= options.from && now < options.to;
         if (soundtrack) {
             soundtrack->Hear(SamplesOfFrame(made++, options.fps), inRange);
         }
