@@ -101,6 +101,7 @@ std::optional<double> StartTimeAsked() {
 
 void CatchUp(double seconds) {
     CatchUpClock& clock = HeldClock();
+    const int64_t held = TimeStamp();
     Progress progress(clock, seconds);
     run.frameMode = FrameMode::kCatchingUp;
     while (run.quitRequested == 0 && ScheduleSeconds() < seconds) {
@@ -113,6 +114,8 @@ void CatchUp(double seconds) {
     run.frameMode = FrameMode::kDrawn;
     // Decoding up to the position takes a moment: it is done before the clock runs on.
     production::BringAudioTo(run.scheduleTimer.Update());
+    // The work time counts the run's own seconds, not the show's that were stepped over.
+    run.startStamp += TimeStamp() - held;
     clock.RunOn();
     console::Print("Show started at " + console::FloatToString(static_cast<float>(seconds)) +
                    " seconds");

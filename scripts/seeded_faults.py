@@ -74,7 +74,7 @@ FAULTS = [
     ("production/soundtrack.cpp", "constexpr int64_t kLateStart = 2500;",
      "constexpr int64_t kLateStart = 25000;"),
     ("production/soundtrack.cpp", "if (AudioDue() && show.audioOrigin < 0) {\n        show.audioOrigin = now;",
-     "if (AudioDue() && show.audioOrigin < 0) {\n        show.audioOrigin = PartEnd(0);"),
+     "if (AudioDue() && show.audioOrigin < 0) {\n        show.audioOrigin = now - 400;"),
     ("platform/audio.cpp", "channel.position += got;\n        channel.playing", "channel.playing"),
     ("platform/audio.cpp", "frames -= got;", "frames -= got / 2 + 1;"),
     ("app/start_time.cpp", "ScheduleSeconds() < seconds) {", "ScheduleSeconds() <= seconds) {"),
