@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 #include "support/png_file.h"
@@ -22,12 +21,6 @@ constexpr double kFrameSeconds = 0.4;
 // Part 4's fog fade at its middle, part 9's first frame, inside part 11's pause, the show's
 // last second.
 constexpr double kStarts[] = {86.0, 126.8, 175.6, 335.2};
-
-std::string FrameFile(const std::string& folder, long index) {
-    char name[32];
-    std::snprintf(name, sizeof name, "/frame_%06ld.png", index);
-    return folder + name;
-}
 
 class CaptureStart : public testing::TestWithParam<const char*> {};
 
@@ -50,14 +43,12 @@ TEST_P(CaptureStart, FramesFromAStartAreThoseOfTheWholeRun) {
     ASSERT_EQ(whole.Wait(280), 0);
     RunningProgram chosen(command({"--at", times, "chosen"}), folder.path(), {});
     ASSERT_EQ(chosen.Wait(120), 0);
-    long kept = 0;
+    int kept = 0;
     for (double start : kStarts) {
         for (double at : {start, start + kFrameSeconds}) {
-            const long index = std::lround(at / kFrameSeconds);
-            testing_support::RgbaImage drawn =
-                testing_support::ReadPng(FrameFile(folder.path() + "/whole", index));
-            testing_support::RgbaImage reached =
-                testing_support::ReadPng(FrameFile(folder.path() + "/chosen", kept++));
+            const int index = static_cast<int>(std::lround(at / kFrameSeconds));
+            testing_support::RgbaImage drawn = testing_support::ReadFrame("whole", index);
+            testing_support::RgbaImage reached = testing_support::ReadFrame("chosen", kept++);
             ASSERT_FALSE(drawn.pixels.empty()) << at << " s";
             EXPECT_TRUE(drawn.pixels == reached.pixels) << "the frame at " << at << " s";
         }
