@@ -2,6 +2,8 @@
 #include "app/main_loop.h"
 
 #include "app/free_flight.h"
+#include "app/show_commands.h"
+#include "app/start_time.h"
 #include "app/window.h"
 #include "console/config.h"
 #include "console/console_screen.h"
@@ -41,6 +43,7 @@ void StartUp(const std::function<void()>& afterConfig) {
 
 void OpenWithLoadingScreen(const std::function<void()>& afterConfig) {
     ConnectLayers();
+    AddShowCommands();
     console::StartLog("Torvan.log");
     console::LoadConfig("Torvane.cfg");
     if (afterConfig) {
@@ -87,10 +90,19 @@ bool Frame() {
     production::show.mainScene.UpdateAnimation(dt);
     console::UpdateConsole(dt);
     production::AdvanceCaptions(dt);
-    production::DrawFrame();
+    production::AdvanceFrame();
+    if (run.frameMode == FrameMode::kDrawn) {
+        production::DrawFrame();
+    } else {
+        production::KeepViewTest();
+    }
     render::display.frameStats.triangleTotal += render::display.frameStats.trianglesThisFrame;
     run.cameraTimer.Update();
-    production::StartAudioWithPartOne();
+    if (run.frameMode == FrameMode::kCatchingUp) {
+        production::NoteAudioStart(run.scheduleTimer.Update());
+    } else {
+        production::StartAudioWithPartOne(run.scheduleTimer.Update());
+    }
     if (console::cameraMode == 2) {
         production::PlayCameraPath(run.cameraTimer.elapsed, production::show.camera);
     }
@@ -120,6 +132,7 @@ bool LoopPass() {
         return true;
     }
     if (window.windowActive) {
+        RunAskedCommands();
         return Frame() && run.quitRequested == 0;
     }
     return true;
@@ -150,6 +163,9 @@ bool PassesUntilFrame() {
 int RunProgram() {
     platform::InstallCloseSignals();
     StartUp();
+    if (std::optional<double> start = StartTimeAsked()) {
+        CatchUp(*start);
+    }
     platform::RunPasses(PassesUntilFrame, ShutDown);
     return run.exitCode;
 }

@@ -9,8 +9,13 @@
 
 namespace app {
 
+// How a frame is made: drawn; moved on without drawing (a capture's frames that nobody
+// reads); or moved on without drawing while the show catches up with a start time, its
+// sound held until the moment is reached.
+enum class FrameMode { kDrawn, kUndrawn, kCatchingUp };
+
 // The run: whether it is to end and with which code, when it started, the four timers
-// and the counter frequency they divide by.
+// and the counter frequency they divide by, and how frames are made.
 struct Run {
     int quitRequested = 0;
     int64_t startStamp = 0;
@@ -20,6 +25,7 @@ struct Run {
     Timer scheduleTimer;
     Timer fpsTimer;
     int64_t performanceFrequency = 1;
+    FrameMode frameMode = FrameMode::kDrawn;
 };
 
 extern Run run;
@@ -36,7 +42,7 @@ void LoadShow();
 // Takes and dispatches one message, or makes one frame when none waits and the
 // window is active. False once the loop is to end.
 bool LoopPass();
-// One frame; false when Esc ended the run before anything was drawn.
+// One frame, drawn or not as `run.frameMode` says; false when Esc ended the run first.
 bool Frame();
 void ShutDown();
 

@@ -54,10 +54,17 @@ void HandFrame(double seconds) {
     platform::HandFrameToPage(seconds, options.width, options.height, capture->pixels.data());
 }
 
-// The clock stands still while a frame's passes run, and steps once the frame is drawn.
-bool CapturePass() {
+// Frames nobody reads are not drawn, and a pass makes many of them, so that a late time
+// is reached in seconds; the page still gets control back now and then.
+constexpr int kFramesPerPass = 250;
+
+// The next frame, drawn only when it is handed over; the clock stands still while its passes
+// run and steps once it is made. False once the loop is to end.
+bool NextFrame(bool& handed) {
     const std::vector<double>& times = capture->options.times;
     const double now = static_cast<double>(run.scheduleTimer.Update()) / kTicksPerSecond;
+    const bool wanted = capture->next < times.size() && now >= times[capture->next];
+    run.frameMode = wanted ? FrameMode::kDrawn : FrameMode::kUndrawn;
     const uint64_t before = render::display.frameStats.frameCount;
     if (!PassesUntilFrame()) {
         return false;
@@ -65,14 +72,25 @@ bool CapturePass() {
     if (render::display.frameStats.frameCount == before) {
         return true;
     }
-    if (capture->next < times.size() && now >= times[capture->next]) {
+    if (wanted) {
         HandFrame(times[capture->next]);
         while (capture->next < times.size() && now >= times[capture->next]) {
             ++capture->next;
         }
+        handed = true;
     }
     capture->clock.Advance(static_cast<int64_t>(kTicksPerSecond / capture->options.fps));
-    return capture->next < times.size();
+    return true;
+}
+
+bool CapturePass() {
+    bool handed = false;
+    for (int frame = 0; frame < kFramesPerPass && !handed; ++frame) {
+        if (!NextFrame(handed)) {
+            return false;
+        }
+    }
+    return capture->next < capture->options.times.size();
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <climits>
 #include <cstdlib>
+#include <vector>
 
 #include "console/log.h"
 #include "console/texts_1251.h"
@@ -37,6 +38,21 @@ namespace {
 
 using Handler = void (*)(const std::string&);
 const Handler handlers[kVariableCount] = {Help};
+
+struct AddedCommand {
+    const char* name;
+    void (*run)(const std::string&);
+};
+std::vector<AddedCommand> addedCommands;
+
+const AddedCommand* FindAddedCommand(const std::string& name) {
+    for (const AddedCommand& command : addedCommands) {
+        if (Upper(command.name) == Upper(name)) {
+            return &command;
+        }
+    }
+    return nullptr;
+}
 
 // Tokens are cut to what the interpreter's buffers hold.
 constexpr size_t kTokenLimit = 99;
@@ -133,6 +149,11 @@ void Execute(const std::string& line) {
     }
     AddHistory(line);
     int index = FindVariable(tokens[0]);
+    if (const AddedCommand* command = index < 0 ? FindAddedCommand(tokens[0]) : nullptr) {
+        Print(line);
+        command->run(count == 2 ? tokens[1] : "");
+        return;
+    }
     if (index < 0) {
         Print("Error! \"" + line + "\" is unknow command (" + cp1251::kUnknownCommand + ")");
         return;
@@ -149,6 +170,12 @@ void Execute(const std::string& line) {
     }
 }
 
+void AddCommand(const char* name, void (*run)(const std::string&)) {
+    if (FindVariable(name) < 0 && !FindAddedCommand(name)) {
+        addedCommands.push_back({name, run});
+    }
+}
+
 void Help(const std::string&) {
     const char* dashes = "-------------------------------------";
     Print(dashes);
@@ -156,6 +183,9 @@ void Help(const std::string&) {
     Print("Console help:");
     for (const ConsoleVariable& variable : variables) {
         Print(variable.name);
+    }
+    for (const AddedCommand& command : addedCommands) {
+        Print(command.name);
     }
     Print(dashes);
 }

@@ -52,6 +52,9 @@ std::string Upper(std::string text);
 // Index of `name` in the table ignoring letter case, or -1.
 int FindVariable(const std::string& name);
 void Execute(const std::string& line);
+// Adds a command of the program's own, run with the word after its name ("" for none).
+// A name already taken is left as it is.
+void AddCommand(const char* name, void (*run)(const std::string& argument));
 void Help(const std::string& line);
 
 }  // namespace console

@@ -4,6 +4,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -111,18 +112,41 @@ uint32_t Load(SourceKind kind, Decoder decode, bool fromMemory, const void* file
     return handle;
 }
 
+AudioChannel* FindChannel(uint32_t handle) {
+    for (AudioChannel& channel : audio.channels) {
+        if (channel.handle == handle) {
+            return &channel;
+        }
+    }
+    return nullptr;
+}
+
 bool Play(SourceKind kind, uint32_t handle) {
     if (!audio.initialised) {
         return Fail(kAudioErrorNotInitialised);
     }
     std::lock_guard<std::mutex> lock(mixLock);
-    for (AudioChannel& channel : audio.channels) {
-        if (channel.handle == handle && channel.kind == kind) {
-            channel.playing = true;
-            return Succeed();
+    AudioChannel* channel = FindChannel(handle);
+    if (!channel || channel->kind != kind) {
+        return Fail(kAudioErrorHandle);
+    }
+    channel->playing = true;
+    return Succeed();
+}
+
+// Reads and drops `frames` frames of the channel, a stretch at a time.
+void Skip(AudioChannel& channel, uint64_t frames) {
+    constexpr size_t kStretch = 4096;
+    audio.scratch.resize(kStretch * kAudioChannels);
+    while (frames > 0) {
+        size_t wanted = static_cast<size_t>(std::min<uint64_t>(frames, kStretch));
+        size_t got = channel.source->Read(audio.scratch.data(), wanted);
+        channel.position += got;
+        frames -= got;
+        if (got < wanted) {
+            return;
         }
     }
-    return Fail(kAudioErrorHandle);
 }
 
 }  // namespace
@@ -178,6 +202,32 @@ int BASS_ErrorGetCode() {
     return audio.lastError;
 }
 
+bool SeekAudio(uint32_t handle, double seconds) {
+    if (!audio.initialised) {
+        return Fail(kAudioErrorNotInitialised);
+    }
+    std::lock_guard<std::mutex> lock(mixLock);
+    AudioChannel* channel = FindChannel(handle);
+    if (!channel) {
+        return Fail(kAudioErrorHandle);
+    }
+    const auto target = static_cast<uint64_t>(std::llround(std::max(0.0, seconds) * audio.rate));
+    if (target < channel->position) {
+        return Fail(kAudioErrorParameter);
+    }
+    Skip(*channel, target - channel->position);
+    return Succeed();
+}
+
+double AudioPosition(uint32_t handle) {
+    std::lock_guard<std::mutex> lock(mixLock);
+    const AudioChannel* channel = FindChannel(handle);
+    if (!channel || audio.rate == 0) {
+        return -1.0;
+    }
+    return static_cast<double>(channel->position) / audio.rate;
+}
+
 bool BASS_Free() {
     if (!audio.initialised) {
         return Fail(kAudioErrorNotInitialised);
@@ -208,6 +258,7 @@ void MixAudio(float* out, size_t frames) {
             continue;
         }
         size_t got = channel.source->Read(audio.scratch.data(), frames);
+        channel.position += got;
         channel.playing = got == frames;
         for (size_t i = 0; i < got * kAudioChannels; ++i) {
             out[i] += audio.scratch[i];

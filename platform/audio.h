@@ -66,6 +66,13 @@ bool BASS_MusicPlay(uint32_t music);
 
 int BASS_ErrorGetCode();
 
+// Moves a loaded stream or module on to `seconds` from its start, as if that much of it had
+// been played (it is decoded and dropped, so what follows is what an unbroken play gives).
+// Forward only: false with kAudioErrorParameter for a position already passed.
+bool SeekAudio(uint32_t handle, double seconds);
+// Seconds of the stream or module played or passed by a seek; negative for no such handle.
+double AudioPosition(uint32_t handle);
+
 // Closes the output and releases every stream and module. Calling it again, or before
 // BASS_Init, does nothing and returns false.
 bool BASS_Free();

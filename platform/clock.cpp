@@ -37,6 +37,10 @@ void UseClock(ClockSource* source) {
     host.clock = source;
 }
 
+ClockSource* ClockInUse() {
+    return Source();
+}
+
 int64_t QueryPerformanceCounter() {
     return Source()->Counter();
 }

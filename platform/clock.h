@@ -28,6 +28,8 @@ private:
 
 // Makes `source` the clock of the whole program; nullptr returns to the real clock.
 void UseClock(ClockSource* source);
+// The clock the program reads now: the one UseClock set, or the real one.
+ClockSource* ClockInUse();
 
 int64_t QueryPerformanceCounter();
 int64_t QueryPerformanceFrequency();

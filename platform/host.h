@@ -36,6 +36,8 @@ struct AudioChannel {
     SourceKind kind;
     std::unique_ptr<AudioSource> source;
     bool playing = false;
+    // Frames read from the source so far.
+    uint64_t position = 0;
 };
 
 struct AudioState {

@@ -153,11 +153,6 @@ void DrawKeyRoom() {
 
 void DrawFires() {
     for (effects::ParticleSystem& system : show.mainScene.particleSystems) {
-        if (system.emitterMesh) {
-            system.UpdateFromMesh();
-        } else {
-            system.Update();
-        }
         system.DrawParticles(Eye());
     }
     for (effects::ParticleSystem& flare : show.glowFlares) {
@@ -166,14 +161,44 @@ void DrawFires() {
     }
 }
 
+// The fires' particles move on their own clock whether or not they are drawn; the random
+// source they share is drawn from in the systems' order.
+void UpdateFires() {
+    for (effects::ParticleSystem& system : show.mainScene.particleSystems) {
+        if (system.emitterMesh) {
+            system.UpdateFromMesh();
+        } else {
+            system.Update();
+        }
+    }
+}
+
 }  // namespace
+
+void AdvanceFrame() {
+    scene::drawing.triangleBatches.NextFrame();
+    show.camera.Advance(scene::drawing.triangleBatches.frameStamp);
+    if (PartDraws(show.partIndex) & kDrawFires) {
+        UpdateFires();
+    }
+}
+
+void KeepViewTest() {
+    // The scene drawing renews the planes in a frame whose view changed; part 11 draws none.
+    if (PartDraws(show.partIndex) == kDrawNothing ||
+        show.camera.changeStamp != scene::drawing.triangleBatches.frameStamp) {
+        return;
+    }
+    glLoadIdentity();
+    show.camera.Look();
+    show.camera.frustum.UpdateFrustum();
+}
 
 void DrawFrame() {
     const unsigned draws = PartDraws(show.partIndex);
-    scene::drawing.triangleBatches.NextFrame();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     glLoadIdentity();
-    show.camera.Apply(scene::drawing.triangleBatches.frameStamp);
+    show.camera.Look();
     if (draws & kDrawLightScene) {
         show.lightScene.camera = show.mainScene.camera;
         scene::DrawScene(show.lightScene);

@@ -110,20 +110,16 @@ void HideAtStart(const char* name) {
 }
 
 void LoadSceneFiles() {
-    Load(show.mainScene, content::kSeerScene, 100.0f, Vector(0, 0, 1000));
-    Load(show.mainScene, content::kLumoScene, 1.0f, Vector(0, 0, 0));
-    Load(show.mainScene, content::kRingScene, 1.0f, Vector(0, 0, 0));
-    show.mainScene.particleSystems[show.fireSystemIndex].emitterMesh =
-        FindMesh(show.mainScene, content::kFireEmitter);
+    for (const SceneFile& file : ShowSceneFiles()) {
+        Load(file.scene, file.basePath, file.scale, file.offset);
+    }
+    FindFireEmitter();
     for (const char* name : content::kRingObjects) {
         HideAtStart(name);
     }
     for (const char* name : content::kLogoObjects) {
         HideAtStart(name);
     }
-    Load(show.hallScene, content::kHallScene, 1.0f, Vector(4000, 0, 0));
-    Load(show.woodScene, content::kWoodScene, 1.0f, Vector(8000, -1000, 0));
-    Load(show.keyRoomScene, content::kKeyRoomScene, 1.0f, Vector(0, 0, 0));
 }
 
 void OpenCameraPath() {
@@ -162,6 +158,23 @@ void LoadAudio() {
 }
 
 }  // namespace
+
+std::array<SceneFile, 6> ShowSceneFiles() {
+    return {{
+        {show.mainScene, content::kSeerScene, 100.0f, Vector(0, 0, 1000)},
+        {show.mainScene, content::kLumoScene, 1.0f, Vector(0, 0, 0)},
+        {show.mainScene, content::kRingScene, 1.0f, Vector(0, 0, 0)},
+        {show.hallScene, content::kHallScene, 1.0f, Vector(4000, 0, 0)},
+        {show.woodScene, content::kWoodScene, 1.0f, Vector(8000, -1000, 0)},
+        {show.keyRoomScene, content::kKeyRoomScene, 1.0f, Vector(0, 0, 0)},
+    }};
+}
+
+void FindFireEmitter() {
+    if (effects::ParticleSystem* fire = FireSystem()) {
+        fire->emitterMesh = FindMesh(show.mainScene, content::kFireEmitter);
+    }
+}
 
 effects::ParticleSystem* FireSystem() {
     if (show.fireSystemIndex < 0 ||

@@ -39,6 +39,9 @@ struct Show {
     uint32_t musicModule = 0;
     // 0: no audio, 1: loaded, 2: playing.
     int audioState = 0;
+    // The schedule time, in ticks, at which voice and music are at their beginning; -1
+    // until their start is due.
+    int64_t audioOrigin = -1;
     // Seconds, advanced by one frame's share each frame; drives the key room's light.
     float animationTime = 0.0f;
 

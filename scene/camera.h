@@ -33,8 +33,10 @@ public:
 
     // Rebuilds `forward` and `up` from `heading` and `pitch` (degrees).
     void Update();
-    // Update, note whether the view changed in frame `frameStamp`, then gluLookAt.
-    void Apply(int64_t frameStamp);
+    // Update, then note whether the view changed in frame `frameStamp`.
+    void Advance(int64_t frameStamp);
+    // gluLookAt from the position along `forward`.
+    void Look() const;
 
     Vector position;
     Vector forward{0, 0, 1};

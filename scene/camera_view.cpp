@@ -38,7 +38,7 @@ void Camera::Update() {
     up = Vector(0, 1, 0);
 }
 
-void Camera::Apply(int64_t frameStamp) {
+void Camera::Advance(int64_t frameStamp) {
     Update();
     Vector target = position + forward;
     if (position.Components() != lastPosition.Components()) {
@@ -51,6 +51,10 @@ void Camera::Apply(int64_t frameStamp) {
         changeStamp = frameStamp;
         lastUp = up;
     }
+}
+
+void Camera::Look() const {
+    Vector target = position + forward;
     gluLookAt(position.x, position.y, position.z, target.x, target.y, target.z, up.x, up.y, up.z);
 }
 

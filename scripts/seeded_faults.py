@@ -71,6 +71,19 @@ FAULTS = [
     ("app/window.cpp", "input.keyDown[key] != 0 || input.pressUnseen[key] != 0;",
      "input.keyDown[key] != 0;"),
     ("app/window.cpp", "    render::ResizeScene(width, height);", "    render::ResizeScene(640, 480);"),
+    # Starting anywhere: frames moved on undrawn, the sound at a start, reloading.
+    ("production/frame_composition.cpp", "if (PartDraws(show.partIndex) == kDrawNothing ||",
+     "if (PartDraws(show.partIndex) != kDrawNothing ||"),
+    ("production/soundtrack.cpp", "constexpr int64_t kLateStart = 2500;",
+     "constexpr int64_t kLateStart = 25000;"),
+    ("production/soundtrack.cpp", "if (AudioDue() && show.audioOrigin < 0) {\n        show.audioOrigin = now;",
+     "if (AudioDue() && show.audioOrigin < 0) {\n        show.audioOrigin = now - 400;"),
+    ("platform/audio.cpp", "channel.position += got;\n        channel.playing", "channel.playing"),
+    ("platform/audio.cpp", "frames -= got;", "frames -= got / 2 + 1;"),
+    ("app/start_time.cpp", "ScheduleSeconds() < seconds) {", "ScheduleSeconds() <= seconds) {"),
+    ("production/reload.cpp", "if (texture.name.empty() || !texture.Present()) {",
+     "if (texture.name.empty() || texture.Present()) {"),
+    ("production/reload.cpp", "if (show.cameraPath.empty()) {", "if (show.cameraPath.size() < 13) {"),
 ]
 
 # The fast tiers run for every fault; the slow ones only for faults the fast ones miss.

@@ -2,6 +2,8 @@
 // water's stencil mask.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "production/content.h"
 #include "production/frame_composition.h"
 #include "production/show.h"
@@ -66,6 +68,28 @@ TEST_F(FrameComposition, ReflectionStaysInsideTheWater) {
     EXPECT_EQ(Brightness(312, 240 - 70), 0);
     // Beside the wall the water shows nothing of its own.
     EXPECT_EQ(Brightness(400, 240 - 70), 0);
+}
+
+// A frame moved on without drawing leaves the view test's planes as its drawing leaves them:
+// renewed for the moved camera where the part draws a scene, untouched in part 11's pause.
+TEST_F(FrameComposition, AnUndrawnFrameKeepsTheViewTestOfADrawnOne) {
+    for (int part : {1, 8, 11}) {
+        std::vector<float> planes[2];
+        for (bool drawn : {false, true}) {
+            production::show = production::Show{};
+            production::show.partIndex = part;
+            production::show.mainScene.camera = &production::show.camera;
+            production::show.keyRoomScene.camera = &production::show.camera;
+            production::show.camera.position = Vector(5, 10, -50);
+            production::show.camera.heading = 30.0f;
+            production::AdvanceFrame();
+            drawn ? production::DrawFrame() : production::KeepViewTest();
+            const auto& kept = production::show.camera.frustum.planes;
+            planes[drawn].assign(&kept[0][0], &kept[0][0] + 24);
+        }
+        EXPECT_EQ(planes[0], planes[1]) << "part " << part;
+        EXPECT_EQ(planes[0][3] == 1.0f, part == 11) << "part " << part;
+    }
 }
 
 }  // namespace

@@ -23,11 +23,11 @@ protected:
 TEST_F(CameraView, ChangesAreStampedWithTheFrame) {
     camera.position = Vector(1, 2, 3);
     for (int frame : {7, 8, 9, 10}) {
-        camera.Apply(frame);
+        camera.Advance(frame);
     }
     EXPECT_EQ(camera.changeStamp, 9);
     camera.heading = 10.0f;
-    camera.Apply(11);
+    camera.Advance(11);
     EXPECT_EQ(camera.changeStamp, 11);
 }
 
@@ -35,7 +35,8 @@ TEST_F(CameraView, ChangesAreStampedWithTheFrame) {
 TEST_F(CameraView, FrustumKeepsWhatIsInFrontWithinTheFieldOfView) {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    camera.Apply(1);
+    camera.Advance(1);
+    camera.Look();
     camera.frustum.UpdateFrustum();
     EXPECT_TRUE(Visible(Vector(0, 0, 100)));
     EXPECT_FALSE(Visible(Vector(0, 0, -100)));

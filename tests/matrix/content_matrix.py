@@ -3,8 +3,8 @@
 
 Each file of the default content is removed, then cut to half its length, in turn; each
 time the show must play to its end on the virtual clock (torvane-capture at a frame every
-twenty seconds, small, keeping only the frames of the last part; the schedule enters at
-most one part a frame, so every part is still entered and drawn), exit cleanly, leave no
+twenty seconds, small, keeping every frame, since only the frames kept are drawn; the
+schedule enters at most one part a frame, so every part is entered and drawn), exit cleanly, leave no
 sanitizer report, and, for a removed file, log the line that the engine gives for that
 file's absence. Prints the table of files and outcomes.
 
@@ -80,7 +80,7 @@ def run_case(build, content, work, name, change, fps):
     try:
         result = subprocess.run(
             [os.path.join(build, "torvane-capture"), "--fps", str(fps), "--size", "64x48",
-             "--from", "300", "--silent", "frames"],
+             "--silent", "frames"],
             cwd=folder, env=environment, capture_output=True, text=True, errors="replace",
             timeout=900)
         code, errors = result.returncode, result.stderr

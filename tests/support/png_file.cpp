@@ -3,6 +3,7 @@
 
 #include <png.h>
 
+#include <cstdio>
 #include <cstdlib>
 
 namespace testing_support {
@@ -37,6 +38,12 @@ double DifferingShare(const RgbaImage& a, const RgbaImage& b, int tolerance) {
         }
     }
     return static_cast<double>(differing) / static_cast<double>(a.pixels.size() / 4);
+}
+
+RgbaImage ReadFrame(const std::string& folder, int index) {
+    char name[32];
+    std::snprintf(name, sizeof name, "/frame_%06d.png", index);
+    return ReadPng(folder + name);
 }
 
 }  // namespace testing_support

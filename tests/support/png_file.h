@@ -15,6 +15,8 @@ struct RgbaImage {
 
 // An empty image when the file is missing or not a PNG.
 RgbaImage ReadPng(const std::string& path);
+// The capture tool's frame number `index` in `folder`.
+RgbaImage ReadFrame(const std::string& folder, int index);
 
 // The share of pixels with a colour channel more than `tolerance` apart; 1 when the
 // images differ in size or are empty.

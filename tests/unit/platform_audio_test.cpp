@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <iterator>
@@ -62,6 +63,35 @@ TEST_F(AudioTest, TracksSoundOnlyWhilePlayed) {
 }
 
 // Each refused call gives its error code and leaves the mix silent.
+// Moved on to a position, voice (decoded and rate-converted) and music give what an unbroken
+// play gives from there, sample for sample; a position already passed is refused.
+TEST_F(AudioTest, ASeekGivesWhatAnUnbrokenPlayGives) {
+    LoadShowAudio();
+    ASSERT_TRUE(BASS_StreamPlay(voice, false, 0));
+    ASSERT_TRUE(BASS_MusicPlay(music));
+    const std::vector<float> unbroken = PullMix(3.0);
+    // Positions, and where the voice, two seconds long (and the encoder's padding), stands
+    // after the seek.
+    for (const auto& [at, voiceAt] :
+         {std::pair{0.0, 0.0}, std::pair{0.25, 0.25}, std::pair{1.3, 1.3}, std::pair{2.5, 2.0}}) {
+        SCOPED_TRACE(at);
+        ASSERT_TRUE(BASS_Free());
+        LoadShowAudio();
+        ASSERT_TRUE(SeekAudio(voice, at));
+        ASSERT_TRUE(SeekAudio(music, at));
+        EXPECT_NEAR(AudioPosition(voice), voiceAt, 0.1);
+        EXPECT_DOUBLE_EQ(AudioPosition(music), at);
+        ASSERT_TRUE(BASS_StreamPlay(voice, false, 0));
+        ASSERT_TRUE(BASS_MusicPlay(music));
+        const std::vector<float> heard = PullMix(0.5);
+        EXPECT_TRUE(std::equal(heard.begin(), heard.end(),
+                               unbroken.begin() + std::lround(at * kRate) * kAudioChannels));
+    }
+    EXPECT_FALSE(SeekAudio(music, 1.0));
+    EXPECT_EQ(BASS_ErrorGetCode(), kAudioErrorParameter);
+    EXPECT_LT(AudioPosition(music + voice + 1), 0.0);
+}
+
 TEST_F(AudioTest, RefusedCallsGiveTheirErrorCode) {
     folder.Write("Data/Voice/text.mp3", "this is not audio at all");
     std::vector<uint8_t> module = SineModule();

@@ -74,15 +74,15 @@ public:
     explicit FrameChoice(std::vector<double> times) : times_(std::move(times)) {
         std::sort(times_.begin(), times_.end());
     }
-    bool Keep(double now) {
-        if (times_.empty()) {
-            return true;
-        }
-        bool keep = next_ < times_.size() && now >= times_[next_];
+    // Whether the frame at `now` is one to keep; only kept frames are drawn.
+    bool Wants(double now) const {
+        return times_.empty() || (next_ < times_.size() && now >= times_[next_]);
+    }
+    // The frame at `now` was kept: the times it answers are done.
+    void Kept(double now) {
         while (next_ < times_.size() && now >= times_[next_]) {
             ++next_;
         }
-        return keep;
     }
     bool Done() const { return !times_.empty() && next_ >= times_.size(); }
 
@@ -98,23 +98,27 @@ int PlayShow(const CaptureOptions& options, platform::VirtualClock& clock, Frame
     FrameChoice choice(options.times);
     const auto step = static_cast<int64_t>(app::kTicksPerSecond / options.fps);
     const double end = Ending(options);
-    int64_t drawn = 0;
+    int64_t made = 0;
     int kept = 0;
     int shownSecond = -1;
     while (app::run.quitRequested == 0) {
         uint64_t before = render::display.frameStats.frameCount;
         double now = static_cast<double>(app::run.scheduleTimer.Update()) / app::kTicksPerSecond;
+        bool inRange = now >= options.from && now < options.to;
+        const bool keep = inRange && choice.Wants(now);
+        // A frame nobody reads moves the show on without being drawn.
+        app::run.frameMode = keep ? app::FrameMode::kDrawn : app::FrameMode::kUndrawn;
         if (!app::LoopPass()) {
             break;
         }
         if (render::display.frameStats.frameCount == before) {
             continue;  // a window message was handled instead of a frame
         }
-        bool inRange = now >= options.from && now < options.to;
         if (soundtrack) {
-            soundtrack->Hear(SamplesOfFrame(drawn++, options.fps), inRange);
+            soundtrack->Hear(SamplesOfFrame(made++, options.fps), inRange);
         }
-        if (inRange && choice.Keep(now)) {
+        if (keep) {
+            choice.Kept(now);
             Frame frame = writer.Take();
             ReadFrame(options.width, options.height, frame);
             frame.index = kept++;

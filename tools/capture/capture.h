@@ -15,10 +15,11 @@ struct CaptureOptions {
     int width = 640;
     int height = 480;
     // The range of presentation time, in seconds, whose frames and sound are kept; the
-    // frames before it are drawn but not read back.
+    // show before it is moved on frame by frame without drawing.
     double from = 0.0;
     double to = 1e9;
-    // Presentation times in seconds to keep; empty keeps every frame of the range.
+    // Presentation times in seconds to keep; empty keeps every frame of the range. The
+    // frames between them are not drawn.
     std::vector<double> times;
     // Frames go to ffmpeg for OUTDIR/show.mp4 instead of to PNG files.
     bool video = false;
