@@ -1,13 +1,20 @@
 // The presentation in a browser page: plays the camera path, or with `--at` captures the
 // frames the page asks for. Each call of main is a run from the program's start state, so
 // the page can play the show again without loading anew.
+#include <emscripten.h>
+
+#include <optional>
+
 #include "app/main_loop.h"
 #include "app/page_capture.h"
 #include "app/reset.h"
+#include "app/start_time.h"
 #include "app/timer.h"
 #include "console/settings.h"
+#include "platform/audio.h"
 #include "platform/page.h"
 #include "platform/pass_loop.h"
+#include "production/show.h"
 
 const int console::cameraMode = 2;
 
@@ -27,6 +34,9 @@ bool PlayPass() {
         case Stage::kLoadingScreenPainted:
             if (platform::LoadingMayGoOn()) {
                 app::LoadShow();
+                if (std::optional<double> start = app::StartTimeAsked()) {
+                    app::CatchUp(*start);
+                }
                 stage = Stage::kPlaying;
             }
             return true;
@@ -40,6 +50,11 @@ bool PlayPass() {
 }
 
 }  // namespace
+
+// Where the music stands, in seconds: the page's test reads it to see the sound in step.
+extern "C" EMSCRIPTEN_KEEPALIVE double torvane_music_seconds() {
+    return platform::AudioPosition(production::show.musicModule);
+}
 
 int main(int argc, char** argv) {
     app::ResetProgram();

@@ -407,9 +407,6 @@ def check_in_step(driver, url):
     the position the show's clock has reached since part 1 began, read from the audio layer."""
     if not start_show(driver, url):
         return ["in step: the show did not start"]
-    if not driver.execute_script("return typeof Module._torvane_music_seconds === 'function'"):
-        print("in step: skipped, the program does not tell its music's position")
-        return []
     if driver.execute_script("return window.torvaneShowTime") > PART_ONE - 3:
         return ["in step: start-up took so long that part 1 had begun"]
     driver.execute_cdp_cmd("Page.setWebLifecycleState", {"state": "frozen"})
