@@ -200,7 +200,7 @@ TEST_F(TextureGl, TextureUnitOperationsLeaveTheUnitsAsTheySay) {
     const std::tuple<const char*, std::vector<std::string>, GLenum, const char*, const char*>
         cases[] = {{"GL_ARB_multitexture", {"2t"}, GL_TEXTURE1, "TS0", "TSt"},
                    {"GL_ARB_multitexture", {"1o"}, GL_TEXTURE0, "-S0", "TS0"},
-                   {"GL_ARB_multitexture", {"2o", "3t"}, GL_TEXTURE1, "TS0", "TSt"},
+                   {"GL_ARB_multitexture", {"1o", "3t"}, GL_TEXTURE0, "TSt", "TS0"},
                    {"GL_ARB_multitexture", {"u"}, GL_TEXTURE1, "TSt", "-S0"},
                    {"", {"u"}, GL_TEXTURE0, "T-t", "TS0"},
                    {"GL_ARB_multitexture", {"2t", "s"}, GL_TEXTURE1, "TS0", "T-t"}};

@@ -89,6 +89,7 @@ TEST_F(RecordThenPlay, NothingIsRecordedOverAPathThatCannotBeKept) {
     folder.Write("Campath1.vcp", earlier);
     chmod(".", 0555);
     chmod(kLogName, 0666);
+    chmod("Campath1.vcp", 0666);
     setfsuid(65534);
     UseVirtualClock();
     app::StartUp();
