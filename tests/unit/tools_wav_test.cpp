@@ -6,29 +6,25 @@
 
 namespace {
 
-uint32_t Field(const std::vector<uint8_t>& bytes, size_t at, int size) {
-    uint32_t value = 0;
-    for (int i = size - 1; i >= 0; --i) {
-        value = (value << 8) | bytes[at + i];
-    }
-    return value;
-}
-
-// A frame of 16-bit samples holds one per channel: the byte rate and block alignment follow.
+// The header's numbers after "RIFF" and "WAVEfmt ": sizes, format, channels, rates, block
+// alignment, sample bits, data size. A frame holds one 16-bit sample per channel.
 TEST(Wav, HeaderFollowsTheChannelCountAndMonoReadsBack) {
-    for (int channels : {1, 2}) {
-        tools::data::Pcm pcm;
-        pcm.channels = channels;
-        pcm.sampleRate = 22050;
-        pcm.samples = {0, 1, -1, 32767, -32768, 7};
+    for (uint32_t channels : {1, 2}) {
+        tools::data::Pcm pcm{22050, int(channels), {0, 1, -1, 32767, -32768, 7}};
         std::vector<uint8_t> bytes = tools::data::EncodeWav(pcm);
-        ASSERT_EQ(bytes.size(), 44u + 12);
-        const std::vector<uint32_t> fields = {
-            Field(bytes, 4, 4),  Field(bytes, 16, 4), Field(bytes, 20, 2),
-            Field(bytes, 22, 2), Field(bytes, 24, 4), Field(bytes, 28, 4),
-            Field(bytes, 32, 2), Field(bytes, 34, 2), Field(bytes, 40, 4)};
-        EXPECT_EQ(fields, (std::vector<uint32_t>{48, 16, 1, uint32_t(channels), 22050,
-                                                 44100u * channels, 2u * channels, 16, 12}));
+        auto field = [&bytes](size_t at, int size) {
+            uint32_t value = 0;
+            for (int i = size - 1; i >= 0; --i) {
+                value = value << 8 | bytes[at + i];
+            }
+            return value;
+        };
+        const std::vector<uint32_t> fields = {field(4, 4),  field(16, 4), field(20, 2),
+                                              field(22, 2), field(24, 4), field(28, 4),
+                                              field(32, 2), field(34, 2), field(40, 4)};
+        EXPECT_EQ(fields, (std::vector<uint32_t>{48, 16, 1, channels, 22050, 44100 * channels,
+                                                 2 * channels, 16, 12}));
+        EXPECT_EQ(bytes.size(), 56u);
         if (channels == 1) {
             EXPECT_EQ(tools::data::DecodeWav(bytes).samples, pcm.samples);
         }
