@@ -6,6 +6,7 @@
 #include "console/settings.h"
 #include "platform/files.h"
 #include "platform/page.h"
+#include "platform/text_line.h"
 
 namespace console {
 
@@ -32,12 +33,13 @@ void WriteLog(const std::string& text) {
         return;
     }
     platform::ShowLogLine(text);
-    FILE* file = platform::OpenFile(console.logFileName, "a+");
+    // Written as bytes with the host's line ends, not through a C library's text mode.
+    FILE* file = platform::OpenFile(console.logFileName, "ab");
     if (!file) {
         return;
     }
-    std::fwrite(text.data(), 1, text.size(), file);
-    std::fputc('\n', file);
+    const std::string line = platform::TextLine(text, platform::kHostLineEnds);
+    std::fwrite(line.data(), 1, line.size(), file);
     std::fclose(file);
 }
 

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <filesystem>
 #include <map>
+#include <tuple>
 #include <utility>
 
 #include "platform/audio_mp3.h"
@@ -111,19 +112,24 @@ TEST(Content, ToolsOnAFullDiskFailAndLeaveNoPartFiles) {
     }
     folder.Write("path.csv", path);
     auto tool = [](const char* name) { return testing_support::ProgramPath(name) + " "; };
-    // The command writing into out/, what it says.
-    const std::pair<std::string, const char*> cases[] = {
-        {tool("torvane-capture") + "--silent --size 640x480 --at 1,2 out",
+    // The command writing into out/, its file-size limit in 512-byte blocks, what it says.
+    const std::tuple<std::string, const char*, const char*> cases[] = {
+        {tool("torvane-capture") + "--silent --size 640x480 --at 1,2 out", "1",
          "0 frames written to out; not written: 2 frames"},
-        {tool("torvane-capture") + "--video --to 2 --size 160x120 out",
+        {tool("torvane-capture") + "--video --to 2 --size 160x120 out", "1",
          "not written: soundtrack.wav, show.mp4"},
-        {tool("torvane-data") + "out", "0 files written to out; the rest not"},
-        {tool("m3convert") + "box.obj out/box", "cannot write out/box"},
-        {tool("torvane-campath") + "build path.csv out/path.vcp", "cannot write out/path.vcp"}};
-    for (const auto& [command, says] : cases) {
+        // The frame fits; two seconds of sound do not, and the write's own reason is given.
+        {tool("torvane-capture") + "--size 160x120 --at 2 out", "400",
+         "soundtrack.wav: File too large\n1 frames written to out; not written: soundtrack.wav"},
+        {tool("torvane-data") + "out", "1", "0 files written to out; the rest not"},
+        {tool("m3convert") + "box.obj out/box", "1", "cannot write out/box"},
+        {tool("torvane-campath") + "build path.csv out/path.vcp", "1",
+         "cannot write out/path.vcp"}};
+    for (const auto& [command, blocks, says] : cases) {
         fs::remove_all("out");
         fs::create_directory("out");
-        std::string limited = "ulimit -f 1; trap '' XFSZ; exec " + command + " > said.txt 2>&1";
+        std::string limited = std::string("ulimit -f ") + blocks + "; trap '' XFSZ; exec " +
+                              command + " > said.txt 2>&1";
         EXPECT_NE(testing_support::RunCommand({"/bin/sh", "-c", limited}, {}), 0) << command;
         EXPECT_NE(folder.Read("said.txt").find(says), std::string::npos)
             << command << ": " << folder.Read("said.txt");

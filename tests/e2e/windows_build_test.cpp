@@ -73,9 +73,16 @@ protected:
                 "SDL_DISKAUDIOFILE=sound.raw"};
     }
 
-    // The log with Windows line ends turned into plain ones.
+    // The log, whose every line must end as Windows ends it, with CR LF, turned into plain
+    // lines.
     std::string Log() const {
         std::string log = folder.Read("torvane-windows/Torvan.log");
+        size_t windowsEnds = 0;
+        for (size_t at = log.find("\r\n"); at != std::string::npos; at = log.find("\r\n", at + 2)) {
+            ++windowsEnds;
+        }
+        EXPECT_EQ(windowsEnds, size_t(std::count(log.begin(), log.end(), '\n')))
+            << "a line of the log ends in LF alone";
         log.erase(std::remove(log.begin(), log.end(), '\r'), log.end());
         return log;
     }

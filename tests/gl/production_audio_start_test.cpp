@@ -1,10 +1,15 @@
 // The show's audio through the real frame loop: silent through part 0, voice and music
-// together from the first frame of part 1; a missing voice leaves the show silent.
+// together from the first frame of part 1; a missing voice or device leaves the show silent,
+// a track that will not play says so, and only loaded audio is released.
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
 
 #include "app/main_loop.h"
 #include "platform/audio.h"
 #include "production/show.h"
+#include "production/soundtrack.h"
 #include "render/display.h"
 #include "render/frame_stats.h"
 #include "support/process_test.h"
@@ -34,10 +39,24 @@ protected:
     }
 };
 
-TEST_F(AudioStart, BothTracksStartWithPartOne) {
+// Silent through part 0; both tracks from the first frame of part 1. A track that will not
+// start (its handle spoilt) is logged with the library's reason, and the other plays on unless
+// it was the music, whose failure also releases the library.
+struct Start {
+    uint32_t production::Show::*spoilt;
+    const char* line;
+    bool voiceHeard, musicHeard;
+};
+
+class AudioStarts : public AudioStart, public testing::WithParamInterface<Start> {};
+
+TEST_P(AudioStarts, WithPartOne) {
     testing_support::WriteShowAudio(folder);
     app::StartUp();
     ASSERT_EQ(production::show.audioState, 1);
+    if (GetParam().spoilt) {
+        production::show.*GetParam().spoilt += 100;
+    }
     int framesInPartOne = 0;
     while (framesInPartOne < 3) {
         std::vector<float> mix = NextFrame();
@@ -47,13 +66,24 @@ TEST_F(AudioStart, BothTracksStartWithPartOne) {
         }
         // The frame that started the audio is the first one drawn in part 1.
         ASSERT_EQ(production::show.partIndex, 1);
-        EXPECT_GT(testing_support::ToneLevel(mix, testing_support::kVoiceHz), 0.1);
-        EXPECT_GT(testing_support::ToneLevel(mix, testing_support::kMusicHz), 0.1);
+        EXPECT_EQ(testing_support::ToneLevel(mix, testing_support::kVoiceHz) > 0.1,
+                  GetParam().voiceHeard);
+        EXPECT_EQ(testing_support::ToneLevel(mix, testing_support::kMusicHz) > 0.1,
+                  GetParam().musicHeard);
         ++framesInPartOne;
     }
     EXPECT_GE(app::run.scheduleTimer.elapsed, 110000);
     EXPECT_LE(app::run.scheduleTimer.elapsed, 115000);
+    EXPECT_EQ(Log().find("Can't play") != std::string::npos, GetParam().spoilt != nullptr);
+    EXPECT_NE(Log().find(GetParam().line), std::string::npos);
 }
+
+INSTANTIATE_TEST_SUITE_P(Tracks, AudioStarts,
+                         testing::Values(Start{nullptr, "", true, true},
+                                         Start{&production::Show::voiceStream,
+                                               "\nCan't play voice file. 5\n", false, true},
+                                         Start{&production::Show::musicModule,
+                                               "\nCan't play music the file\n", false, false}));
 
 TEST_F(AudioStart, MissingVoiceLeavesTheShowSilent) {
     testing_support::WriteShowAudio(folder);
@@ -65,6 +95,25 @@ TEST_F(AudioStart, MissingVoiceLeavesTheShowSilent) {
         ASSERT_TRUE(testing_support::Silent(NextFrame()));
     }
     EXPECT_EQ(production::show.partIndex, 1);
+}
+
+// Without an output device the show is silent, and shutdown's release leaves alone a library
+// it did not load (opened here behind its back); loaded audio it releases.
+TEST_F(AudioStart, NoDeviceIsLoggedAndOnlyLoadedAudioIsReleased) {
+    testing_support::WriteShowAudio(folder);
+    platform::UseManualAudio(false);
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    app::StartUp();
+    unsetenv("SDL_AUDIODRIVER");
+    EXPECT_EQ(production::show.audioState, 0);
+    EXPECT_NE(Log().find("\nCan't initialize device\n"), std::string::npos);
+    platform::UseManualAudio(true);
+    for (int audioState : {0, 1}) {
+        ASSERT_TRUE(platform::BASS_Init(platform::kAudioDefaultDevice, 44100, 0, nullptr));
+        production::show.audioState = audioState;
+        production::ReleaseAudio();
+        EXPECT_EQ(platform::BASS_Free(), audioState == 0) << "audio state " << audioState;
+    }
 }
 
 }  // namespace

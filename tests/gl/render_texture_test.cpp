@@ -1,14 +1,18 @@
 // Textures on a real context: loading by extension with its log lines, the RGBA pixels
-// that TGA and JPEG files become, filter modes.
+// that TGA and JPEG files become, what each filter mode samples, the texture units.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <set>
 #include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
 
 #include "render/overlay.h"
+#include "render/renderer.h"
 #include "render/texture.h"
 #include "support/gl_context.h"
 #include "support/log_lines.h"
@@ -39,6 +43,20 @@ std::string TwoBandsJpeg() {
     return std::string(bytes.begin(), bytes.end());
 }
 
+// Mipmap level `level` of a side × side texture: squares of one texel, blue and black on
+// level 0, red and black on level 1; green from level 2 on.
+std::vector<uint8_t> Squares(int side, int level) {
+    std::vector<uint8_t> texels(static_cast<size_t>(side) * side * 4, 255);
+    for (int i = 0; i < side * side; ++i) {
+        bool lit = (i % side + i / side) % 2 == 0;
+        uint8_t* t = &texels[i * 4u];
+        t[0] = level == 1 && lit ? 255 : 0;
+        t[1] = level >= 2 ? 255 : 0;
+        t[2] = level == 0 && lit ? 255 : 0;
+    }
+    return texels;
+}
+
 class TextureGl : public testing_support::GlTest {
 protected:
     // Level 0 of the texture as OpenGL holds it, row 0 first.
@@ -50,13 +68,13 @@ protected:
         return pixels;
     }
 
-    // Draws `texture` 32 times larger at the top left, unlit and opaque.
-    static void DrawMagnified(const Texture& texture) {
+    // Draws `texture` `scale` times its size at the top left, unlit and opaque.
+    static void DrawMagnified(const Texture& texture, float scale) {
         glDisable(GL_BLEND);
         glDisable(GL_ALPHA_TEST);
         glDisable(GL_DEPTH_TEST);
         render::PushOverlayProjection();
-        glScalef(32, 32, 1);
+        glScalef(scale, scale, 1);
         render::DrawImage(0, 0, texture);
         render::PopOverlayProjection();
     }
@@ -113,27 +131,107 @@ TEST_F(TextureGl, TgaPixelsBecomeRgbaInFileRowOrder) {
     }
 }
 
-// A black and white 2 × 2 texture drawn 32 times larger: between the texel centres
-// linear magnification mixes the two; every mode from 4 on keeps smaller levels.
-TEST_F(TextureGl, FilterModesShowInTheSampledPixelsAndMipmaps) {
-    const bool linearMagnification[] = {false, true, false, true, false, false,
-                                        false, true, true,  true, true};
+// Each filter mode read from the pixels drawn, as magnification and minification, N(earest)
+// or L(inear), then the mipmap level choice, n(earest) or l(inear), none without mipmaps. A
+// 2 × 2 black and white texture drawn 32 times larger mixes the two between the texel centres
+// when magnification is linear. A 64 × 64 texture drawn at 2^-1.25 of its size shows level 0
+// (blue and black squares) without mipmaps, level 1 (red and black) with the nearest level,
+// some of level 2 (green) with linear mipmap filtering; linear minification mixes squares.
+TEST_F(TextureGl, FilterModesShowInTheSampledPixels) {
+    const char* modes[] = {"NN", "LN", "NL", "LL", "NNn", "NLn", "NNl", "LNn", "LLn", "LNl", "LLl"};
     render::BuildUnitQuad();
     for (int mode = 0; mode <= 10; ++mode) {
-        Texture texture;
-        texture.filterMode = mode;
-        texture.SetWidth(2);
-        texture.SetHeight(2);
-        for (int i : {1, 3}) {
-            std::fill_n(&texture.pixels[i * 4u], 4, uint8_t{255});
-        }
-        texture.Upload();
-        DrawMagnified(texture);
+        Texture small, large;
+        small.filterMode = large.filterMode = mode;
+        small.SetWidth(2);
+        small.SetHeight(2);
+        std::fill_n(&small.pixels[4], 4, uint8_t{255});
+        std::fill_n(&small.pixels[12], 4, uint8_t{255});
+        small.Upload();
+        DrawMagnified(small, 32);
         int between = PixelAt(24, height - 16).r;
-        EXPECT_EQ(between > 20 && between < 235, linearMagnification[mode]) << "mode " << mode;
+        std::string seen = between > 20 && between < 235 ? "L" : "N";
+        large.SetWidth(64);
+        large.SetHeight(64);
+        large.Upload();
         GLint level1Width = 0;
         glGetTexLevelParameteriv(GL_TEXTURE_2D, 1, GL_TEXTURE_WIDTH, &level1Width);
-        EXPECT_EQ(level1Width, mode >= 4 ? 1 : 0) << "mode " << mode;
+        EXPECT_EQ(level1Width != 0, mode >= 4) << "mode " << mode << " builds mipmaps";
+        for (int level = 0, side = 64; side > 0; ++level, side /= 2) {
+            std::vector<uint8_t> texels = Squares(side, level);
+            glTexImage2D(GL_TEXTURE_2D, level, GL_RGBA, side, side, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                         texels.data());
+        }
+        glClear(GL_COLOR_BUFFER_BIT);
+        DrawMagnified(large, std::pow(2.0f, -1.25f));
+        std::set<int> values;
+        bool red = false, green = false;
+        for (int y = 2; y < 24; ++y) {
+            for (int x = 2; x < 24; ++x) {
+                Rgba p = PixelAt(x, height - 1 - y);
+                values.insert(p.r + p.b);
+                red = red || p.r > 20;
+                green = green || p.g > 20;
+            }
+        }
+        seen += values.size() > 3 ? "L" : "N";
+        seen += green ? "l" : red ? "n" : "";
+        EXPECT_EQ(seen, modes[mode]) << "mode " << mode;
+    }
+}
+
+// One unit as three letters: texturing on (T), sphere-mapped (S), the texture bound (t);
+// a dash or 0 for each that is not.
+std::string UnitState(GLenum unit, GLint texture) {
+    glActiveTexture(unit);
+    GLint bound = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+    return std::string(glIsEnabled(GL_TEXTURE_2D) ? "T" : "-") +
+           (glIsEnabled(GL_TEXTURE_GEN_S) && glIsEnabled(GL_TEXTURE_GEN_T) ? "S" : "-") +
+           (bound == texture ? "t"
+            : bound == 0     ? "0"
+                             : "?");
+}
+
+// From both units textured, unbound and sphere-mapped, the first active, the steps: "2t"
+// puts the texture on unit 2, "1o" a texture named -1 on unit 1, "u" uses the texture for a
+// two-dimensional pass, "s" switches sphere mapping off; then the active unit and each unit.
+TEST_F(TextureGl, TextureUnitOperationsLeaveTheUnitsAsTheySay) {
+    const std::tuple<const char*, std::vector<std::string>, GLenum, const char*, const char*>
+        cases[] = {{"GL_ARB_multitexture", {"2t"}, GL_TEXTURE1, "TS0", "TSt"},
+                   {"GL_ARB_multitexture", {"1o"}, GL_TEXTURE0, "-S0", "TS0"},
+                   {"GL_ARB_multitexture", {"1o", "3t"}, GL_TEXTURE0, "TSt", "TS0"},
+                   {"GL_ARB_multitexture", {"u"}, GL_TEXTURE1, "TSt", "-S0"},
+                   {"", {"u"}, GL_TEXTURE0, "T-t", "TS0"},
+                   {"GL_ARB_multitexture", {"2t", "s"}, GL_TEXTURE1, "TS0", "T-t"}};
+    Texture texture, off;
+    texture.SetWidth(1);
+    texture.SetHeight(1);
+    texture.Upload();
+    off.glName = -1;
+    for (const auto& [extensions, steps, active, first, second] : cases) {
+        SCOPED_TRACE(extensions + testing::PrintToString(steps));
+        for (GLenum unit : {GL_TEXTURE1, GL_TEXTURE0}) {
+            glActiveTexture(unit);
+            glEnable(GL_TEXTURE_2D);
+            glBindTexture(GL_TEXTURE_2D, 0);
+            render::renderer.SphereMapOn();
+        }
+        render::renderer.UseExtensions(extensions);
+        for (const std::string& step : steps) {
+            if (step == "u") {
+                render::renderer.UseTexture(texture);
+            } else if (step == "s") {
+                render::renderer.SphereMapOff();
+            } else {
+                render::renderer.SetTextureUnit(step[0] - '0', step[1] == 't' ? texture : off);
+            }
+        }
+        GLint activeAfter = 0;
+        glGetIntegerv(GL_ACTIVE_TEXTURE, &activeAfter);
+        EXPECT_EQ(activeAfter, static_cast<GLint>(active));
+        EXPECT_EQ(UnitState(GL_TEXTURE0, texture.glName), first);
+        EXPECT_EQ(UnitState(GL_TEXTURE1, texture.glName), second);
     }
 }
 

@@ -1,10 +1,12 @@
-// Materials and the scene drawing on a real context, read back as pixels.
+// Materials, lights and the scene drawing on a real context, read back as pixels and state.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <numeric>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "console/settings.h"
 #include "render/display.h"
@@ -139,6 +141,54 @@ TEST_F(SceneDrawing, ObjectsAreMovedAndTurnedByTheirTransformAndDrawnAsWires) {
     EXPECT_LT(PixelAt(width / 2 + 170, height / 2).g, 100);
 }
 
+// The colours a material sends, opacity 50 as a diffuse alpha of 0.5; with one texture unit a
+// material with only a reflection map sphere-maps it, one with no map leaves the bound texture;
+// a mesh without a display list is not drawn and not counted.
+TEST_F(SceneDrawing, MaterialStateAndAMeshWithoutAList) {
+    render::renderer.UseExtensions("");
+    scene::Material m = scene::drawing.DefaultMaterial;
+    m.ambient = Vector(0.1f, 0.2f, 0.3f, 1);
+    m.diffuse = Vector(0.7f, 0.8f, 0.9f, 1);
+    m.specular = Vector(0.4f, 0.5f, 0.6f, 1);
+    m.selfIllumination = 0.25f;
+    m.glossiness = 40;
+    m.opacity = 50;
+    m.reflectionMap.SetWidth(1);
+    m.reflectionMap.SetHeight(1);
+    m.reflectionMap.Upload();
+    glDisable(GL_TEXTURE_GEN_S);
+    scene::ApplyMaterial(m);
+    const std::pair<GLenum, std::vector<float>> sent[] = {{GL_AMBIENT, {0.1f, 0.2f, 0.3f, 1}},
+                                                          {GL_SPECULAR, {0.4f, 0.5f, 0.6f, 1}},
+                                                          {GL_EMISSION, {0.25f, 0.25f, 0.25f, 1}},
+                                                          {GL_SHININESS, {40}}};
+    for (const auto& [name, values] : sent) {
+        float held[4] = {};
+        glGetMaterialfv(GL_FRONT, name, held);
+        EXPECT_EQ(std::vector<float>(held, held + values.size()), values) << name;
+    }
+    float colour[4] = {};
+    glGetFloatv(GL_CURRENT_COLOR, colour);
+    EXPECT_EQ(std::vector<float>(colour, colour + 4), (std::vector<float>{0.7f, 0.8f, 0.9f, 0.5f}));
+    GLint bound = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+    EXPECT_EQ(bound, m.reflectionMap.glName);
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_GEN_S) && glIsEnabled(GL_TEXTURE_GEN_T));
+    scene::Material bare = scene::drawing.DefaultMaterial;
+    glDisable(GL_TEXTURE_GEN_S);
+    scene::ApplyMaterial(bare);
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+    EXPECT_EQ(bound, m.reflectionMap.glName);
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_GEN_S));
+
+    scene::Mesh unlisted = Square(Vector(0, 0, 0), AddMaterial(Vector(1, 1, 1, 1)));
+    render::display.frameStats.trianglesThisFrame = 7;
+    glClear(GL_COLOR_BUFFER_BIT);
+    EXPECT_FALSE(scene::DrawMesh(unlisted));
+    EXPECT_EQ(Triangles(), 7);
+    EXPECT_FALSE(Lit(0));
+}
+
 // The same lit, textured, moved and turned square through its display list and through the
 // batches.
 class BatchPath : public SceneDrawing, public ::testing::WithParamInterface<const char*> {};
@@ -168,5 +218,40 @@ TEST_P(BatchPath, DrawsTheSamePixelsAsTheDisplayList) {
 
 INSTANTIATE_TEST_SUITE_P(VertexArrayAndImmediate, BatchPath,
                          ::testing::Values("GL_EXT_vertex_array", ""));
+
+std::vector<float> LightHeld(GLenum parameter, size_t count = 4) {
+    float values[4] = {};
+    glGetLightfv(GL_LIGHT0, parameter, values);
+    return std::vector<float>(values, values + count);
+}
+
+using LightGl = testing_support::GlTest;
+
+// A light sends only what was set on it: what it leaves out stays as the light before sent
+// it. The attenuation sent is the specular colour's first component (1 for the show's lights).
+TEST_F(LightGl, ALightSendsOnlyWhatWasSetOnIt) {
+    glDisable(GL_LIGHTING);
+    scene::Light full, diffuseOnly;
+    full.SetPosition(Vector(1, 2, 3, 1));
+    full.SetAmbient(0.1f, 0.2f, 0.3f, 1);
+    full.SetSpecular(0.7f, 0.8f, 0.9f, 1);
+    full.Apply();
+    EXPECT_TRUE(glIsEnabled(GL_LIGHTING) && glIsEnabled(GL_LIGHT0));
+    glLightf(GL_LIGHT0, GL_CONSTANT_ATTENUATION, 0.5f);
+    diffuseOnly.SetDiffuse(1, 0, 0, 1);
+    diffuseOnly.Apply();
+    EXPECT_EQ(LightHeld(GL_POSITION), (std::vector<float>{1, 2, 3, 1}));
+    EXPECT_EQ(LightHeld(GL_AMBIENT), (std::vector<float>{0.1f, 0.2f, 0.3f, 1}));
+    EXPECT_EQ(LightHeld(GL_DIFFUSE), (std::vector<float>{1, 0, 0, 1}));
+    EXPECT_EQ(LightHeld(GL_SPECULAR), (std::vector<float>{0.7f, 0.8f, 0.9f, 1}));
+    EXPECT_EQ(LightHeld(GL_CONSTANT_ATTENUATION, 1), std::vector<float>{0.5f});
+    for (float specular : {1.0f, 2.0f}) {
+        scene::Light attenuated;
+        attenuated.SetSpecular(specular, 1, 1, 1);
+        attenuated.EnableAttenuation(0.25f);
+        attenuated.Apply();
+        EXPECT_EQ(LightHeld(GL_CONSTANT_ATTENUATION, 1), std::vector<float>{specular});
+    }
+}
 
 }  // namespace

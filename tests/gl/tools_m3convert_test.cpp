@@ -227,6 +227,45 @@ TEST_F(M3convertTest, SkinnedModelMovesAsAssimpPlacesItsBones) {
     }
 }
 
+// One triangle on five nodes of one name: as it stands, mirrored in x, turned half round
+// (two mirrors), mirrored in z and turned, and mirrored in all three axes. Each becomes an
+// object of its own name whose face keeps the front the source gives it.
+TEST_F(M3convertTest, MirroredNodesKeepTheirFrontAndRepeatedNamesStayApart) {
+    Gltf()
+        .Add<float>({0, 0, 0, 1, 0, 0, 0, 1, 0}, "VEC3", 3)
+        .Add<uint16_t>({0, 1, 2}, "SCALAR", 1)
+        .Write(folder, "mirrors", R"("scene":0,"scenes":[{"nodes":[0,1,2,3,4]}],"nodes":[
+          {"name":"Plate","mesh":0},{"name":"Plate","mesh":0,"scale":[-1,1,1]},
+          {"name":"Plate","mesh":0,"scale":[-1,-1,1]},{"name":"Plate","mesh":0,"scale":[1,1,-1],
+          "rotation":[0,0.7071068,0,0.7071068]},{"name":"Plate","mesh":0,"scale":[-1,-1,-1]}],
+          "meshes":[{"primitives":[{"attributes":{"POSITION":0},"indices":1}]}])");
+    ConvertModel({"mirrors.gltf", "out/mirrors", 1.0f});
+    scene::Scene engine;
+    engine.LoadScene("out\\mirrors", 1.0f, false, 0, Vector(0, 0, 0), {});
+    const char* names[] = {"Plate", "Plate_2", "Plate_3", "Plate_4", "Plate_5"};
+    ASSERT_EQ(engine.objects.size(), 5u);
+    Assimp::Importer importer;
+    const aiScene* source = importer.ReadFile("mirrors.gltf", kSteps);
+    ASSERT_TRUE(source);
+    size_t next = 0;
+    Place(*source, *source->mRootNode, aiMatrix4x4(), -1,
+          [&](const aiNode& node, const aiMatrix4x4& world) {
+              if (node.mNumMeshes == 0) {
+                  return;
+              }
+              const aiVector3D* v = source->mMeshes[node.mMeshes[0]]->mVertices;
+              aiVector3D front =
+                  aiMatrix3x3(world).Inverse().Transpose() * ((v[1] - v[0]) ^ (v[2] - v[0]));
+              const std::string name = names[next];
+              scene::SceneObject* object = engine.FindObject(name);
+              ASSERT_EQ(object, &engine.objects[next]) << name;
+              ExpectNear(engine.meshes[size_t(object->meshIndex)].faces[0].normal,
+                         front.NormalizeSafe(), name);
+              ++next;
+          });
+    EXPECT_EQ(next, 5u);
+}
+
 // A missing texture only warns: the material keeps its colour.
 TEST_F(M3convertTest, BrokenInputIsRefusedWithItsReason) {
     const std::string triangle = "v 0 0 0\nv 1 0 0\nv 0 1 0\nusemtl M\nf 1 2 3\n";

@@ -20,6 +20,7 @@ TEST(PageCapture, ArgumentsChooseCaptureOrPlay) {
          120,
          10},
         {{"--at", "7"}, true, {7}, 160, 120, 25},
+        {{"--fps", "12.5", "--at", "7"}, true, {7}, 160, 120, 12.5},
         {{}, false, {}, 160, 120, 25},
         {{"--size", "160x120"}, false, {}, 160, 120, 25},
         {{"--at", "5,x"}, false, {}, 160, 120, 25},

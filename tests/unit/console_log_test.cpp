@@ -1,8 +1,11 @@
 // The log file and the console's line buffer.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "console/log.h"
 #include "console/settings.h"
+#include "platform/text_line.h"
 #include "support/process_test.h"
 
 using console::Print;
@@ -43,6 +46,25 @@ TEST_F(LogTest, LinesAreCutAtTheScreenWidthButLoggedWhole) {
     EXPECT_EQ(console::console.lines.size(), 5u);
     EXPECT_NE(Log().find("\na\nb\n" + std::string(81, 'x') + "\n"), std::string::npos);
     EXPECT_NE(Log().find("\nlogged only\n"), std::string::npos);
+}
+
+// Windows ends a text line, and a newline inside it, with CR LF; the other systems with LF.
+// The log file's bytes are the host's lines.
+TEST_F(LogTest, LinesEndAsTheHostEndsThem) {
+    using platform::LineEnds;
+    const std::tuple<const char*, LineEnds, const char*> cases[] = {
+        {"abc", LineEnds::carriageReturnLineFeed, "abc\r\n"},
+        {"a\nb", LineEnds::carriageReturnLineFeed, "a\r\nb\r\n"},
+        {"", LineEnds::carriageReturnLineFeed, "\r\n"},
+        {"a\nb", LineEnds::lineFeed, "a\nb\n"}};
+    for (const auto& [text, ends, line] : cases) {
+        EXPECT_EQ(platform::TextLine(text, ends), line) << text;
+    }
+    console::StartLog("Torvan.log");
+    Print("two\nlines");
+    EXPECT_EQ(Log(), platform::TextLine("Torvane 1.0 started...", platform::kHostLineEnds) +
+                         platform::TextLine("Console started...", platform::kHostLineEnds) +
+                         platform::TextLine("two\nlines", platform::kHostLineEnds));
 }
 
 }  // namespace

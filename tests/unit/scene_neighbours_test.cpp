@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <map>
 #include <random>
 
@@ -95,22 +96,36 @@ TEST(LinkNeighbours, MatchesThePairwiseProcedureOnRandomMeshes) {
 }
 
 // Large meshes take another sort: a closed strip of 12 000 faces, where no edge has more than
-// two faces, links every shared edge both ways and leaves the rim open.
+// two faces, links every shared edge both ways and leaves the rim open, whatever numbers its
+// vertices have: small ones, a third of them far above the rest while sharing their lower
+// bits with a neighbour, some negative.
 TEST(LinkNeighbours, LargeMeshesLinkEverySharedEdge) {
-    std::mt19937 random(7);
-    Mesh mesh = GridMesh(random, 120, 50);
-    scene::LinkNeighbours(mesh);
-    std::map<std::pair<int, int>, std::vector<std::pair<size_t, int>>> sides;
-    for (size_t f = 0; f < mesh.faces.size(); ++f) {
-        for (int e = 0; e < 3; ++e) {
-            int a = mesh.faces[f].index[e], b = mesh.faces[f].index[(e + 1) % 3];
-            sides[{std::min(a, b), std::max(a, b)}].push_back({f, e});
+    const std::function<int(int)> numberings[] = {
+        [](int v) { return v; },
+        [](int v) { return v % 3 == 0 ? v + 1 + 0x10000 : v; },
+        [](int v) { return v % 3 == 1 ? (v - 1) | 0x40000000 : v; },
+        [](int v) { return v % 97 == 0 ? -v - 1 : v * 0x1000; },
+    };
+    for (const auto& number : numberings) {
+        std::mt19937 random(7);
+        Mesh mesh = GridMesh(random, 120, 50);
+        for (Face& face : mesh.faces) {
+            std::transform(face.index, face.index + 3, face.index, number);
         }
-    }
-    for (const auto& [edge, faces] : sides) {
-        for (size_t k = 0; k < faces.size(); ++k) {
-            int expected = faces.size() == 2 ? static_cast<int>(faces[1 - k].first) : -1;
-            ASSERT_EQ(mesh.faces[faces[k].first].neighbour[faces[k].second], expected);
+        scene::LinkNeighbours(mesh);
+        std::map<std::pair<int, int>, std::vector<std::pair<size_t, int>>> sides;
+        for (size_t f = 0; f < mesh.faces.size(); ++f) {
+            for (int e = 0; e < 3; ++e) {
+                int a = mesh.faces[f].index[e], b = mesh.faces[f].index[(e + 1) % 3];
+                sides[{std::min(a, b), std::max(a, b)}].push_back({f, e});
+            }
+        }
+        for (const auto& [edge, faces] : sides) {
+            for (size_t k = 0; k < faces.size(); ++k) {
+                int expected = faces.size() == 2 ? static_cast<int>(faces[1 - k].first) : -1;
+                ASSERT_EQ(mesh.faces[faces[k].first].neighbour[faces[k].second], expected)
+                    << "edge " << edge.first << "-" << edge.second;
+            }
         }
     }
 }

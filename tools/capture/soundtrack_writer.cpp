@@ -11,20 +11,16 @@
 namespace tools::capture {
 namespace {
 
-bool WriteBytes(std::FILE* file, const void* bytes, size_t size) {
-    return std::fwrite(bytes, 1, size, file) == size;
-}
-
-bool WriteHeader(std::FILE* file, uint32_t dataBytes) {
+bool WriteHeader(tools::data::PendingFile& file, uint32_t dataBytes) {
     std::vector<uint8_t> header =
         tools::data::WavHeader(SoundtrackWriter::kSampleRate, platform::kAudioChannels, dataBytes);
-    return WriteBytes(file, header.data(), header.size());
+    return file.Write(header.data(), header.size());
 }
 
 }  // namespace
 
 SoundtrackWriter::SoundtrackWriter(const std::string& path) : path_(path), file_(path) {
-    failed_ = !file_.stream() || !WriteHeader(file_.stream(), 0);
+    failed_ = !WriteHeader(file_, 0);
 }
 
 void SoundtrackWriter::Hear(size_t frames, bool keep) {
@@ -39,13 +35,13 @@ void SoundtrackWriter::Hear(size_t frames, bool keep) {
         samples_[i] = static_cast<int16_t>(std::clamp(mix_[i], -1.0f, 1.0f) * 32767);
     }
     size_t bytes = samples_.size() * sizeof(int16_t);
-    failed_ = !WriteBytes(file_.stream(), samples_.data(), bytes);
+    failed_ = !file_.Write(samples_.data(), bytes);
     dataBytes_ += static_cast<uint32_t>(bytes);
 }
 
 bool SoundtrackWriter::Close() {
-    std::FILE* file = file_.stream();
-    bool headed = file && std::fseek(file, 0, SEEK_SET) == 0 && WriteHeader(file, dataBytes_);
+    bool headed =
+        !failed_ && std::fseek(file_.stream(), 0, SEEK_SET) == 0 && WriteHeader(file_, dataBytes_);
     if (headed && file_.Commit()) {
         return true;
     }

@@ -32,10 +32,7 @@ std::error_code MoveIntoPlace(const std::string& path) {
 
 void WriteWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
     PendingFile file(path);
-    if (file.stream()) {
-        std::fwrite(bytes.data(), 1, bytes.size(), file.stream());
-    }
-    if (!file.Commit()) {
+    if (!file.Write(bytes.data(), bytes.size()) || !file.Commit()) {
         throw std::runtime_error("cannot write " + path + ": " + file.error().message());
     }
 }
@@ -59,12 +56,24 @@ void PendingFile::Discard() {
     }
 }
 
-bool PendingFile::Commit() {
-    if (!stream_) {
+bool PendingFile::Write(const void* bytes, size_t size) {
+    if (!stream_ || error_) {
         return false;
     }
-    // A failed write leaves the stream's error flag and errno set; flushing writes out
-    // what is still buffered.
+    // errno now is this write's reason; later calls may change it before the commit.
+    if (std::fwrite(bytes, 1, size, stream_) != size) {
+        error_ = LastError();
+        return false;
+    }
+    return true;
+}
+
+bool PendingFile::Commit() {
+    if (!stream_ || error_) {
+        Discard();
+        return false;
+    }
+    // Flushing writes out what is still buffered.
     if (std::ferror(stream_) || std::fflush(stream_) != 0) {
         error_ = LastError();
         Discard();

@@ -22,7 +22,7 @@ std::error_code MoveIntoPlace(const std::string& path);
 // Throws std::runtime_error naming `path` and the reason when it cannot be written whole.
 void WriteWholeFile(const std::string& path, const std::vector<uint8_t>& bytes);
 
-// A file filled piece by piece through stream(), dropped unless Commit succeeds.
+// A file filled piece by piece through Write, dropped unless Commit succeeds.
 class PendingFile {
 public:
     explicit PendingFile(std::string path);
@@ -32,12 +32,14 @@ public:
 
     // Null when the temporary file cannot be made, and after Commit.
     std::FILE* stream() const { return stream_; }
+    // Appends `size` bytes; false, keeping the write's own reason, when any of them was lost.
+    bool Write(const void* bytes, size_t size);
     // Closes the file and moves it into place; false, with nothing left behind, when
     // anything written to it was lost.
     bool Commit();
     // Closes and removes the temporary file; Commit then fails.
     void Discard();
-    // Why the file could not be made or committed.
+    // Why the file could not be made, written or committed.
     const std::error_code& error() const { return error_; }
 
 private:
