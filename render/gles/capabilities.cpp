@@ -54,20 +54,21 @@ bool PassesOn(GLenum capability) {
     }
 }
 
-// Drawn as if off, whatever is asked: ES 2 smooths no line, and the one light is GL_LIGHT0.
-bool DrawnAsOff(GLenum capability) {
+// Smoothing is a request for quality, as a hint is: ES 2 smooths no line or polygon.
+bool AskedForQuality(GLenum capability) {
     return capability == GL_LINE_SMOOTH || capability == GL_POINT_SMOOTH ||
-           capability == GL_POLYGON_SMOOTH || (capability > GL_LIGHT0 && capability <= GL_LIGHT7);
+           capability == GL_POLYGON_SMOOTH;
 }
 
+// A capability the layer does not have draws as if off: only switching it on is counted.
 void Switch(GLenum capability, bool on) {
     if (bool* kept = KeptSwitch(capability)) {
         *kept = on;
     } else if (PassesOn(capability)) {
         SendChanged(TheContext().sent.switches[capability], on,
                     [&] { on ? glEnable(capability) : glDisable(capability); });
-    } else if (on || !DrawnAsOff(capability)) {
-        Unsupported(on ? "glEnable" : "glDisable", capability);
+    } else if (on && !AskedForQuality(capability)) {
+        Unsupported("glEnable", capability);
     }
 }
 
