@@ -22,9 +22,9 @@ std::vector<ImmediateVertex> QuadsAsTriangles(const std::vector<ImmediateVertex>
 }
 
 void Carry(unsigned attribute) {
-    const Context& context = TheContext();
+    Context& context = TheContext();
     if (context.primitive.open && context.lists.recording) {
-        TheContext().primitive.carried |= attribute;
+        context.primitive.carried |= attribute;
     }
 }
 

@@ -1,9 +1,8 @@
 // The shader for the state of the moment: found by its features, built the first time they
 // are met, its uniforms sent only when they changed since its last draw.
-#include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "console/log.h"
