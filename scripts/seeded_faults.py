@@ -100,6 +100,10 @@ FAULTS = [
     ("render/gles/fixed_settings.cpp", "Transform(Current().modelView.back(), kept)", "kept"),
     ("render/gles/fixed_settings.cpp", "} else if (value >= 0 && value <= 128) {", "} else if (true) {"),
     ("render/gles/context.cpp", "TheContext() = Context();", "TheContext().state = State();"),
+    # The multitexture path every real run draws, held by the gl tier.
+    ("render/texture_units.cpp", "        SetTextureUnit(2, none);\n", ""),
+    ("scene/material_state.cpp", "renderer.SetTextureUnit(2, material.reflectionMap);",
+     "renderer.SetTextureUnit(2, material.diffuseMap);"),
 ]
 
 # The fast tiers run for every fault; the slow ones only for faults the fast ones miss.
