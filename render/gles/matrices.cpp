@@ -10,8 +10,17 @@ namespace {
 // The deepest the engine pushes; a push beyond it is refused as OpenGL refuses it.
 constexpr size_t kStackDepth = 32;
 
+// The top of the current stack, about to change. The shaders take no texture matrix: a
+// change to it is counted, not drawn.
+Matrix& ChangingTop() {
+    if (Current().matrixMode == GL_TEXTURE) {
+        Unsupported("a texture matrix");
+    }
+    return CurrentStack().back();
+}
+
 void MultiplyCurrent(const Matrix& m) {
-    Matrix& top = CurrentStack().back();
+    Matrix& top = ChangingTop();
     top = Multiply(top, m);
 }
 
@@ -86,7 +95,7 @@ void Translatef(GLfloat x, GLfloat y, GLfloat z) {
     if (InList([=] { Translatef(x, y, z); })) {
         return;
     }
-    Matrix& m = CurrentStack().back();
+    Matrix& m = ChangingTop();
     for (int row = 0; row < 4; ++row) {
         m[12 + row] += m[row] * x + m[4 + row] * y + m[8 + row] * z;
     }
@@ -96,7 +105,7 @@ void Scalef(GLfloat x, GLfloat y, GLfloat z) {
     if (InList([=] { Scalef(x, y, z); })) {
         return;
     }
-    Matrix& m = CurrentStack().back();
+    Matrix& m = ChangingTop();
     for (int row = 0; row < 4; ++row) {
         m[row] *= x;
         m[4 + row] *= y;

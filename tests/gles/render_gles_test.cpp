@@ -148,8 +148,10 @@ const Counted kCounted[] = {
          glShadeModel(GL_FLAT);
          glDisable(GL_LIGHT2);      // draws what is asked
          glEnable(GL_LINE_SMOOTH);  // asks for quality, as a hint does
+         glMatrixMode(GL_TEXTURE);
+         glScalef(2, 2, 1);
      },
-     0, 0, 0, 4},
+     0, 0, 0, 5},
 };
 
 void PrintTo(const Counted& counted, std::ostream* out) {
