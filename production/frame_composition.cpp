@@ -7,11 +7,11 @@
 #include <cmath>
 
 #include "effects/shadows.h"
-#include "platform/window.h"
 #include "production/content.h"
 #include "production/overlay.h"
 #include "production/production.h"
 #include "production/schedule.h"
+#include "render/display.h"
 #include "scene/drawing.h"
 #include "scene/mesh_drawing.h"
 #include "scene/scene_drawing.h"
@@ -220,7 +220,7 @@ void DrawFrame() {
     }
     DrawOverlay();
     glFlush();
-    platform::SwapWindow();
+    render::ShowFrame();
 }
 
 }  // namespace production

@@ -7,7 +7,6 @@
 
 #include "console/log.h"
 #include "console/settings.h"
-#include "platform/window.h"
 #include "production/captions.h"
 #include "production/schedule.h"
 #include "production/show.h"
@@ -77,7 +76,7 @@ void ShowLoadingScreen() {
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     DrawOverlay();
     glFlush();
-    platform::SwapWindow();
+    render::ShowFrame();
     NextTitleImage();
 }
 

@@ -95,6 +95,13 @@ void KillWindow() {
     platform::StopVideo();
 }
 
+void ShowFrame() {
+#ifdef TORVANE_GLES
+    gles::EndFrame();
+#endif
+    platform::SwapWindow();
+}
+
 void ResizeScene(int width, int height) {
     if (height == 0) {
         height = 1;

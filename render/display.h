@@ -33,5 +33,7 @@ bool CreateGLWindow(const std::string& title, int width, int height, int depth,
 void KillWindow();
 void ResizeScene(int width, int height);
 bool InitGLState();
+// Ends the frame: what is still pending is drawn, then the picture is shown.
+void ShowFrame();
 
 }  // namespace render

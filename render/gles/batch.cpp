@@ -2,26 +2,12 @@
 // state, and one draw of them all costs WebGL what one of them does.
 #include <vector>
 
-#include "render/gles/draw.h"
+#include "render/gles/context.h"
 
 namespace render::gles {
 
-namespace {
-
-struct Batch {
-    DrawState state;
-    std::vector<ImmediateVertex> triangles;
-};
-
-Batch& TheBatch() {
-    static Batch batch;
-    return batch;
-}
-
-}  // namespace
-
 void AddToBatch(const std::vector<ImmediateVertex>& triangles) {
-    Batch& batch = TheBatch();
+    Batch& batch = TheContext().batch;
     DrawState state = CurrentDrawState();
     if (!batch.triangles.empty() && !(state == batch.state)) {
         FlushBatch();
@@ -33,19 +19,23 @@ void AddToBatch(const std::vector<ImmediateVertex>& triangles) {
 }
 
 void FlushBatch() {
-    Batch& batch = TheBatch();
+    Context& context = TheContext();
+    Batch& batch = context.batch;
     if (batch.triangles.empty()) {
         return;
     }
-    const GLuint buffer =
+    Draw draw;
+    draw.buffer =
         StreamVertices(batch.triangles.data(), batch.triangles.size() * sizeof(ImmediateVertex));
-    DrawWithState(batch.state, GL_TRIANGLES, buffer, ImmediateArrays(kCarriesAll),
-                  static_cast<GLsizei>(batch.triangles.size()));
+    draw.arrays = ImmediateArrays(kCarriesAll);
+    draw.count = static_cast<GLsizei>(batch.triangles.size());
+    DrawWithState(batch.state, draw);
+    ++context.counters.batches;
     batch.triangles.clear();
 }
 
-void DropBatch() {
-    TheBatch().triangles.clear();
+void EndFrame() {
+    FlushBatch();
 }
 
 }  // namespace render::gles

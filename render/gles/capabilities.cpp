@@ -3,9 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "render/gles/draw.h"
-#include "render/gles/gles.h"
-#include "render/gles/state.h"
+#include "render/gles/context.h"
 
 namespace render::gles {
 
@@ -52,16 +50,25 @@ bool PassesOn(GLenum capability) {
         case GL_POLYGON_OFFSET_FILL:
             return true;
         default:
-            return false;  // smoothing, other lights: nothing ES 2 draws differs by them
+            return false;
     }
 }
 
+// Smoothing is a request for quality, as a hint is: ES 2 smooths no line or polygon.
+bool AskedForQuality(GLenum capability) {
+    return capability == GL_LINE_SMOOTH || capability == GL_POINT_SMOOTH ||
+           capability == GL_POLYGON_SMOOTH;
+}
+
+// A capability the layer does not have draws as if off: only switching it on is counted.
 void Switch(GLenum capability, bool on) {
     if (bool* kept = KeptSwitch(capability)) {
         *kept = on;
     } else if (PassesOn(capability)) {
-        FlushBatch();
-        on ? glEnable(capability) : glDisable(capability);
+        SendChanged(TheContext().sent.switches[capability], on,
+                    [&] { on ? glEnable(capability) : glDisable(capability); });
+    } else if (on && !AskedForQuality(capability)) {
+        Unsupported("glEnable", capability);
     }
 }
 
@@ -73,29 +80,64 @@ std::string Text(GLenum name) {
 }  // namespace
 
 void Enable(GLenum capability) {
+    if (InList([capability] { Enable(capability); })) {
+        return;
+    }
     Switch(capability, true);
 }
 
 void Disable(GLenum capability) {
+    if (InList([capability] { Disable(capability); })) {
+        return;
+    }
     Switch(capability, false);
 }
 
-// Hints oblige no driver: ES 2 corrects for perspective always and smooths no line or point.
-void Hint(GLenum, GLenum) {}
+// Kept in a list as any call is; otherwise nothing: hints oblige no driver, and ES 2
+// corrects for perspective always.
+void Hint(GLenum target, GLenum mode) {
+    InList([=] { Hint(target, mode); });
+}
 
-// The engine shades smoothly, the only shading the shaders do.
-void ShadeModel(GLenum) {}
+// Smooth shading is the only shading the shaders do.
+void ShadeModel(GLenum mode) {
+    if (InList([mode] { ShadeModel(mode); })) {
+        return;
+    }
+    if (mode != GL_SMOOTH) {
+        Unsupported("glShadeModel", mode);
+    }
+}
 
-void PolygonMode(GLenum, GLenum mode) {
+// Both faces take the mode: the engine never sets them apart.
+void PolygonMode(GLenum face, GLenum mode) {
+    if (InList([=] { PolygonMode(face, mode); })) {
+        return;
+    }
+    if (mode != GL_FILL && mode != GL_LINE) {
+        Unsupported("glPolygonMode", mode);
+        return;
+    }
     Current().polygonMode = mode;
 }
 
+void CullFace(GLenum face) {
+    if (InList([face] { CullFace(face); })) {
+        return;
+    }
+    SendChanged(TheContext().sent.cullFace, face, [face] { glCullFace(face); });
+}
+
 void ClearDepth(GLdouble depth) {
-    glClearDepthf(static_cast<GLfloat>(depth));
+    if (InList([depth] { ClearDepth(depth); })) {
+        return;
+    }
+    const auto value = static_cast<GLfloat>(depth);
+    SendChanged(TheContext().sent.clearDepth, value, [value] { glClearDepthf(value); });
 }
 
 const GLubyte* GetString(GLenum name) {
-    static std::string kept;
+    std::string& kept = TheContext().text;
     switch (name) {
         case GL_VERSION:
             kept = "1.1 over OpenGL ES: " + Text(GL_VERSION);

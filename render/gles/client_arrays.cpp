@@ -4,9 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "render/gles/draw.h"
-#include "render/gles/gles.h"
-#include "render/gles/state.h"
+#include "render/gles/context.h"
 
 namespace render::gles {
 
@@ -24,7 +22,7 @@ ClientArray* ArrayNamed(GLenum array) {
         case GL_TEXTURE_COORD_ARRAY:
             return &state.texCoordArray;
         default:
-            return nullptr;  // the vertex-array range has no use without its extension
+            return nullptr;
     }
 }
 
@@ -79,11 +77,38 @@ VertexArrays UploadRange(GLuint first, GLuint last) {
     return placed;
 }
 
+// The vertex positions of a float array, for polygons drawn as lines; none otherwise.
+std::function<Vector4(GLuint)> Positions(GLuint first) {
+    const ClientArray& array = Current().vertexArray;
+    if (array.type != GL_FLOAT || array.size < 2) {
+        return nullptr;
+    }
+    const auto* bytes = static_cast<const unsigned char*>(array.pointer);
+    const size_t stride = Stride(array);
+    const GLint size = array.size;
+    return [bytes, stride, size, first](GLuint n) {
+        const auto* p = reinterpret_cast<const GLfloat*>(bytes + (first + n) * stride);
+        return Vector4{p[0], p[1], size > 2 ? p[2] : 0, size > 3 ? p[3] : 1};
+    };
+}
+
+// Client arrays are read when the call is compiled; the layer keeps no copy of them.
+bool RefusedInList(const char* call) {
+    if (!TheContext().lists.recording) {
+        return false;
+    }
+    Unsupported(call);
+    return true;
+}
+
 }  // namespace
 
+// The vertex-array range has no use without its extension, which the layer does not name.
 void EnableClientState(GLenum array) {
     if (ClientArray* target = ArrayNamed(array)) {
         target->enabled = true;
+    } else {
+        Unsupported("glEnableClientState", array);
     }
 }
 
@@ -110,17 +135,24 @@ void TexCoordPointer(GLint size, GLenum type, GLsizei stride, const GLvoid* poin
 }
 
 void DrawArrays(GLenum mode, GLint first, GLsizei count) {
-    if (first < 0 || count <= 0 || !Current().vertexArray.enabled) {
+    if (RefusedInList("glDrawArrays in a display list") || first < 0 || count <= 0 ||
+        !Current().vertexArray.enabled) {
         return;
     }
     FlushBatch();  // before the stream buffer takes these vertices
     const auto from = static_cast<GLuint>(first);
-    const VertexArrays arrays = UploadRange(from, from + static_cast<GLuint>(count) - 1);
-    DrawFromBuffer(mode, Current().streamVertices, arrays, count);
+    Draw draw;
+    draw.mode = mode;
+    draw.arrays = UploadRange(from, from + static_cast<GLuint>(count) - 1);
+    draw.buffer = TheContext().sent.streamVertices;
+    draw.count = count;
+    draw.position = Positions(from);
+    DrawNow(draw);
 }
 
 void DrawElements(GLenum mode, GLsizei count, GLenum type, const GLvoid* indices) {
-    if (count <= 0 || !Current().vertexArray.enabled) {
+    if (RefusedInList("glDrawElements in a display list") || count <= 0 ||
+        !Current().vertexArray.enabled) {
         return;
     }
     FlushBatch();  // before the stream buffer takes these vertices
@@ -132,11 +164,17 @@ void DrawElements(GLenum mode, GLsizei count, GLenum type, const GLvoid* indices
     }
     const auto [lowest, highest] = std::minmax_element(order.begin(), order.end());
     const GLuint first = *lowest;
-    const VertexArrays arrays = UploadRange(first, *highest);
+    Draw draw;
+    draw.mode = mode;
+    draw.arrays = UploadRange(first, *highest);
+    draw.buffer = TheContext().sent.streamVertices;
     for (GLuint& index : order) {
         index -= first;
     }
-    DrawFromBuffer(mode, Current().streamVertices, arrays, count, &order);
+    draw.count = count;
+    draw.indices = &order;
+    draw.position = Positions(first);
+    DrawNow(draw);
 }
 
 }  // namespace render::gles

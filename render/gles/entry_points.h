@@ -11,6 +11,7 @@
 #define glHint render::gles::Hint
 #define glShadeModel render::gles::ShadeModel
 #define glPolygonMode render::gles::PolygonMode
+#define glCullFace render::gles::CullFace
 #define glClearDepth render::gles::ClearDepth
 #define glAlphaFunc render::gles::AlphaFunc
 #define glFogi render::gles::Fogi
@@ -63,6 +64,7 @@
 #define glNormal3fv(v) render::gles::Normal((v)[0], (v)[1], (v)[2])
 #define glColor3f(r, g, b) render::gles::Color(r, g, b, 1.0f)
 #define glColor4f render::gles::Color
+#define glColor3fv(v) render::gles::Color((v)[0], (v)[1], (v)[2], 1.0f)
 #define glColor4fv(v) render::gles::Color((v)[0], (v)[1], (v)[2], (v)[3])
 #define glTexCoord2i(s, t) render::gles::TexCoord(GLfloat(s), GLfloat(t))
 #define glTexCoord2f render::gles::TexCoord

@@ -4,12 +4,28 @@
 // Mesa's ES 2, where its frames are compared with those of the system's OpenGL.
 #pragma once
 
-#include <GL/gl.h>
+#include <cstdint>
+
+#include "render/gl.h"
 
 namespace render::gles {
 
 // Forgets what belonged to the rendering context, which has ended: a new one starts afresh.
 void ForgetContext();
+
+// Draws what is still pending: the frame ends, the picture is shown next.
+void EndFrame();
+
+// What the layer did since the context began.
+struct Counters {
+    uint64_t draws = 0;             // ES 2 draw calls
+    uint64_t batches = 0;           // batches of immediate-mode triangles drawn
+    uint64_t programsBuilt = 0;     // shaders built, one per feature combination
+    uint64_t programsFailed = 0;    // of those, shaders that did not compile or link
+    uint64_t skippedDraws = 0;      // draws left out as their shader failed
+    uint64_t unsupportedCalls = 0;  // calls or values the layer does not draw
+};
+const Counters& ReadCounters();
 
 // Driver strings; the extension string names what this layer draws.
 const GLubyte* GetString(GLenum name);
@@ -22,6 +38,7 @@ void Disable(GLenum capability);
 void Hint(GLenum target, GLenum mode);
 void ShadeModel(GLenum mode);
 void PolygonMode(GLenum face, GLenum mode);
+void CullFace(GLenum face);
 void ClearDepth(GLdouble depth);
 void AlphaFunc(GLenum function, GLclampf reference);
 void Fogi(GLenum name, GLint value);

@@ -1,25 +1,14 @@
 // Immediate mode: the vertices between Begin and End, drawn at End, or kept when a display
-// list is being recorded. ES 2 draws no quads or polygons: they become triangles and fans.
+// list is being recorded. Filled triangles and quads join the batch.
 #include <cstddef>
 #include <utility>
 #include <vector>
 
-#include "render/gles/draw.h"
-#include "render/gles/gles.h"
-#include "render/gles/state.h"
+#include "render/gles/context.h"
 
 namespace render::gles {
 
 namespace {
-
-struct Primitive {
-    bool open = false;
-    GLenum mode = GL_TRIANGLES;
-    std::vector<ImmediateVertex> vertices;
-    unsigned carried = 0;  // attributes set inside it, while a list is recorded
-};
-
-Primitive primitive;
 
 std::vector<ImmediateVertex> QuadsAsTriangles(const std::vector<ImmediateVertex>& quads) {
     std::vector<ImmediateVertex> triangles;
@@ -32,27 +21,22 @@ std::vector<ImmediateVertex> QuadsAsTriangles(const std::vector<ImmediateVertex>
     return triangles;
 }
 
-// The ES 2 primitive that draws `mode`'s vertices in the order they came.
-GLenum EsMode(GLenum mode) {
-    switch (mode) {
-        case GL_QUAD_STRIP:
-            return GL_TRIANGLE_STRIP;
-        case GL_POLYGON:
-            return GL_TRIANGLE_FAN;
-        default:
-            return mode;
+void Carry(unsigned attribute) {
+    Context& context = TheContext();
+    if (context.primitive.open && context.lists.recording) {
+        context.primitive.carried |= attribute;
     }
 }
 
-void Carry(unsigned attribute) {
-    if (primitive.open && Recording()) {
-        primitive.carried |= attribute;
-    }
+// Outside Begin and End, a current value set while a list is recorded is kept in the list.
+bool KeptOutsidePrimitive(std::function<void()> call) {
+    return !TheContext().primitive.open && InList(std::move(call));
 }
 
 }  // namespace
 
 void Begin(GLenum mode) {
+    Primitive& primitive = TheContext().primitive;
     primitive.open = true;
     primitive.mode = mode;
     primitive.vertices.clear();
@@ -60,45 +44,54 @@ void Begin(GLenum mode) {
 }
 
 void End() {
+    Context& context = TheContext();
+    Primitive& primitive = context.primitive;
     if (!primitive.open) {
         return;
     }
     primitive.open = false;
-    GLenum mode = EsMode(primitive.mode);
     std::vector<ImmediateVertex> vertices = std::move(primitive.vertices);
-    if (mode == GL_QUADS) {
-        mode = GL_TRIANGLES;
-        vertices = QuadsAsTriangles(vertices);
-    }
     if (vertices.empty()) {
         return;
     }
-    if (Recording()) {
-        RecordDraw(mode, std::move(vertices), primitive.carried);
+    if (context.lists.recording) {
+        RecordDraw(primitive.mode, std::move(vertices), primitive.carried);
         return;
     }
-    if (mode == GL_TRIANGLES) {
-        AddToBatch(vertices);
+    const bool filled = context.state.polygonMode == GL_FILL;
+    if (filled && (primitive.mode == GL_TRIANGLES || primitive.mode == GL_QUADS)) {
+        AddToBatch(primitive.mode == GL_QUADS ? QuadsAsTriangles(vertices) : vertices);
         return;
     }
     FlushBatch();  // before the stream buffer takes these vertices
-    const GLuint buffer =
-        StreamVertices(vertices.data(), vertices.size() * sizeof(ImmediateVertex));
-    DrawFromBuffer(mode, buffer, ImmediateArrays(kCarriesAll),
-                   static_cast<GLsizei>(vertices.size()));
+    Draw draw;
+    draw.mode = primitive.mode;
+    draw.buffer = StreamVertices(vertices.data(), vertices.size() * sizeof(ImmediateVertex));
+    draw.arrays = ImmediateArrays(kCarriesAll);
+    draw.count = static_cast<GLsizei>(vertices.size());
+    draw.position = [&vertices](GLuint n) {
+        const GLfloat* p = vertices[n].position;
+        return Vector4{p[0], p[1], p[2], 1};
+    };
+    DrawNow(draw);
 }
 
 void Vertex(GLfloat x, GLfloat y, GLfloat z) {
-    ImmediateVertex vertex = Current().current;
+    Context& context = TheContext();
+    if (!context.primitive.open) {
+        return;
+    }
+    ImmediateVertex vertex = context.state.current;
     vertex.position[0] = x;
     vertex.position[1] = y;
     vertex.position[2] = z;
-    if (primitive.open) {
-        primitive.vertices.push_back(vertex);
-    }
+    context.primitive.vertices.push_back(vertex);
 }
 
 void Normal(GLfloat x, GLfloat y, GLfloat z) {
+    if (KeptOutsidePrimitive([=] { Normal(x, y, z); })) {
+        return;
+    }
     GLfloat* normal = Current().current.normal;
     normal[0] = x;
     normal[1] = y;
@@ -107,8 +100,7 @@ void Normal(GLfloat x, GLfloat y, GLfloat z) {
 }
 
 void Color(GLfloat red, GLfloat green, GLfloat blue, GLfloat alpha) {
-    if (Recording() && !primitive.open) {
-        Record([=] { Color(red, green, blue, alpha); });
+    if (KeptOutsidePrimitive([=] { Color(red, green, blue, alpha); })) {
         return;
     }
     GLfloat* color = Current().current.color;
@@ -120,6 +112,9 @@ void Color(GLfloat red, GLfloat green, GLfloat blue, GLfloat alpha) {
 }
 
 void TexCoord(GLfloat s, GLfloat t) {
+    if (KeptOutsidePrimitive([=] { TexCoord(s, t); })) {
+        return;
+    }
     GLfloat* texCoord = Current().current.texCoord;
     texCoord[0] = s;
     texCoord[1] = t;

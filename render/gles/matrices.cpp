@@ -1,8 +1,7 @@
 // The matrix stacks and the transforms the engine builds its views with, GLU's included.
 #include <cmath>
 
-#include "render/gles/gles.h"
-#include "render/gles/state.h"
+#include "render/gles/context.h"
 
 namespace render::gles {
 
@@ -11,8 +10,17 @@ namespace {
 // The deepest the engine pushes; a push beyond it is refused as OpenGL refuses it.
 constexpr size_t kStackDepth = 32;
 
+// The top of the current stack, about to change. The shaders take no texture matrix: a
+// change to it is counted, not drawn.
+Matrix& ChangingTop() {
+    if (Current().matrixMode == GL_TEXTURE) {
+        Unsupported("a texture matrix");
+    }
+    return CurrentStack().back();
+}
+
 void MultiplyCurrent(const Matrix& m) {
-    Matrix& top = CurrentStack().back();
+    Matrix& top = ChangingTop();
     top = Multiply(top, m);
 }
 
@@ -42,40 +50,62 @@ void Cross(const double (&a)[3], const double (&b)[3], double (&out)[3]) {
 }  // namespace
 
 void MatrixMode(GLenum mode) {
+    if (InList([mode] { MatrixMode(mode); })) {
+        return;
+    }
+    if (mode != GL_MODELVIEW && mode != GL_PROJECTION && mode != GL_TEXTURE) {
+        Unsupported("glMatrixMode", mode);
+        return;
+    }
     Current().matrixMode = mode;
 }
 
 void LoadIdentity() {
-    CurrentStack().back() = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    if (InList([] { LoadIdentity(); })) {
+        return;
+    }
+    CurrentStack().back() = kIdentity;
 }
 
 void PushMatrix() {
+    if (InList([] { PushMatrix(); })) {
+        return;
+    }
     std::vector<Matrix>& stack = CurrentStack();
     if (stack.size() < kStackDepth) {
         stack.push_back(stack.back());
+    } else {
+        Unsupported("glPushMatrix beyond the stack's depth");
     }
 }
 
 void PopMatrix() {
+    if (InList([] { PopMatrix(); })) {
+        return;
+    }
     std::vector<Matrix>& stack = CurrentStack();
     if (stack.size() > 1) {
         stack.pop_back();
+    } else {
+        Unsupported("glPopMatrix of the stack's last matrix");
     }
 }
 
 void Translatef(GLfloat x, GLfloat y, GLfloat z) {
-    if (Recording()) {
-        Record([x, y, z] { Translatef(x, y, z); });
+    if (InList([=] { Translatef(x, y, z); })) {
         return;
     }
-    Matrix& m = CurrentStack().back();
+    Matrix& m = ChangingTop();
     for (int row = 0; row < 4; ++row) {
         m[12 + row] += m[row] * x + m[4 + row] * y + m[8 + row] * z;
     }
 }
 
 void Scalef(GLfloat x, GLfloat y, GLfloat z) {
-    Matrix& m = CurrentStack().back();
+    if (InList([=] { Scalef(x, y, z); })) {
+        return;
+    }
+    Matrix& m = ChangingTop();
     for (int row = 0; row < 4; ++row) {
         m[row] *= x;
         m[4 + row] *= y;
@@ -86,11 +116,17 @@ void Scalef(GLfloat x, GLfloat y, GLfloat z) {
 void MultMatrixf(const GLfloat* matrix) {
     Matrix m{};
     std::copy(matrix, matrix + 16, m.begin());
+    if (InList([m] { MultMatrixf(m.data()); })) {
+        return;
+    }
     MultiplyCurrent(m);
 }
 
 void Ortho(GLdouble left, GLdouble right, GLdouble bottom, GLdouble top, GLdouble zNear,
            GLdouble zFar) {
+    if (InList([=] { Ortho(left, right, bottom, top, zNear, zFar); })) {
+        return;
+    }
     const double m[16] = {2 / (right - left),
                           0,
                           0,
@@ -111,6 +147,9 @@ void Ortho(GLdouble left, GLdouble right, GLdouble bottom, GLdouble top, GLdoubl
 }
 
 void Perspective(GLdouble fieldOfViewY, GLdouble aspect, GLdouble zNear, GLdouble zFar) {
+    if (InList([=] { Perspective(fieldOfViewY, aspect, zNear, zFar); })) {
+        return;
+    }
     const double halfAngle = fieldOfViewY / 2 * M_PI / 180;
     const double depth = zFar - zNear;
     const double sine = std::sin(halfAngle);
@@ -139,6 +178,9 @@ void Perspective(GLdouble fieldOfViewY, GLdouble aspect, GLdouble zNear, GLdoubl
 
 void LookAt(GLdouble eyeX, GLdouble eyeY, GLdouble eyeZ, GLdouble centerX, GLdouble centerY,
             GLdouble centerZ, GLdouble upX, GLdouble upY, GLdouble upZ) {
+    if (InList([=] { LookAt(eyeX, eyeY, eyeZ, centerX, centerY, centerZ, upX, upY, upZ); })) {
+        return;
+    }
     double forward[3] = {centerX - eyeX, centerY - eyeY, centerZ - eyeZ};
     double up[3] = {upX, upY, upZ};
     Normalize(forward);

@@ -1,13 +1,12 @@
 // The shader for the state of the moment: found by its features, built the first time they
 // are met, its uniforms sent only when they changed since its last draw.
-#include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "console/log.h"
-#include "render/gles/draw.h"
+#include "render/gles/context.h"
 #include "render/gles/shaders.h"
 #include "render/gles/state.h"
 
@@ -15,46 +14,57 @@ namespace render::gles {
 
 namespace {
 
-// The uniforms whose values a DrawState holds, in its order. The shaders have no
-// projection: the model-view-projection and normal matrices are made from the first two.
+// A uniform whose values a DrawState holds: where they lie in UniformValues.
 struct UniformSlot {
     const char* name;
+    size_t offset;  // in floats
     int count;
 };
 
-const UniformSlot kSlots[] = {
-    {"uModelView", 16},      {"uProjection", 16},      {"uLightPosition", 4},
-    {"uLightAmbient", 4},    {"uLightDiffuse", 4},     {"uLightSpecular", 4},
-    {"uAttenuation", 3},     {"uSceneAmbient", 4},     {"uMaterialAmbient", 4},
-    {"uMaterialDiffuse", 4}, {"uMaterialSpecular", 4}, {"uMaterialEmission", 4},
-    {"uShininess", 1},       {"uFogColor", 4},         {"uFog", 3},
-    {"uAlphaReference", 1},
+#define TORVANE_SLOT(name, member)                                            \
+    UniformSlot {                                                             \
+        name, offsetof(UniformValues, member) / sizeof(GLfloat),              \
+            static_cast<int>(sizeof(UniformValues::member) / sizeof(GLfloat)) \
+    }
+// The shaders have no projection: the model-view-projection and normal matrices are made
+// from the first two.
+constexpr UniformSlot kSlots[] = {
+    TORVANE_SLOT("uModelView", modelView),
+    TORVANE_SLOT("uProjection", projection),
+    TORVANE_SLOT("uLightPosition", lightPosition),
+    TORVANE_SLOT("uLightAmbient", lightAmbient),
+    TORVANE_SLOT("uLightDiffuse", lightDiffuse),
+    TORVANE_SLOT("uLightSpecular", lightSpecular),
+    TORVANE_SLOT("uAttenuation", attenuation),
+    TORVANE_SLOT("uSceneAmbient", sceneAmbient),
+    TORVANE_SLOT("uMaterialAmbient", materialAmbient),
+    TORVANE_SLOT("uMaterialDiffuse", materialDiffuse),
+    TORVANE_SLOT("uMaterialSpecular", materialSpecular),
+    TORVANE_SLOT("uMaterialEmission", materialEmission),
+    TORVANE_SLOT("uShininess", shininess),
+    TORVANE_SLOT("uFogColor", fogColor),
+    TORVANE_SLOT("uFog", fog),
+    TORVANE_SLOT("uAlphaReference", alphaReference),
 };
+#undef TORVANE_SLOT
 constexpr int kSlotCount = sizeof(kSlots) / sizeof(kSlots[0]);
 enum Derived { kModelViewProjection = kSlotCount, kNormalMatrix, kUniformCount };
 
+// Every float of UniformValues belongs to one slot, in order, with no gap.
+constexpr bool SlotsCoverTheValues() {
+    size_t next = 0;
+    for (const UniformSlot& slot : kSlots) {
+        if (slot.offset != next) {
+            return false;
+        }
+        next += static_cast<size_t>(slot.count);
+    }
+    return next * sizeof(GLfloat) == sizeof(UniformValues);
+}
+static_assert(SlotsCoverTheValues(), "the uniform slots and UniformValues differ");
+
 const char* const kAttributeNames[kAttributeCount] = {"aPosition", "aNormal", "aColor",
                                                       "aTexCoord0", "aTexCoord1"};
-
-struct Uniform {
-    GLint location = -1;
-    std::vector<GLfloat> sent;  // what the program holds now
-};
-
-struct Program {
-    GLuint name = 0;
-    Uniform uniforms[kUniformCount];
-};
-
-struct Programs {
-    std::unordered_map<uint32_t, Program> built;
-    GLuint inUse = 0;
-};
-
-Programs& ThePrograms() {
-    static Programs programs;
-    return programs;
-}
 
 uint32_t SphereMapFeatures(const TextureUnit& unit, uint32_t s, uint32_t t) {
     return (unit.generateS && unit.modeS == GL_SPHERE_MAP ? s : 0) |
@@ -101,7 +111,8 @@ uint32_t FeaturesOf(const State& state) {
     return features;
 }
 
-GLuint Compile(GLenum stage, uint32_t features) {
+// Compiles one stage; false, with the driver's message in the log, where it fails.
+bool Compile(GLuint program, GLenum stage, uint32_t features) {
     const std::string source = ShaderSource(features, stage);
     const char* text = source.c_str();
     GLuint shader = glCreateShader(stage);
@@ -112,32 +123,44 @@ GLuint Compile(GLenum stage, uint32_t features) {
     if (!compiled) {
         char message[1024] = "";
         glGetShaderInfoLog(shader, sizeof(message), nullptr, message);
-        console::Print(std::string("Can't compile the drawing shader: ") + message);
+        console::Print("Can't compile the drawing shader for " + FeatureNames(features) + ": " +
+                       message);
     }
-    return shader;
+    glAttachShader(program, shader);
+    glDeleteShader(shader);
+    return compiled;
+}
+
+bool Link(GLuint program, uint32_t features) {
+    for (GLuint location = 0; location < kAttributeCount; ++location) {
+        glBindAttribLocation(program, location, kAttributeNames[location]);
+    }
+    glLinkProgram(program);
+    GLint linked = GL_FALSE;
+    glGetProgramiv(program, GL_LINK_STATUS, &linked);
+    if (!linked) {
+        char message[1024] = "";
+        glGetProgramInfoLog(program, sizeof(message), nullptr, message);
+        console::Print("Can't link the drawing shader for " + FeatureNames(features) + ": " +
+                       message);
+    }
+    return linked;
 }
 
 Program Build(uint32_t features) {
+    Counters& counters = TheContext().counters;
+    ++counters.programsBuilt;
     Program program;
     program.name = glCreateProgram();
-    const GLuint vertex = Compile(GL_VERTEX_SHADER, features);
-    const GLuint fragment = Compile(GL_FRAGMENT_SHADER, features);
-    glAttachShader(program.name, vertex);
-    glAttachShader(program.name, fragment);
-    for (GLuint location = 0; location < kAttributeCount; ++location) {
-        glBindAttribLocation(program.name, location, kAttributeNames[location]);
-    }
-    glLinkProgram(program.name);
-    glDeleteShader(vertex);
-    glDeleteShader(fragment);
-    GLint linked = GL_FALSE;
-    glGetProgramiv(program.name, GL_LINK_STATUS, &linked);
-    if (!linked) {
-        char message[1024] = "";
-        glGetProgramInfoLog(program.name, sizeof(message), nullptr, message);
-        console::Print(std::string("Can't link the drawing shader: ") + message);
+    const bool vertex = Compile(program.name, GL_VERTEX_SHADER, features);
+    const bool fragment = Compile(program.name, GL_FRAGMENT_SHADER, features);
+    if (!vertex || !fragment || !Link(program.name, features)) {
+        ++counters.programsFailed;
+        program.failed = true;
+        return program;
     }
     glUseProgram(program.name);
+    program.uniforms.resize(kUniformCount);
     for (int i = 0; i < kSlotCount; ++i) {
         program.uniforms[i].location = glGetUniformLocation(program.name, kSlots[i].name);
     }
@@ -191,28 +214,25 @@ std::array<GLfloat, 9> NormalMatrix(const Matrix& m) {
     return result;
 }
 
-Matrix MatrixAt(const DrawState& state, int offset) {
-    Matrix m{};
-    std::copy_n(state.values.begin() + offset, 16, m.begin());
-    return m;
-}
-
 void SendState(Program& program, const DrawState& state) {
-    int offset = 0;
+    const auto* values = reinterpret_cast<const GLfloat*>(&state.values);
     for (int i = 0; i < kSlotCount; ++i) {
-        Send(program.uniforms[i], state.values.data() + offset,
-             static_cast<size_t>(kSlots[i].count));
-        offset += kSlots[i].count;
+        Send(program.uniforms[i], values + kSlots[i].offset, static_cast<size_t>(kSlots[i].count));
     }
-    const Matrix modelView = MatrixAt(state, 0);
-    const Matrix modelViewProjection = Multiply(MatrixAt(state, 16), modelView);
-    Send(program.uniforms[kModelViewProjection], modelViewProjection.data(), 16);
+    const Matrix& modelView = state.values.modelView;
+    Send(program.uniforms[kModelViewProjection],
+         Multiply(state.values.projection, modelView).data(), 16);
     if (program.uniforms[kNormalMatrix].location >= 0) {
         Send(program.uniforms[kNormalMatrix], NormalMatrix(modelView).data(), 9);
     }
 }
 
 }  // namespace
+
+bool DrawState::operator==(const DrawState& other) const {
+    return features == other.features && polygonMode == other.polygonMode &&
+           std::memcmp(&values, &other.values, sizeof(values)) == 0;
+}
 
 DrawState CurrentDrawState() {
     const State& state = Current();
@@ -221,44 +241,43 @@ DrawState CurrentDrawState() {
     DrawState drawState;
     drawState.features = FeaturesOf(state);
     drawState.polygonMode = state.polygonMode;
-    auto at = drawState.values.begin();
-    auto add = [&at](const GLfloat* values, int count) { at = std::copy_n(values, count, at); };
-    add(state.modelView.back().data(), 16);
-    add(state.projection.back().data(), 16);
-    for (const Vector4* values :
-         {&light.eyePosition, &light.ambient, &light.diffuse, &light.specular}) {
-        add(values->data(), 4);
-    }
-    add(light.attenuation.data(), 3);
-    for (const Vector4* values : {&state.lighting.sceneAmbient, &material.ambient,
-                                  &material.diffuse, &material.specular, &material.emission}) {
-        add(values->data(), 4);
-    }
-    add(&material.shininess, 1);
-    add(state.fog.color.data(), 4);
-    const GLfloat fog[3] = {state.fog.density, state.fog.start, state.fog.end};
-    add(fog, 3);
-    add(&state.alphaReference, 1);
+    UniformValues& values = drawState.values;
+    values.modelView = state.modelView.back();
+    values.projection = state.projection.back();
+    values.lightPosition = light.eyePosition;
+    values.lightAmbient = light.ambient;
+    values.lightDiffuse = light.diffuse;
+    values.lightSpecular = light.specular;
+    values.attenuation = light.attenuation;
+    values.sceneAmbient = state.lighting.sceneAmbient;
+    values.materialAmbient = material.ambient;
+    values.materialDiffuse = material.diffuse;
+    values.materialSpecular = material.specular;
+    values.materialEmission = material.emission;
+    values.shininess = material.shininess;
+    values.fogColor = state.fog.color;
+    values.fog = {state.fog.density, state.fog.start, state.fog.end};
+    values.alphaReference = state.alphaReference;
     return drawState;
 }
 
-void UseProgram(const DrawState& drawState) {
-    Programs& programs = ThePrograms();
+bool UseProgram(const DrawState& drawState) {
+    Programs& programs = TheContext().programs;
     auto found = programs.built.find(drawState.features);
     if (found == programs.built.end()) {
         found = programs.built.emplace(drawState.features, Build(drawState.features)).first;
-        programs.inUse = found->second.name;
+        programs.inUse = found->second.failed ? 0 : found->second.name;
     }
     Program& program = found->second;
+    if (program.failed) {
+        return false;
+    }
     if (programs.inUse != program.name) {
         glUseProgram(program.name);
         programs.inUse = program.name;
     }
     SendState(program, drawState);
-}
-
-void ForgetPrograms() {
-    ThePrograms() = Programs();
+    return true;
 }
 
 }  // namespace render::gles

@@ -5,8 +5,6 @@
 // and the alpha test per fragment.
 #include "render/gles/shaders.h"
 
-#include <GL/gl.h>
-
 namespace render::gles {
 
 namespace {
@@ -237,6 +235,19 @@ std::string ShaderSource(uint32_t features, GLenum stage) {
                   AlphaComparison(features >> kAlphaFunctionShift) + "\n";
     }
     return source + (stage == GL_VERTEX_SHADER ? kVertexShader : kFragmentShader);
+}
+
+std::string FeatureNames(uint32_t features) {
+    std::string names;
+    for (const Define& define : kDefines) {
+        if (features & define.features) {
+            names += std::string(names.empty() ? "" : " ") + define.name;
+        }
+    }
+    if (features & kAlphaTest) {
+        names += std::string(" ALPHA_TEST ") + AlphaComparison(features >> kAlphaFunctionShift);
+    }
+    return names.empty() ? "no features" : names;
 }
 
 }  // namespace render::gles

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include <GLES2/gl2.h>
+#include "render/gl.h"
 
 namespace render::gles {
 
@@ -32,5 +32,7 @@ constexpr uint32_t kAlphaTest = 1u << 17;
 constexpr int kAlphaFunctionShift = 24;
 
 std::string ShaderSource(uint32_t features, GLenum stage);
+// The features by name, for the log.
+std::string FeatureNames(uint32_t features);
 
 }  // namespace render::gles

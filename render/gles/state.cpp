@@ -1,34 +1,7 @@
-// The layer's state and the matrix arithmetic its parts share.
+// The matrix arithmetic the layer's parts share, and the stack MatrixMode chose.
 #include "render/gles/state.h"
 
-#include "render/gles/draw.h"
-#include "render/gles/gles.h"
-
 namespace render::gles {
-
-namespace {
-
-constexpr Matrix kIdentity = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-
-State MakeState() {
-    State state;
-    state.modelView = state.projection = state.texture = {kIdentity};
-    return state;
-}
-
-}  // namespace
-
-State& Current() {
-    static State state = MakeState();
-    return state;
-}
-
-void ForgetContext() {
-    DropBatch();
-    ForgetLists();
-    ForgetPrograms();
-    Current() = MakeState();
-}
 
 std::vector<Matrix>& CurrentStack() {
     State& state = Current();

@@ -2,15 +2,12 @@
 // shaders it draws with. Included by the layer's own files only: they call ES 2 itself.
 #pragma once
 
-#include <GL/gl.h>
-#include <GL/glext.h>
-#include <GLES2/gl2.h>
-
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <unordered_map>
 #include <vector>
+
+#include "render/gl.h"
 
 namespace render::gles {
 
@@ -18,6 +15,7 @@ using Matrix = std::array<GLfloat, 16>;  // column-major, as OpenGL keeps it
 using Vector4 = std::array<GLfloat, 4>;
 
 constexpr int kTextureUnits = 2;
+constexpr Matrix kIdentity = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
 
 // The fixed vertex attributes the shaders read, at these locations.
 enum Attribute : GLuint { kPosition, kNormal, kColor, kTexCoord0, kTexCoord1, kAttributeCount };
@@ -100,7 +98,7 @@ enum Carried : unsigned {
 
 struct State {
     GLenum matrixMode = GL_MODELVIEW;
-    std::vector<Matrix> modelView, projection, texture;  // the stacks; back() is current
+    std::vector<Matrix> modelView{kIdentity}, projection{kIdentity}, texture{kIdentity};  // back()
     Lighting lighting;
     Fog fog;
     bool alphaTest = false;
@@ -112,8 +110,6 @@ struct State {
     std::unordered_map<GLuint, TextureObject> textures;
     ClientArray vertexArray, normalArray, colorArray, texCoordArray;
     ImmediateVertex current = {{0, 0, 0}, {0, 0, 1}, {1, 1, 1, 1}, {0, 0}};
-    std::array<bool, kAttributeCount> arrayEnabled{};  // as last set on ES 2
-    GLuint streamVertices = 0, streamIndices = 0;      // buffers refilled at every draw
 };
 
 State& Current();
@@ -124,14 +120,5 @@ Vector4 Transform(const Matrix& m, const Vector4& v);
 
 // Whether the texture has what it needs to be drawn.
 bool Complete(GLuint texture);
-
-// Display-list recording: true between NewList and EndList, where calls are kept, not run.
-bool Recording();
-void Record(std::function<void()> call);
-void RecordDraw(GLenum mode, std::vector<ImmediateVertex> vertices, unsigned carried);
-
-// A context's objects and state end with it (display_lists.cpp, programs.cpp).
-void ForgetLists();
-void ForgetPrograms();
 
 }  // namespace render::gles

@@ -1,9 +1,10 @@
 // Texture units and images. ES 2 takes images only in the format they are given in and
 // has no plain clamp; the layer also notes which textures are complete, as a unit whose
 // texture is not draws as if it were off.
-#include "render/gles/draw.h"
-#include "render/gles/gles.h"
-#include "render/gles/state.h"
+#include <vector>
+
+#include "render/gles/context.h"
+#include "render/gles/image_scaling.h"
 
 namespace render::gles {
 
@@ -23,12 +24,6 @@ GLint EsParameter(GLenum name, GLint value) {
     return wrap && value == GL_CLAMP ? GL_CLAMP_TO_EDGE : value;
 }
 
-void NoteParameter(GLenum name, GLint value) {
-    if (name == GL_TEXTURE_MIN_FILTER) {
-        BoundTexture().minFilter = static_cast<GLenum>(value);
-    }
-}
-
 }  // namespace
 
 bool Complete(GLuint texture) {
@@ -41,26 +36,43 @@ bool Complete(GLuint texture) {
 }
 
 void ActiveTexture(GLenum unit) {
-    const int index = static_cast<int>(unit) - GL_TEXTURE0;
-    if (index >= 0 && index < kTextureUnits) {
-        Current().activeUnit = index;
-        glActiveTexture(unit);
+    if (InList([unit] { ActiveTexture(unit); })) {
+        return;
     }
+    const int index = static_cast<int>(unit) - GL_TEXTURE0;
+    if (index < 0 || index >= kTextureUnits) {
+        Unsupported("glActiveTexture", unit);
+        return;
+    }
+    Current().activeUnit = index;
+    SendChanged(TheContext().sent.activeUnit, unit, [unit] { glActiveTexture(unit); });
 }
 
 // Only the first unit has a coordinate array: the second unit's come from sphere mapping.
-void ClientActiveTexture(GLenum) {}
+void ClientActiveTexture(GLenum unit) {
+    if (unit != GL_TEXTURE0) {
+        Unsupported("glClientActiveTexture", unit);
+    }
+}
 
 void BindTexture(GLenum target, GLuint texture) {
-    FlushBatch();
+    if (InList([=] { BindTexture(target, texture); })) {
+        return;
+    }
     State& state = Current();
-    state.units[static_cast<size_t>(state.activeUnit)].bound = texture;
-    glBindTexture(target, texture);
+    const auto unit = static_cast<size_t>(state.activeUnit);
+    state.units[unit].bound = texture;
+    SendChanged(TheContext().sent.bound[unit], texture, [=] { glBindTexture(target, texture); });
 }
 
 void TexParameteri(GLenum target, GLenum name, GLint value) {
-    FlushBatch();
-    NoteParameter(name, value);
+    if (InList([=] { TexParameteri(target, name, value); })) {
+        return;
+    }
+    FlushBatch();  // the texture's parameters are not kept per draw
+    if (name == GL_TEXTURE_MIN_FILTER) {
+        BoundTexture().minFilter = static_cast<GLenum>(value);
+    }
     glTexParameteri(target, name, EsParameter(name, value));
 }
 
@@ -68,8 +80,13 @@ void TexParameterf(GLenum target, GLenum name, GLfloat value) {
     TexParameteri(target, name, static_cast<GLint>(value));
 }
 
+// Not kept in a list: its image would have to be copied there.
 void TexImage2D(GLenum target, GLint level, GLint, GLsizei width, GLsizei height, GLint border,
                 GLenum format, GLenum type, const void* pixels) {
+    if (TheContext().lists.recording) {
+        Unsupported("glTexImage2D in a display list");
+        return;
+    }
     FlushBatch();
     glTexImage2D(target, level, static_cast<GLint>(format), width, height, border, format, type,
                  pixels);
@@ -78,9 +95,33 @@ void TexImage2D(GLenum target, GLint level, GLint, GLsizei width, GLsizei height
     }
 }
 
+// As GLU does: an image whose sides are not powers of two, or larger than the driver
+// takes, is scaled first; WebGL could neither mipmap nor repeat it.
 GLint Build2DMipmaps(GLenum target, GLint, GLsizei width, GLsizei height, GLenum format,
                      GLenum type, const void* pixels) {
-    TexImage2D(target, 0, 0, width, height, 0, format, type, pixels);
+    const int channels = ChannelCount(format);
+    if (width <= 0 || height <= 0 || type != GL_UNSIGNED_BYTE || channels == 0) {
+        Unsupported("gluBuild2DMipmaps format", type != GL_UNSIGNED_BYTE ? type : format);
+        return GLU_INVALID_VALUE;
+    }
+    GLint largest = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+    const int scaledWidth = MipmapSide(width, largest);
+    const int scaledHeight = MipmapSide(height, largest);
+    if (scaledWidth == width && scaledHeight == height) {
+        TexImage2D(target, 0, 0, width, height, 0, format, type, pixels);
+    } else {
+        GLint alignment = 4;
+        glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
+        const size_t row = static_cast<size_t>(width) * channels;
+        const size_t rowBytes = (row + alignment - 1) / alignment * alignment;
+        const std::vector<unsigned char> scaled =
+            ScaleImage(static_cast<const unsigned char*>(pixels), width, height, channels, rowBytes,
+                       scaledWidth, scaledHeight);
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+        TexImage2D(target, 0, 0, scaledWidth, scaledHeight, 0, format, type, scaled.data());
+        glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
+    }
     glGenerateMipmap(target);
     BoundTexture().hasMipmaps = true;
     return 0;

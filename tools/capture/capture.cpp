@@ -1,7 +1,6 @@
 // Running the frame loop on the virtual clock and keeping the frames and sound asked for.
 #include "tools/capture/capture.h"
 
-#include <GL/gl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -20,6 +19,7 @@
 #include "production/schedule.h"
 #include "render/display.h"
 #include "render/frame_stats.h"
+#include "render/gl.h"
 #include "tools/capture/frame_files.h"
 #include "tools/capture/frame_writer.h"
 #include "tools/capture/soundtrack_writer.h"

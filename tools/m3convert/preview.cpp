@@ -1,13 +1,11 @@
 // One engine frame with three viewports, read back into a picture.
 #include "tools/m3convert/preview.h"
 
-#include <GL/gl.h>
-#include <GL/glu.h>
-
 #include <algorithm>
 #include <cstdlib>
 
 #include "render/display.h"
+#include "render/gl.h"
 #include "render/renderer.h"
 #include "scene/drawing.h"
 #include "scene/light.h"
