@@ -10,11 +10,9 @@ the page captures CAPTURE_TIMES, each frame compared with torvane-capture's on L
 golden frames are: a pixel differs when a channel is off by more than CHANNEL_TOLERANCE, a
 frame fails when more than DIFFERING_SHARE of its pixels differ.
 
-The page as a player, each in its own check: the loading screen is painted before the show
-loads; the F key enters fullscreen through the window's resize and leaves it again; an Esc
-tapped between two frames ends the show, the picture keeps its size and "Play again" starts
-anew; lost graphics are said; a page hidden before part 1 starts its music where the clock
-has got to; a show folder packed with `torvane.sh web --show` plays its own camera path.
+The page as a player, each in its own check (check_* below): the loading screen, fullscreen
+by F, a quick Esc and "Play again", lost graphics, the music in step after a hidden start, a
+show folder packed with `torvane.sh web --show`.
 
 usage: web_page_test.py BUILD_DIR SOURCE_DIR CONTENT_DIR
 Exits with 77 (skipped) where emscripten, Chromium, its driver, selenium or the built page
@@ -59,10 +57,10 @@ LINUX_ENV = dict(os.environ, SDL_VIDEODRIVER="offscreen", SDL_AUDIODRIVER="dummy
 # Headless Chromium's fullscreen window is its screen less 56 rows: 1280 x 720 here.
 CHROMIUM_FLAGS = [
     "--headless=new", "--window-size=1280,720", "--screen-info={1280x776}", "--no-sandbox",
-    "--enable-unsafe-swiftshader", "--use-angle=swiftshader",
-    "--disable-background-networking", "--disable-component-update", "--disable-sync",
-    "--no-first-run", "--autoplay-policy=no-user-gesture-required",
-    "--disable-background-timer-throttling", "--disable-renderer-backgrounding",
+    "--enable-unsafe-swiftshader", "--use-angle=swiftshader", "--disable-background-networking",
+    "--disable-component-update", "--disable-sync", "--no-first-run",
+    "--autoplay-policy=no-user-gesture-required", "--disable-background-timer-throttling",
+    "--disable-renderer-backgrounding",
 ]
 # The page's parts, as JavaScript expressions.
 LOG = "document.getElementById('log').textContent"
