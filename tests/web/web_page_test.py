@@ -290,7 +290,8 @@ def check_loading_screen(driver, url):
         driver.get(url)
         if not wait_for(driver, "window.torvaneStats.loadingPaintedAt > 0", 120):
             return ["the loading screen was never painted"]
-        picture, log = read_png(element(driver, "canvas").screenshot_as_png), js(driver, LOG)
+        picture = read_png(element(driver, "canvas").screenshot_as_png)
+        log = js(driver, LOG)
         driver.execute_script("window.torvaneHoldLoading = false;")
         wait_for(driver, "window.torvaneStats.mainLoopAt > 0", 120)
     finally:
