@@ -41,19 +41,18 @@ TEST_P(GoldenFrames, EveryPartLooksAsItDid) {
                                              "160x120", "--at", kTimes, "--silent", "frames"},
                                             folder.path(), {});
     ASSERT_EQ(capture.Wait(240), 0);
-    const std::string golden = std::string(TORVANE_SOURCE_DIR) + "/tests/golden/";
     for (int part = 0; part < kParts; ++part) {
         const std::string number = (part < 10 ? "0" : "") + std::to_string(part);
-        const std::string frame = "frames/frame_0000" + number + ".png";
-        const std::string expected = "part_" + number + ".png";
+        const std::string kept =
+            std::string(TORVANE_SOURCE_DIR) + "/tests/golden/part_" + number + ".png";
         if (update) {
-            std::filesystem::copy_file(folder.path() + "/" + frame, golden + expected,
+            std::filesystem::copy_file("frames/frame_0000" + number + ".png", kept,
                                        std::filesystem::copy_options::overwrite_existing);
             continue;
         }
-        testing_support::RgbaImage made = testing_support::ReadPng(folder.path() + "/" + frame);
-        testing_support::RgbaImage kept = testing_support::ReadPng(golden + expected);
-        EXPECT_LE(DifferingShare(made, kept, kChannelTolerance), kDifferingShare)
+        EXPECT_LE(DifferingShare(testing_support::ReadFrame("frames", part),
+                                 testing_support::ReadPng(kept), kChannelTolerance),
+                  kDifferingShare)
             << "part " << part;
     }
 }

@@ -32,17 +32,17 @@ TEST_P(CaptureStart, FramesFromAStartAreThoseOfTheWholeRun) {
         times += std::to_string(start) + "," + std::to_string(start + kFrameSeconds) + ",";
     }
     times.pop_back();
-    const std::vector<std::string> common = {
-        ProgramPath(GetParam()), "--fps", "2.5", "--size", "160x120", "--silent"};
-    auto command = [&common](std::vector<std::string> more) {
-        more.insert(more.begin(), common.begin(), common.end());
-        return more;
+    // The frames of `option` `value` written to `output`; the exit code.
+    auto capture = [&](const char* option, const std::string& value, const char* output,
+                       double seconds) {
+        return RunningProgram({ProgramPath(GetParam()), "--fps", "2.5", "--size", "160x120",
+                               "--silent", option, value, output},
+                              folder.path(), {})
+            .Wait(seconds);
     };
     // Every frame drawn and written, from the start of the show to its end.
-    RunningProgram whole(command({"--to", "336", "whole"}), folder.path(), {});
-    ASSERT_EQ(whole.Wait(280), 0);
-    RunningProgram chosen(command({"--at", times, "chosen"}), folder.path(), {});
-    ASSERT_EQ(chosen.Wait(120), 0);
+    ASSERT_EQ(capture("--to", "336", "whole", 280), 0);
+    ASSERT_EQ(capture("--at", times, "chosen", 120), 0);
     int kept = 0;
     for (double start : kStarts) {
         for (double at : {start, start + kFrameSeconds}) {

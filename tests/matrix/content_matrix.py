@@ -4,9 +4,9 @@
 Each file of the default content is removed, then cut to half its length, in turn; each
 time the show must play to its end on the virtual clock (torvane-capture at a frame every
 twenty seconds, small, keeping every frame, since only the frames kept are drawn; the
-schedule enters at most one part a frame, so every part is entered and drawn), exit cleanly, leave no
-sanitizer report, and, for a removed file, log the line that the engine gives for that
-file's absence. Prints the table of files and outcomes.
+schedule enters at most one part a frame, so every part is entered and drawn), exit
+cleanly, leave no sanitizer report, and, for a removed file, log the line that the engine
+gives for that file's absence. Prints the table of files and outcomes.
 
 usage: content_matrix.py BUILD_DIR [CONTENT_DIR] [--fps N] [--jobs N]
 CONTENT_DIR is the default content as torvane-data made it; without one it is made here.
@@ -14,6 +14,7 @@ CONTENT_DIR is the default content as torvane-data made it; without one it is ma
 import argparse
 import concurrent.futures
 import os
+import pathlib
 import re
 import shutil
 import subprocess
@@ -21,24 +22,24 @@ import sys
 import tempfile
 
 SHUT_DOWN = "Torvane shut down..."
+# The end of a file's name (lower case), and a pattern for the line its absence must give;
+# the first that fits counts.
+ABSENCE_LINES = [
+    # Read straight through the TGA reader.
+    ("data/textures/part/fire/2.tga",
+     re.escape(b"\xcd\xe5 \xed\xe0\xe9\xe4\xe5\xed \xf4\xe0\xe9\xeb".decode("cp1251"))),
+    (".tga", r"Error: (?P<path>.+) not found!"),
+    (".jpg", r"Error: (?P<path>.+) not found!"),
+    (".m3f", r"File (?P<path>.+) not found!"),
+    ("ring4.mp3", r"Can't load voice file-?\d+"),
+    ("buddha.it", r"Can't load music file"),
+    ("torvane.cfg", re.escape("Config file not found, let's start with default settings...")),
+]
 
 
 def expected_line(name):
     """A pattern for the line that the absence of `name` must give, or None."""
-    lower = name.lower()
-    if lower == "data/textures/part/fire/2.tga":  # read straight through the TGA reader
-        return re.escape(b"\xcd\xe5 \xed\xe0\xe9\xe4\xe5\xed \xf4\xe0\xe9\xeb".decode("cp1251"))
-    if lower.endswith((".tga", ".jpg")):
-        return r"Error: (?P<path>.+) not found!"
-    if lower.endswith(".m3f"):
-        return r"File (?P<path>.+) not found!"
-    if lower.endswith("ring4.mp3"):
-        return r"Can't load voice file-?\d+"
-    if lower.endswith("buddha.it"):
-        return r"Can't load music file"
-    if lower == "torvane.cfg":
-        return re.escape("Config file not found, let's start with default settings...")
-    return None
+    return next((line for end, line in ABSENCE_LINES if name.lower().endswith(end)), None)
 
 
 def names_file(line, pattern, name):
@@ -86,11 +87,9 @@ def run_case(build, content, work, name, change, fps):
         code, errors = result.returncode, result.stderr
     except subprocess.TimeoutExpired:
         code, errors = "timeout", ""
-    log_path = os.path.join(folder, "Torvan.log")
-    log = []
-    if os.path.exists(log_path):
-        with open(log_path, "rb") as log_file:
-            log = log_file.read().decode("cp1251", "replace").splitlines()
+    log_path = pathlib.Path(folder, "Torvan.log")
+    log = (log_path.read_bytes().decode("cp1251", "replace").splitlines()
+           if log_path.exists() else [])
     shutil.rmtree(folder, ignore_errors=True)
     problems = []
     if code != 0:

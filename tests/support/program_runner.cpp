@@ -2,7 +2,6 @@
 #include "support/program_runner.h"
 
 #include <signal.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -126,8 +125,7 @@ int RunCommand(const std::vector<std::string>& command, const std::vector<std::s
 }
 
 VirtualDisplay::VirtualDisplay() {
-    struct stat info;
-    if (stat("/usr/bin/Xvfb", &info) != 0) {
+    if (access("/usr/bin/Xvfb", X_OK) != 0) {
         return;
     }
     // The server picks a free display itself and writes its number to the pipe, so
