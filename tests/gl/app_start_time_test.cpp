@@ -31,12 +31,10 @@ protected:
         platform::UseManualAudio(false);
         unsetenv("TORVANE_START");
     }
-    // The show started afresh on a clock at 0, its audio pulled by hand.
+    // The show started afresh on a clock at 0, its audio pulled by hand; the one before, if
+    // any, shut down.
     void StartShow() {
-        if (started) {
-            app::ShutDown();
-        }
-        started = true;
+        app::ShutDown();
         testing_support::ResetProcessState();
         console::StartLog(kLogName);
         platform::UseManualAudio(true);
@@ -45,7 +43,6 @@ protected:
         testing_support::WriteShowAudio(folder);
         app::StartUp();
     }
-    bool started = false;
     double ScheduleSeconds() {
         return static_cast<double>(app::run.scheduleTimer.Update()) / app::kTicksPerSecond;
     }

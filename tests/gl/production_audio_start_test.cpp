@@ -24,6 +24,7 @@ protected:
     void SetUp() override {
         platform::UseManualAudio(true);
         UseVirtualClock();
+        testing_support::WriteShowAudio(folder);
     }
     void TearDown() override {
         app::ShutDown();
@@ -51,7 +52,6 @@ struct Start {
 class AudioStarts : public AudioStart, public testing::WithParamInterface<Start> {};
 
 TEST_P(AudioStarts, WithPartOne) {
-    testing_support::WriteShowAudio(folder);
     app::StartUp();
     ASSERT_EQ(production::show.audioState, 1);
     if (GetParam().spoilt) {
@@ -86,7 +86,6 @@ INSTANTIATE_TEST_SUITE_P(Tracks, AudioStarts,
                                                "\nCan't play music the file\n", false, false}));
 
 TEST_F(AudioStart, MissingVoiceLeavesTheShowSilent) {
-    testing_support::WriteShowAudio(folder);
     std::remove("Data/Voice/ring4.mp3");
     app::StartUp();
     EXPECT_EQ(production::show.audioState, 0);
@@ -100,7 +99,6 @@ TEST_F(AudioStart, MissingVoiceLeavesTheShowSilent) {
 // Without an output device the show is silent, and shutdown's release leaves alone a library
 // it did not load (opened here behind its back); loaded audio it releases.
 TEST_F(AudioStart, NoDeviceIsLoggedAndOnlyLoadedAudioIsReleased) {
-    testing_support::WriteShowAudio(folder);
     platform::UseManualAudio(false);
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     app::StartUp();

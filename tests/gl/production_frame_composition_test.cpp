@@ -19,16 +19,10 @@ void AddQuad(scene::Scene& scene, const char* name, const Vector corners[4], con
     scene::Mesh& mesh = scene.meshes.emplace_back();
     mesh.name = name;
     for (int i = 0; i < 4; ++i) {
-        scene::Vertex& vertex = mesh.vertices.emplace_back();
-        vertex.position = corners[i];
-        vertex.normal = normal;
-        vertex.color = Vector(1, 1, 1, 1);
+        mesh.vertices.push_back({corners[i], Vector(1, 1, 1, 1), normal});
     }
-    for (const auto& corners : {std::array{0, 1, 2}, std::array{0, 2, 3}}) {
-        scene::Face& face = mesh.faces.emplace_back();
-        std::copy(corners.begin(), corners.end(), face.index);
-        face.normal = normal;
-    }
+    mesh.faces.push_back({{0, 1, 2}, {}, {}, normal});
+    mesh.faces.push_back({{0, 2, 3}, {}, {}, normal});
     scene::BuildDisplayList(mesh);
     scene::SceneObject& object = scene.objects.emplace_back();
     object.name = name;

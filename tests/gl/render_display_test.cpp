@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <string>
 #include <tuple>
-#include <vector>
 
 #include "app/window.h"
 #include "platform/window.h"

@@ -25,12 +25,8 @@ using render::Texture;
 
 std::string TgaFile(uint8_t type, uint8_t depth, uint16_t width, uint16_t height,
                     const std::vector<int>& body) {
-    testing_support::TgaHeader header;
-    header.type = type;
-    header.depth = depth;
-    header.width = width;
-    header.height = height;
-    return testing_support::TgaFile(header, std::string(body.begin(), body.end()));
+    return testing_support::TgaFile({type, depth, width, height, 0, 0, 0, 0, 0, ""},
+                                    std::string(body.begin(), body.end()));
 }
 
 // A 16 × 16 JPEG at full quality: the top half red, the bottom half blue.

@@ -21,19 +21,14 @@ protected:
     void SetUp() override {
         GlTest::SetUp();
         render::renderer.UseExtensions("GL_EXT_vertex_array");
-        mesh.vertices.resize(4);
-        for (size_t i = 0; i < 4; ++i) {
-            mesh.vertices[i].position = Vector(float(i), 0, -5);
-            mesh.vertices[i].normal = Vector(0, 0, 1);
-            mesh.vertices[i].color = Vector(1, 0.5f, 0, 2);
+        for (int i = 0; i < 4; ++i) {
+            mesh.vertices.push_back(
+                {Vector(float(i), 0, -5), Vector(1, 0.5f, 0, 2), Vector(0, 0, 1)});
         }
         batches.BeginBatches(nullptr);
     }
-    scene::Face FaceOf(int a, int b, int c, float u = 0) {
-        scene::Face face;
-        face.index[0] = a, face.index[1] = b, face.index[2] = c;
-        face.u[0] = face.u[1] = face.u[2] = u;
-        return face;
+    static scene::Face FaceOf(int a, int b, int c, float u = 0) {
+        return {{a, b, c}, {u, u, u}, {}, {}};
     }
     // The floats of a written slot: position, normal, texture coordinates.
     std::array<float, 8> SlotFloats(uint32_t slot) const {

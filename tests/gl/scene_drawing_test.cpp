@@ -26,21 +26,16 @@ using scene::Vector;
 // A square of side 2 facing +z around `centre`, two faces, texture corners 0..1.
 scene::Mesh Square(const Vector& centre, int32_t material) {
     scene::Mesh mesh;
-    const float corners[4][2] = {{-1, -1}, {1, -1}, {1, 1}, {-1, 1}};
-    for (const auto& c : corners) {
-        mesh.vertices.emplace_back();
-        mesh.vertices.back().position = Vector(centre.x + c[0], centre.y + c[1], centre.z);
-        mesh.vertices.back().normal = Vector(0, 0, 1);
-        mesh.vertices.back().color = scene::MaterialAt(material).diffuse;
+    const float uv[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
+    for (const auto& [u, v] : uv) {
+        mesh.vertices.push_back({Vector(centre.x + 2 * u - 1, centre.y + 2 * v - 1, centre.z),
+                                 scene::MaterialAt(material).diffuse, Vector(0, 0, 1)});
     }
-    for (const auto& f : {std::array{0, 1, 2}, std::array{0, 2, 3}}) {
-        scene::Face& face = mesh.faces.emplace_back();
-        for (int k = 0; k < 3; ++k) {
-            face.index[k] = f[k];
-            face.u[k] = (corners[f[k]][0] + 1) / 2;
-            face.v[k] = (corners[f[k]][1] + 1) / 2;
-        }
-        face.normal = Vector(0, 0, 1);
+    for (const auto& [a, b, c] : {std::array{0, 1, 2}, std::array{0, 2, 3}}) {
+        mesh.faces.push_back({{a, b, c},
+                              {uv[a][0], uv[b][0], uv[c][0]},
+                              {uv[a][1], uv[b][1], uv[c][1]},
+                              Vector(0, 0, 1)});
     }
     mesh.materialIndex = material;
     scene::LinkNeighbours(mesh);

@@ -6,6 +6,7 @@
 
 #include "scene/scene.h"
 #include "support/gl_context.h"
+#include "support/log_lines.h"
 #include "support/test_images.h"
 
 namespace {
@@ -34,12 +35,10 @@ TEST_F(LoadScene, MaterialsTexturesAndMeshesLoadWithTheirLines) {
     scene.LoadScene("Data\\Hall\\Hall", 1.0f, false, 0, scene::Vector(0, 0, 0), {});
     ASSERT_EQ(scene.meshes.size(), 1u);
     EXPECT_FLOAT_EQ(scene.meshes[0].vertices[0].color.y, 128 / 255.0f);
-    std::string log = Log();
-    EXPECT_NE(log.find("Loaded: Data\\Hall\\floor.tga\n"), std::string::npos);
-    EXPECT_NE(log.find("All Materials loaded succesfuly.\nLoad: Data\\Hall\\Hall.m3f\n"
-                       "Object-data is loaded.\n"),
-              std::string::npos);
-    EXPECT_EQ(log.find("Try to load animation"), std::string::npos);
+    testing_support::ExpectLinesInOrder(Log(), {"Loaded: Data\\Hall\\floor.tga",
+                                                "All Materials loaded succesfuly.\nLoad: "
+                                                "Data\\Hall\\Hall.m3f\nObject-data is loaded."});
+    EXPECT_EQ(Log().find("Try to load animation"), std::string::npos);
 }
 
 // A missing mesh file ends the load before the animation; without materials the
