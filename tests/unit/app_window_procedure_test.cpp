@@ -1,6 +1,7 @@
 // The window procedure's key, character, mouse and activity state.
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "app/window.h"
@@ -37,27 +38,23 @@ TEST(WindowProcedure, KeysAndTheInputStep) {
 // A press counts until a frame has asked for the key, however short: a tap between two
 // frames is seen once, a held key on every frame, and a key seen up stays up.
 TEST(WindowProcedure, EveryPressIsSeenOnce) {
-    struct Step {
-        std::vector<uint32_t> messages;
-        std::vector<bool> seen;  // KeyDown on successive frames
-    };
-    const std::vector<Step> steps = {
+    // The messages of a step, and KeyDown on the frames after them.
+    const std::pair<std::vector<uint32_t>, std::vector<bool>> steps[] = {
         {{WM_KEYDOWN, WM_KEYUP}, {true, false}},
         {{WM_KEYDOWN}, {true, true}},
         {{WM_KEYUP}, {false}},
         {{WM_KEYDOWN, WM_KEYUP, WM_KEYDOWN, WM_KEYUP}, {true, false}},
     };
     for (int key : {int(VK_ESCAPE), int('W')}) {
-        for (const Step& step : steps) {
-            for (uint32_t message : step.messages) {
+        for (const auto& [messages, frames] : steps) {
+            for (uint32_t message : messages) {
                 Send(message, uint64_t(key));
             }
             std::vector<bool> seen;
-            for (size_t frame = 0; frame < step.seen.size(); ++frame) {
+            for (size_t frame = 0; frame < frames.size(); ++frame) {
                 seen.push_back(app::KeyDown(key));
             }
-            EXPECT_EQ(seen, step.seen)
-                << "key " << key << ", " << step.messages.size() << " messages";
+            EXPECT_EQ(seen, frames) << "key " << key << ", " << messages.size() << " messages";
         }
     }
 }

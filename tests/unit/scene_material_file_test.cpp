@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "console/log.h"
 #include "scene/drawing.h"
@@ -111,14 +112,9 @@ TEST_F(MaterialFileTest, AKnownNameIsReusedAndItsValuesIgnored) {
 TEST_F(MaterialFileTest, DamagedFilesKeepWhatWasRead) {
     std::string cut = Entry(0, " Cut");
     cut = cut.substr(0, cut.find("Glossiness"));
-    struct Case {
-        const char* base;
-        std::string text;
-        size_t materials;  // in the table afterwards
-        int id, index;     // the remap's entry for `id`
-        const char* logLine;
-    };
-    const Case cases[] = {
+    // The base path, the file's text, the materials in the table afterwards, the remap's entry
+    // for an id, and the log line.
+    const std::tuple<const char*, std::string, size_t, int, int, const char*> cases[] = {
         {"absent", "", 0, 0, -1, "Starting load M3Files: absent\nAll Materials loaded"},
         {"a", "MATERIAL COUNT 0\n" + Entry(0, " X"), 0, 0, -1, "Material count: 0\n"},
         {"c", "MATERIAL KOUNT 2\n" + Entry(0, " X"), 0, 0, -1, "Material count: 0\n"},
@@ -129,17 +125,17 @@ TEST_F(MaterialFileTest, DamagedFilesKeepWhatWasRead) {
          "MaterialID 5 outside 0..1 in f.m3m is not mapped"},
         {"g", "MATERIAL COUNT 1\nMaterialID = 0\nMATERIAL NAME", 4, 0, -1, ""},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.base);
+    for (const auto& [base, text, materials, id, index, logLine] : cases) {
+        SCOPED_TRACE(base);
         MaterialRemap remap;
-        if (c.text.empty()) {
-            scene::ReadMaterialFile(c.base, remap);
+        if (text.empty()) {
+            scene::ReadMaterialFile(base, remap);
         } else {
-            remap = Read(c.base, c.text);
+            remap = Read(base, text);
         }
-        EXPECT_EQ(Table().size(), c.materials);
-        EXPECT_EQ(remap.Find(c.id), c.index);
-        EXPECT_NE(Log().find(c.logLine), std::string::npos);
+        EXPECT_EQ(Table().size(), materials);
+        EXPECT_EQ(remap.Find(id), index);
+        EXPECT_NE(Log().find(logLine), std::string::npos);
     }
     EXPECT_FLOAT_EQ(Table()[0].opacity, 50.0f) << "values before the end are kept";
     EXPECT_FLOAT_EQ(Table()[0].glossiness, 0.0f);

@@ -1,6 +1,8 @@
 // The mesh file: meshes and objects, the coordinate conversion, bad counts and indices.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "console/log.h"
 #include "scene/drawing.h"
 #include "scene/material.h"
@@ -100,12 +102,8 @@ TEST_F(MeshFileTest, MaterialNumbersGoThroughTheRemap) {
 TEST_F(MeshFileTest, DamagedFilesKeepTheRecordsPresent) {
     const std::string vertex = "0 0 0 0 1 0\n", face = "1 1 1 0 0 0 0 0 0 0 0 1\n";
     const std::string zeros = " 0 0 0 0 0 0 0 0 0\n";
-    struct Case {
-        std::string text;
-        size_t meshes, vertices, faces;  // of the last mesh
-        const char* logLine;
-    };
-    const Case cases[] = {
+    // The file, the meshes read, the last one's vertices and faces, and the log line.
+    const std::tuple<std::string, size_t, size_t, size_t, const char*> cases[] = {
         {"TOTAL = 0\n" + kFloorMesh, 0, 0, 0, ""},
         {"nothing here", 0, 0, 0, "Unexpected end of file m.m3f"},
         {"TOTAL = 50\n" + kFloorMesh, 1, 4, 2, "Unexpected end of file m.m3f"},
@@ -121,17 +119,17 @@ TEST_F(MeshFileTest, DamagedFilesKeepTheRecordsPresent) {
         {"TOTAL = 2\n" + kFloorMesh + "MESH Second\nMatID", 2, 0, 0,
          "Unexpected end of file m.m3f"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
+    for (const auto& [text, meshes, vertices, faces, logLine] : cases) {
+        SCOPED_TRACE(text);
         Scene scene;
         size_t logged = Log().size();
-        Read(c.text, scene);
-        ASSERT_EQ(scene.meshes.size(), c.meshes);
-        if (c.meshes > 0) {
-            EXPECT_EQ(scene.meshes.back().vertices.size(), c.vertices);
-            EXPECT_EQ(scene.meshes.back().faces.size(), c.faces);
+        Read(text, scene);
+        ASSERT_EQ(scene.meshes.size(), meshes);
+        if (meshes > 0) {
+            EXPECT_EQ(scene.meshes.back().vertices.size(), vertices);
+            EXPECT_EQ(scene.meshes.back().faces.size(), faces);
         }
-        EXPECT_NE(Log().find(c.logLine, logged), std::string::npos);
+        EXPECT_NE(Log().find(logLine, logged), std::string::npos);
     }
 }
 
