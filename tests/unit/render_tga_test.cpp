@@ -4,7 +4,6 @@
 
 #include <tuple>
 
-#include "console/log.h"
 #include "render/tga.h"
 #include "support/process_test.h"
 #include "support/test_images.h"

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <tuple>
 
-#include "console/log.h"
 #include "scene/animation.h"
 #include "scene/animation_files.h"
 #include "scene/mesh_file.h"

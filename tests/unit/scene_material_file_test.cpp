@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <tuple>
 
-#include "console/log.h"
 #include "scene/drawing.h"
 #include "scene/material.h"
 #include "scene/material_file.h"

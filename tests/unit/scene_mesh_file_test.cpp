@@ -3,7 +3,6 @@
 
 #include <tuple>
 
-#include "console/log.h"
 #include "scene/drawing.h"
 #include "scene/material.h"
 #include "scene/material_file.h"
