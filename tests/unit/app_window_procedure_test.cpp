@@ -1,7 +1,6 @@
 // The window procedure's key, character, mouse and activity state.
 #include <gtest/gtest.h>
 
-#include <utility>
 #include <vector>
 
 #include "app/window.h"
@@ -62,8 +61,7 @@ TEST(WindowProcedure, EveryPressIsSeenOnce) {
 // Mouse words are unsigned; only minimising stops frames (closing is the frame loop's).
 TEST(WindowProcedure, MouseAndActivity) {
     Send(WM_MOUSEMOVE, 0, MakeLParam(65535, 300));
-    EXPECT_EQ(app::input.mouseX, 65535);
-    EXPECT_EQ(app::input.mouseY, 300);
+    EXPECT_EQ(std::pair(app::input.mouseX, app::input.mouseY), std::pair(65535, 300));
     std::vector<bool> active;
     for (auto state :
          {MakeLParam(WA_INACTIVE, 1), MakeLParam(WA_ACTIVE, 0), MakeLParam(WA_INACTIVE, 0)}) {

@@ -2,8 +2,6 @@
 // clock.
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "app/timer.h"
 #include "production/captions.h"
 #include "production/show.h"
