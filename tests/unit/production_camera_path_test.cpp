@@ -34,7 +34,6 @@ std::vector<CameraKey> TenKeys() {
 
 class CameraPath : public testing_support::ProcessTest {
 protected:
-    void SetUp() override { production::show.cameraPath.clear(); }
     scene::Camera camera;
 };
 
