@@ -34,10 +34,13 @@ const std::vector<scene::Material>& Table() {
 
 class MaterialFileTest : public testing_support::ProcessTest {
 protected:
+    // The remap from reading `base` + ".m3m" holding `contents`; no file for empty contents.
     MaterialRemap Read(const std::string& base, const std::string& contents) {
         std::string file = base;
         std::replace(file.begin(), file.end(), '\\', '/');
-        folder.Write(file + ".m3m", contents);
+        if (!contents.empty()) {
+            folder.Write(file + ".m3m", contents);
+        }
         MaterialRemap remap;
         scene::ReadMaterialFile(base, remap);
         return remap;
@@ -125,12 +128,7 @@ TEST_F(MaterialFileTest, DamagedFilesKeepWhatWasRead) {
     };
     for (const auto& [base, text, materials, id, index, logLine] : cases) {
         SCOPED_TRACE(base);
-        MaterialRemap remap;
-        if (text.empty()) {
-            scene::ReadMaterialFile(base, remap);
-        } else {
-            remap = Read(base, text);
-        }
+        MaterialRemap remap = Read(base, text);
         EXPECT_EQ(Table().size(), materials);
         EXPECT_EQ(remap.Find(id), index);
         EXPECT_NE(Log().find(logLine), std::string::npos);
