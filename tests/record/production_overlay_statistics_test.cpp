@@ -24,8 +24,6 @@ protected:
     void SetUp() override {
         GlTest::SetUp();
         render::renderer.UseExtensions("");
-        production::show.titleImage = nullptr;
-        production::show.captions.clear();
         // The console screen, drawn after the statistics, stays up out of sight.
         console::console.open = false;
         console::console.height = 0.0f;

@@ -34,8 +34,7 @@ TEST_F(RecordThenPlay, FlownKeysPlayBackAlongTheFlight) {
         clock.Advance(500);
         ASSERT_TRUE(app::LoopPass());
     }
-    EXPECT_EQ(app::input.mouseX, 3);
-    EXPECT_EQ(app::input.mouseY, 4);
+    EXPECT_EQ(std::pair(app::input.mouseX, app::input.mouseY), std::pair(3, 4));
     app::ShutDown();
     UseClock(nullptr);
 

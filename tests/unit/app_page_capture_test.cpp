@@ -13,12 +13,7 @@ namespace {
 TEST(PageCapture, ArgumentsChooseCaptureOrPlay) {
     using Times = std::vector<double>;
     const std::vector<std::tuple<std::vector<std::string>, bool, Times, int, int, double>> cases = {
-        {{"--at", "20,5,86.5", "--size", "160x120", "--fps", "10"},
-         true,
-         {5, 20, 86.5},
-         160,
-         120,
-         10},
+        {{"--at", "20,5,86.5", "--size", "80x60", "--fps", "10"}, true, {5, 20, 86.5}, 80, 60, 10},
         {{"--at", "7"}, true, {7}, 160, 120, 25},
         {{"--fps", "12.5", "--at", "7"}, true, {7}, 160, 120, 12.5},
         {{}, false, {}, 160, 120, 25},

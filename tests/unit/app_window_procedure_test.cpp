@@ -37,27 +37,23 @@ TEST(WindowProcedure, KeysAndTheInputStep) {
 // A press counts until a frame has asked for the key, however short: a tap between two
 // frames is seen once, a held key on every frame, and a key seen up stays up.
 TEST(WindowProcedure, EveryPressIsSeenOnce) {
-    struct Step {
-        std::vector<uint32_t> messages;
-        std::vector<bool> seen;  // KeyDown on successive frames
-    };
-    const std::vector<Step> steps = {
+    // The messages of a step, and KeyDown on the frames after them.
+    const std::pair<std::vector<uint32_t>, std::vector<bool>> steps[] = {
         {{WM_KEYDOWN, WM_KEYUP}, {true, false}},
         {{WM_KEYDOWN}, {true, true}},
         {{WM_KEYUP}, {false}},
         {{WM_KEYDOWN, WM_KEYUP, WM_KEYDOWN, WM_KEYUP}, {true, false}},
     };
     for (int key : {int(VK_ESCAPE), int('W')}) {
-        for (const Step& step : steps) {
-            for (uint32_t message : step.messages) {
+        for (const auto& [messages, frames] : steps) {
+            for (uint32_t message : messages) {
                 Send(message, uint64_t(key));
             }
             std::vector<bool> seen;
-            for (size_t frame = 0; frame < step.seen.size(); ++frame) {
+            for (size_t frame = 0; frame < frames.size(); ++frame) {
                 seen.push_back(app::KeyDown(key));
             }
-            EXPECT_EQ(seen, step.seen)
-                << "key " << key << ", " << step.messages.size() << " messages";
+            EXPECT_EQ(seen, frames) << "key " << key << ", " << messages.size() << " messages";
         }
     }
 }
@@ -65,8 +61,7 @@ TEST(WindowProcedure, EveryPressIsSeenOnce) {
 // Mouse words are unsigned; only minimising stops frames (closing is the frame loop's).
 TEST(WindowProcedure, MouseAndActivity) {
     Send(WM_MOUSEMOVE, 0, MakeLParam(65535, 300));
-    EXPECT_EQ(app::input.mouseX, 65535);
-    EXPECT_EQ(app::input.mouseY, 300);
+    EXPECT_EQ(std::pair(app::input.mouseX, app::input.mouseY), std::pair(65535, 300));
     std::vector<bool> active;
     for (auto state :
          {MakeLParam(WA_INACTIVE, 1), MakeLParam(WA_ACTIVE, 0), MakeLParam(WA_INACTIVE, 0)}) {

@@ -62,9 +62,8 @@ TEST_F(LogTest, LinesEndAsTheHostEndsThem) {
     }
     console::StartLog("Torvan.log");
     Print("two\nlines");
-    EXPECT_EQ(Log(), platform::TextLine("Torvane 1.0 started...", platform::kHostLineEnds) +
-                         platform::TextLine("Console started...", platform::kHostLineEnds) +
-                         platform::TextLine("two\nlines", platform::kHostLineEnds));
+    EXPECT_EQ(Log(), platform::TextLine("Torvane 1.0 started...\nConsole started...\ntwo\nlines",
+                                        platform::kHostLineEnds));
 }
 
 }  // namespace

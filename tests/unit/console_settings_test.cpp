@@ -77,10 +77,9 @@ TEST_F(SettingsTest, ConfigFileCommentsBlanksAndLastLine) {
                  "// comment\n /x\nx/\n\ndisplay_Height 600\r\ndisplay_Depth \t  16\n"
                  "display_Width 800 \nmouse_Sensitivity 5");
     console::LoadConfig("Torvane.cfg");
-    EXPECT_EQ(settings.display_Height, 600);
-    EXPECT_EQ(settings.display_Depth, 16);
-    EXPECT_EQ(settings.display_Width, 800);
-    EXPECT_EQ(settings.mouse_Sensitivity, 5);
+    EXPECT_EQ((std::vector<int32_t>{settings.display_Height, settings.display_Depth,
+                                    settings.display_Width, settings.mouse_Sensitivity}),
+              (std::vector<int32_t>{600, 16, 800, 5}));
     EXPECT_NE(Log().find("\ndisplay_Height 600\ndisplay_Depth 16\ndisplay_Width 800 \n"),
               std::string::npos);
     EXPECT_EQ(console::console.history.size(), 4u);

@@ -32,7 +32,11 @@ protected:
     }
 
     bool Logged(const std::string& text) const { return Log().find(text) != std::string::npos; }
-    void Wait(int64_t ms) { clock.AdvanceMilliseconds(ms); }
+    // `ms` on, then one step of a point emitter or, `fromMesh`, of a mesh emitter.
+    void Step(ParticleSystem& system, int64_t ms, bool fromMesh = false) {
+        clock.AdvanceMilliseconds(ms);
+        fromMesh ? system.UpdateFromMesh() : system.Update();
+    }
 
     // One still-born particle kind: no spread, no random life.
     bool InitPlain(ParticleSystem& system, const Vector& velocity, int32_t life, int32_t count,
@@ -46,12 +50,10 @@ TEST_F(ParticleTest, ParticleMovesItsVelocityEveryTenMillisecondsAndGravityTurns
     ParticleSystem system;
     // The second particle's first death is half a life away: it only moves.
     ASSERT_TRUE(InitPlain(system, Vector(1, 0, 0), 1000000, 2, Vector(5, 0, 0)));
-    Wait(100);
-    system.Update();
+    Step(system, 100);
     EXPECT_EQ(system.elapsed, 100);
     EXPECT_NEAR(system.particles[1].position.x, 15.0f, 1e-4f);
-    Wait(50);
-    system.Update();
+    Step(system, 50);
     EXPECT_NEAR(system.particles[1].position.x, 20.0f, 1e-4f);
     // The first one died at once and was reborn at the emitter in the last update.
     EXPECT_NEAR(system.particles[0].position.x, 10.0f, 1e-4f);
@@ -96,8 +98,7 @@ TEST_F(ParticleTest, FirstDeathsAreStaggeredOverOneLife) {
     // step after its death.
     std::vector<int64_t> firstRebirth(4, -1);
     for (int64_t t = 10; t <= 1000; t += 10) {
-        Wait(10);
-        system.Update();
+        Step(system, 10);
         for (size_t i = 0; i < 4; ++i) {
             if (firstRebirth[i] < 0 && system.particles[i].spawnTime > kStartMs) {
                 firstRebirth[i] = t;
@@ -115,7 +116,7 @@ TEST_F(ParticleTest, ZeroLifeSystemsStayAtTheirEmitterAndInactiveOnesStill) {
     ASSERT_TRUE(InitPlain(inactive, Vector(1, 0, 0), 1000000, 1));
     inactive.active = false;
     for (int i = 0; i < 5; ++i) {
-        Wait(16);
+        clock.AdvanceMilliseconds(16);
         glow.Update();
         inactive.Update();
         inactive.UpdateFromMesh();
@@ -143,8 +144,7 @@ TEST_F(ParticleTest, MeshEmissionBirthsInMirroredTriangleBehindTheSurface) {
     system.emitterMesh = &mesh;
     std::set<int> facesUsed;
     for (int step = 0; step < 20; ++step) {
-        Wait(10);
-        system.UpdateFromMesh();
+        Step(system, 10, true);
         for (const Particle& particle : system.particles) {
             const Vector& p = particle.position;
             ASSERT_FLOAT_EQ(particle.size.y, 2.0f);
@@ -173,8 +173,7 @@ TEST_F(ParticleTest, UnusableEmitterMeshFallsBackToTheEmitterPoint) {
         ParticleSystem system;
         InitPlain(system, Vector(0, 0, 0), 0, 1, Vector(7, 8, 9));
         system.emitterMesh = mesh;
-        Wait(10);
-        system.UpdateFromMesh();
+        Step(system, 10, true);
         return system.particles[0].position.Components();
     };
     scene::Mesh mesh;
@@ -203,8 +202,7 @@ TEST_F(ParticleTest, BadSetUpsAreReported) {
         EXPECT_FALSE(system.SetupParticleSystem(Vector(), 0, type, count)) << logLine;
         EXPECT_TRUE(system.particles.empty()) << logLine;
         EXPECT_TRUE(Logged(logLine)) << logLine;
-        Wait(10);
-        system.Update();
+        Step(system, 10);
     }
     ParticleSystem system;
     ASSERT_TRUE(system.SetupParticleSystem(Vector(0, 0, 0), 40, "flare", 1));

@@ -28,10 +28,13 @@ protected:
         AdvanceCaptions(dt);
     }
 
-    void ExpectGrey(float level) {
+    // The title image drawn in grey `level` at (70, y).
+    void ExpectTitle(float level, int y) {
         EXPECT_NEAR(show.titleColor.x, level, 1e-4);
         EXPECT_NEAR(show.titleColor.y, level, 1e-4);
         EXPECT_NEAR(show.titleColor.z, level, 1e-4);
+        EXPECT_EQ(std::vector<int32_t>(show.titlePosition, show.titlePosition + 2),
+                  (std::vector<int32_t>{70, y}));
     }
 
     app::Timer frameTimer;
@@ -39,9 +42,7 @@ protected:
 
 TEST_F(Captions, TablesStartOnTheLoadingImage) {
     EXPECT_EQ(show.titleImage, &show.titleTextures[0]);
-    EXPECT_EQ(show.titlePosition[0], 70);
-    EXPECT_EQ(show.titlePosition[1], 180);
-    ExpectGrey(1.0f);
+    ExpectTitle(1.0f, 180);
     EXPECT_EQ(CurrentCaption(), "");
     // Each picture is loaded once: entry 17 shows the sixth.
     EXPECT_EQ(show.titleImages[17].image, &show.titleTextures[5]);
@@ -53,21 +54,17 @@ TEST_F(Captions, TablesStartOnTheLoadingImage) {
 TEST_F(Captions, TitlesFadeInAndTheVersePlateDriftsDown) {
     NextTitleImage();
     EXPECT_EQ(show.titleImage, &show.titleTextures[1]);
-    ExpectGrey(0.0f);
+    ExpectTitle(0.0f, 210);
     Frame(15000);
-    ExpectGrey(0.5f);
-    EXPECT_EQ(show.titlePosition[1], 210);
+    ExpectTitle(0.5f, 210);
     for (int64_t length : {15000, 50000, 30000}) {
         Frame(length);
         Frame(1);
     }
     EXPECT_EQ(show.titleImage, &show.titleTextures[2]);
-    ExpectGrey(0.0f);
-    EXPECT_EQ(show.titlePosition[1], 200);
+    ExpectTitle(0.0f, 200);
     Frame(5000);
-    EXPECT_EQ(show.titlePosition[0], 70);
-    EXPECT_EQ(show.titlePosition[1], 205);
-    ExpectGrey(0.5f);
+    ExpectTitle(0.5f, 205);
 }
 
 TEST_F(Captions, CaptionLeavesOnlyOnceElapsedExceedsItsDuration) {

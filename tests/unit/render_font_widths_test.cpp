@@ -1,7 +1,6 @@
 // Glyph widths from the font's metrics file, including short and missing files.
 #include <gtest/gtest.h>
 
-#include "console/log.h"
 #include "render/font.h"
 #include "support/process_test.h"
 

@@ -4,7 +4,6 @@
 
 #include <tuple>
 
-#include "console/log.h"
 #include "render/tga.h"
 #include "support/process_test.h"
 #include "support/test_images.h"
@@ -48,14 +47,8 @@ TEST_F(TgaReader, DecodesEveryTypeAndDepthInFileRowOrder) {
     for (int i = 0; i < 128 * 3; ++i) {
         raw128 += static_cast<char>(i);
     }
-    struct Case {
-        const char* name;
-        Header header;
-        std::string body;
-        int depth;
-        std::string pixels;
-    };
-    const Case cases[] = {
+    // The case's name, the header and body written, and the depth and pixels read.
+    const std::tuple<const char*, Header, std::string, int, std::string> cases[] = {
         {"24-bit", Made(2, 24), twelve, 24, twelve},
         {"top-down", topDown, twelve, 24, twelve},
         {"32-bit", Made(2, 32), twelve + twelve.substr(0, 4), 32, twelve + twelve.substr(0, 4)},
@@ -81,11 +74,11 @@ TEST_F(TgaReader, DecodesEveryTypeAndDepthInFileRowOrder) {
         {"grey", Made(3, 8), Bytes({0, 64, 128, 255}), 8, Bytes({0, 64, 128, 255})},
         {"grey runs", Made(11, 8), Bytes({0x81, 5, 0x01, 6, 7}), 8, Bytes({5, 5, 6, 7})},
     };
-    for (const Case& c : cases) {
-        ASSERT_TRUE(Read(c.header, c.body)) << c.name;
-        EXPECT_EQ(image.depth, c.depth) << c.name;
-        EXPECT_EQ(image.descriptor, c.header.descriptor) << c.name;
-        EXPECT_EQ(std::string(image.pixels.begin(), image.pixels.end()), c.pixels) << c.name;
+    for (const auto& [name, header, body, depth, pixels] : cases) {
+        ASSERT_TRUE(Read(header, body)) << name;
+        EXPECT_EQ(image.depth, depth) << name;
+        EXPECT_EQ(image.descriptor, header.descriptor) << name;
+        EXPECT_EQ(std::string(image.pixels.begin(), image.pixels.end()), pixels) << name;
     }
 }
 

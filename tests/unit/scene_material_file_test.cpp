@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
-#include "console/log.h"
 #include "scene/drawing.h"
 #include "scene/material.h"
 #include "scene/material_file.h"
@@ -34,10 +34,13 @@ const std::vector<scene::Material>& Table() {
 
 class MaterialFileTest : public testing_support::ProcessTest {
 protected:
+    // The remap from reading `base` + ".m3m" holding `contents`; no file for empty contents.
     MaterialRemap Read(const std::string& base, const std::string& contents) {
         std::string file = base;
         std::replace(file.begin(), file.end(), '\\', '/');
-        folder.Write(file + ".m3m", contents);
+        if (!contents.empty()) {
+            folder.Write(file + ".m3m", contents);
+        }
         MaterialRemap remap;
         scene::ReadMaterialFile(base, remap);
         return remap;
@@ -96,8 +99,7 @@ TEST_F(MaterialFileTest, AKnownNameIsReusedAndItsValuesIgnored) {
     MaterialRemap second = Read("two", "MATERIAL COUNT 2\n" + Entry(0, " Glass") +
                                            Entry(1, " Wood", "wood.tga", "0 255 0 255"));
     ASSERT_EQ(Table().size(), 2u);
-    EXPECT_EQ(second.Find(0), 1);
-    EXPECT_EQ(second.Find(1), 0);
+    EXPECT_EQ(std::pair(second.Find(0), second.Find(1)), std::pair(1, 0));
     EXPECT_FLOAT_EQ(Table()[0].diffuse.y, 150 / 255.0f);
     EXPECT_EQ(Log().find("wood.tga"), std::string::npos) << "its texture is not loaded again";
     EXPECT_EQ(scene::FindMaterial("Wood"), -1) << "names match exactly";
@@ -111,14 +113,9 @@ TEST_F(MaterialFileTest, AKnownNameIsReusedAndItsValuesIgnored) {
 TEST_F(MaterialFileTest, DamagedFilesKeepWhatWasRead) {
     std::string cut = Entry(0, " Cut");
     cut = cut.substr(0, cut.find("Glossiness"));
-    struct Case {
-        const char* base;
-        std::string text;
-        size_t materials;  // in the table afterwards
-        int id, index;     // the remap's entry for `id`
-        const char* logLine;
-    };
-    const Case cases[] = {
+    // The base path, the file's text, the materials in the table afterwards, the remap's entry
+    // for an id, and the log line.
+    const std::tuple<const char*, std::string, size_t, int, int, const char*> cases[] = {
         {"absent", "", 0, 0, -1, "Starting load M3Files: absent\nAll Materials loaded"},
         {"a", "MATERIAL COUNT 0\n" + Entry(0, " X"), 0, 0, -1, "Material count: 0\n"},
         {"c", "MATERIAL KOUNT 2\n" + Entry(0, " X"), 0, 0, -1, "Material count: 0\n"},
@@ -129,17 +126,12 @@ TEST_F(MaterialFileTest, DamagedFilesKeepWhatWasRead) {
          "MaterialID 5 outside 0..1 in f.m3m is not mapped"},
         {"g", "MATERIAL COUNT 1\nMaterialID = 0\nMATERIAL NAME", 4, 0, -1, ""},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.base);
-        MaterialRemap remap;
-        if (c.text.empty()) {
-            scene::ReadMaterialFile(c.base, remap);
-        } else {
-            remap = Read(c.base, c.text);
-        }
-        EXPECT_EQ(Table().size(), c.materials);
-        EXPECT_EQ(remap.Find(c.id), c.index);
-        EXPECT_NE(Log().find(c.logLine), std::string::npos);
+    for (const auto& [base, text, materials, id, index, logLine] : cases) {
+        SCOPED_TRACE(base);
+        MaterialRemap remap = Read(base, text);
+        EXPECT_EQ(Table().size(), materials);
+        EXPECT_EQ(remap.Find(id), index);
+        EXPECT_NE(Log().find(logLine), std::string::npos);
     }
     EXPECT_FLOAT_EQ(Table()[0].opacity, 50.0f) << "values before the end are kept";
     EXPECT_FLOAT_EQ(Table()[0].glossiness, 0.0f);

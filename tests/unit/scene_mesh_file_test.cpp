@@ -1,7 +1,8 @@
 // The mesh file: meshes and objects, the coordinate conversion, bad counts and indices.
 #include <gtest/gtest.h>
 
-#include "console/log.h"
+#include <tuple>
+
 #include "scene/drawing.h"
 #include "scene/material.h"
 #include "scene/material_file.h"
@@ -22,13 +23,16 @@ const std::string kFloor = "TOTAL = 1\n" + kFloorMesh;
 
 class MeshFileTest : public testing_support::ProcessTest {
 protected:
-    void Read(const std::string& contents, Scene& scene, const scene::MaterialRemap& remap = {},
+    // Reads `contents` as m.m3f into `scene`.
+    void Read(const std::string& contents, const scene::MaterialRemap& remap = {},
               scene::Placement placement = {}) {
         folder.Write("m.m3f", contents);
         scene::WordReader in;
         ASSERT_TRUE(in.Open("m.m3f"));
         scene::ReadMeshFile(in, placement, remap, scene);
     }
+
+    Scene scene;
 };
 
 void ExpectVector(const Vector& v, float x, float y, float z) {
@@ -36,9 +40,8 @@ void ExpectVector(const Vector& v, float x, float y, float z) {
 }
 
 TEST_F(MeshFileTest, TheExampleFileGivesOneMeshAndItsObject) {
-    Scene scene;
-    Read(kFloor, scene);
-    Read(kFloor, scene);
+    Read(kFloor);
+    Read(kFloor);
     ASSERT_EQ(scene.meshes.size(), 2u);
     ASSERT_EQ(scene.objects.size(), 2u);
     const scene::Mesh& mesh = scene.meshes[0];
@@ -62,11 +65,10 @@ TEST_F(MeshFileTest, TheExampleFileGivesOneMeshAndItsObject) {
 }
 
 TEST_F(MeshFileTest, PositionsAreScaledTurnedAndMovedNormalsTurnedAndNormalised) {
-    Scene scene;
     Read(
         "TOTAL = 1\nMESH M\nMatID 0\nNumVerts 3\n1 2 3 1 0 0\n0 0 0 0 0 2\n0 0 0 0 0 0\n"
         "NumFace 0\n",
-        scene, {}, {100.0f, Vector(0, 0, 1000)});
+        {}, {100.0f, Vector(0, 0, 1000)});
     const auto& v = scene.meshes[0].vertices;
     ExpectVector(v[0].position, -100, 300, 1200);
     ExpectVector(v[0].normal, -1, 0, 0);
@@ -80,11 +82,10 @@ TEST_F(MeshFileTest, MaterialNumbersGoThroughTheRemap) {
     scene::MaterialRemap remap;
     remap.Create(2);
     remap.Set(1, 2);
-    Scene scene;
     Read(
         "TOTAL = 3\nMESH A\nMatID 1\nNumVerts 1\n0 0 0 0 1 0\nNumFace 0\n"
         "MESH B\nMatID 9\nNumVerts 0\nNumFace 0\nMESH C\nMatID 0\nNumVerts 0\nNumFace 0\n",
-        scene, remap);
+        remap);
     ASSERT_EQ(scene.meshes.size(), 3u);
     // C's number 0 is an entry of the remap that no material set.
     EXPECT_EQ((std::vector<int>{scene.meshes[0].materialIndex, scene.meshes[1].materialIndex,
@@ -100,12 +101,8 @@ TEST_F(MeshFileTest, MaterialNumbersGoThroughTheRemap) {
 TEST_F(MeshFileTest, DamagedFilesKeepTheRecordsPresent) {
     const std::string vertex = "0 0 0 0 1 0\n", face = "1 1 1 0 0 0 0 0 0 0 0 1\n";
     const std::string zeros = " 0 0 0 0 0 0 0 0 0\n";
-    struct Case {
-        std::string text;
-        size_t meshes, vertices, faces;  // of the last mesh
-        const char* logLine;
-    };
-    const Case cases[] = {
+    // The file, the meshes read, the last one's vertices and faces, and the log line.
+    const std::tuple<std::string, size_t, size_t, size_t, const char*> cases[] = {
         {"TOTAL = 0\n" + kFloorMesh, 0, 0, 0, ""},
         {"nothing here", 0, 0, 0, "Unexpected end of file m.m3f"},
         {"TOTAL = 50\n" + kFloorMesh, 1, 4, 2, "Unexpected end of file m.m3f"},
@@ -121,17 +118,17 @@ TEST_F(MeshFileTest, DamagedFilesKeepTheRecordsPresent) {
         {"TOTAL = 2\n" + kFloorMesh + "MESH Second\nMatID", 2, 0, 0,
          "Unexpected end of file m.m3f"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        Scene scene;
+    for (const auto& [text, meshes, vertices, faces, logLine] : cases) {
+        SCOPED_TRACE(text);
+        scene = Scene();
         size_t logged = Log().size();
-        Read(c.text, scene);
-        ASSERT_EQ(scene.meshes.size(), c.meshes);
-        if (c.meshes > 0) {
-            EXPECT_EQ(scene.meshes.back().vertices.size(), c.vertices);
-            EXPECT_EQ(scene.meshes.back().faces.size(), c.faces);
+        Read(text);
+        ASSERT_EQ(scene.meshes.size(), meshes);
+        if (meshes > 0) {
+            EXPECT_EQ(scene.meshes.back().vertices.size(), vertices);
+            EXPECT_EQ(scene.meshes.back().faces.size(), faces);
         }
-        EXPECT_NE(Log().find(c.logLine, logged), std::string::npos);
+        EXPECT_NE(Log().find(logLine, logged), std::string::npos);
     }
 }
 

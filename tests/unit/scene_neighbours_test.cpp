@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <functional>
 #include <map>
 #include <random>
@@ -20,13 +19,10 @@ bool SameEdge(const Face& f, int e, const Face& g, int m) {
     return (a == c && b == d) || (a == d && b == c);
 }
 
-// Every pair of faces in order; an edge already linked is not searched again, while
-// the later face's edges are overwritten by every match.
+// Every pair of faces of a mesh not yet linked, in order; an edge already linked is not
+// searched again, while the later face's edges are overwritten by every match.
 void PairwiseNeighbours(Mesh& mesh) {
     auto& faces = mesh.faces;
-    for (auto& face : faces) {
-        face.neighbour[0] = face.neighbour[1] = face.neighbour[2] = -1;
-    }
     for (size_t i = 0; i < faces.size(); ++i) {
         for (size_t j = i + 1; j < faces.size(); ++j) {
             for (int e = 0; e < 3; ++e) {
@@ -65,11 +61,10 @@ Mesh GridMesh(std::mt19937& random, int columns, int rows) {
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < columns; ++c) {
             int a = r * columns + c, b = r * columns + (c + 1) % columns;
-            for (const std::array<int, 3>& corners :
-                 {std::array<int, 3>{a, b, b + columns},
-                  std::array<int, 3>{a, b + columns, a + columns}}) {
+            const int triangles[2][3] = {{a, b, b + columns}, {a, b + columns, a + columns}};
+            for (const int* corners : triangles) {
                 mesh.faces.emplace_back();
-                std::copy(corners.begin(), corners.end(), mesh.faces.back().index);
+                std::copy(corners, corners + 3, mesh.faces.back().index);
             }
         }
     }

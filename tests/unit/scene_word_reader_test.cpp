@@ -3,7 +3,6 @@
 
 #include <cmath>
 
-#include "console/log.h"
 #include "scene/word_reader.h"
 #include "support/process_test.h"
 

@@ -9,6 +9,7 @@ using namespace tools::data;
 
 namespace {
 
+// The message that `action` throws; empty where it throws none.
 std::string MessageOf(const std::function<void()>& action) {
     try {
         action();
@@ -20,19 +21,17 @@ std::string MessageOf(const std::function<void()>& action) {
 
 TEST(Prerequisites, MissingProgramsAndFontsNameTheirPackage) {
     const ExternalTool absent{"torvane-no-such-program", "torvane-some-package"};
-    const std::pair<std::function<void()>, const char*> cases[] = {
-        {[&] { RequireTool(absent); }, "torvane-some-package"},
-        {[&] { RunTool(absent, {}); }, "torvane-some-package"},
-        {[] { RequireFont("NoSuchFace.ttf"); }, "fonts-dejavu-core"},
-        {[] {
-             RunTool(ExternalTool{"false", "coreutils"}, {});
-         },
-         "failed"},
-    };
-    for (const auto& [action, expected] : cases) {
-        EXPECT_NE(MessageOf(action).find(expected), std::string::npos) << expected;
-    }
-    EXPECT_EQ(MessageOf([] { RequireAll(); }), "");
+    EXPECT_NE(MessageOf([&] { RequireTool(absent); }).find("torvane-some-package"),
+              std::string::npos);
+    EXPECT_NE(MessageOf([&] { RunTool(absent, {}); }).find("torvane-some-package"),
+              std::string::npos);
+    EXPECT_NE(MessageOf([] { RequireFont("NoSuchFace.ttf"); }).find("fonts-dejavu-core"),
+              std::string::npos);
+    EXPECT_NE(MessageOf([] {
+                  RunTool(ExternalTool{"false", "coreutils"}, {});
+              }).find("failed"),
+              std::string::npos);
+    EXPECT_NO_THROW(RequireAll());
 }
 
 }  // namespace
