@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Counts the non-blank, non-comment C++ lines under each folder given (default: tests/)."""
+"""Counts the non-blank, non-comment C++ lines (sources, headers and included row tables) under each folder given (default: tests/)."""
 import pathlib
 import sys
 
@@ -23,7 +23,7 @@ def code_lines(path):
 def main():
     root = pathlib.Path(__file__).resolve().parent.parent
     for folder in sys.argv[1:] or ["tests"]:
-        files = [p for p in (root / folder).rglob("*") if p.suffix in {".cpp", ".h"}]
+        files = [p for p in (root / folder).rglob("*") if p.suffix in {".cpp", ".h", ".inc"}]
         print(f"{folder}: {sum(code_lines(p) for p in files)}")
 
 
